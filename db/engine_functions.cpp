@@ -1,0 +1,161 @@
+#include "db/engine_functions.h"
+
+#include <sqlite3.h>
+
+#include <QDate>
+#include <QDateTime>
+
+#include "db/clock.h"
+#include "db/error.h"
+#include "db/greek_text.h"
+
+namespace db {
+
+namespace {
+
+QString argText(sqlite3_value* value) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+    return QString::fromUtf8(text, sqlite3_value_bytes(value));
+}
+
+void resultText(sqlite3_context* context, const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    sqlite3_result_text(context, utf8.constData(), utf8.size(), SQLITE_TRANSIENT);
+}
+
+// A stored date or date-time ("yyyy-MM-dd" or "yyyy-MM-dd HH:mm:ss"); invalid otherwise.
+QDateTime storedDateTime(sqlite3_value* value) {
+    if (sqlite3_value_type(value) != SQLITE_TEXT) {
+        return {};
+    }
+    const QString text = argText(value);
+    if (text.size() == 10) {
+        return QDateTime(QDate::fromString(text, Qt::ISODate), QTime(0, 0));
+    }
+    return QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+bool hasTime(sqlite3_value* value) { return sqlite3_value_bytes(value) > 10; }
+
+void today(sqlite3_context* context, int, sqlite3_value**) {
+    resultText(context, Clock::today().toString(Qt::ISODate));
+}
+
+template <int (QDate::*part)() const>
+void datePart(sqlite3_context* context, int, sqlite3_value** argv) {
+    const QDateTime stamp = storedDateTime(argv[0]);
+    if (!stamp.isValid()) {
+        sqlite3_result_null(context);
+        return;
+    }
+    sqlite3_result_int(context, (stamp.date().*part)());
+}
+
+QString shortDate(const QDateTime& stamp, bool withTime) {
+    return stamp.toString(withTime ? QStringLiteral("dd/MM/yyyy HH:mm:ss")
+                                   : QStringLiteral("dd/MM/yyyy"));
+}
+
+// STR(): a date in the short date form; any other value as its text.
+void str(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const QDateTime stamp = storedDateTime(argv[0]);
+    resultText(context, stamp.isValid() ? shortDate(stamp, hasTime(argv[0])) : argText(argv[0]));
+}
+
+bool isNegativeZero(const QString& text) {
+    if (!text.startsWith(u'-')) {
+        return false;
+    }
+    for (QChar c : QStringView(text).mid(1)) {
+        if (c != u'0' && c != u'.') {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Format(value, '0.00'), Format(date, "dd/mm/yyyy"); other number patterns "0", "0.0", ...
+void format(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const QString pattern = argText(argv[1]).toLower();
+    if (pattern.contains(u"dd") || pattern.contains(u"yy")) {
+        const QDateTime stamp = storedDateTime(argv[0]);
+        resultText(context, stamp.isValid() ? shortDate(stamp, false) : argText(argv[0]));
+        return;
+    }
+    const qsizetype point = pattern.indexOf(u'.');
+    const int decimals = point < 0 ? 0 : static_cast<int>(pattern.size() - point - 1);
+    QString text = QString::number(sqlite3_value_double(argv[0]), 'f', decimals);
+    if (isNegativeZero(text)) {
+        text.remove(0, 1);  // a tiny negative amount shows as 0.00, not -0.00
+    }
+    resultText(context, text);
+}
+
+void ucase(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    resultText(context, argText(argv[0]).toUpper());
+}
+
+void len(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    sqlite3_result_int64(context, argText(argv[0]).size());
+}
+
+// "text LIKE pattern" calls like(pattern, text).
+void like(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    sqlite3_result_int(context, likeGreek(argText(argv[1]), argText(argv[0])) ? 1 : 0);
+}
+
+int greekCollation(void*, int lengthA, const void* a, int lengthB, const void* b) {
+    return compareGreek(QString::fromUtf8(static_cast<const char*>(a), lengthA),
+                        QString::fromUtf8(static_cast<const char*>(b), lengthB));
+}
+
+void check(sqlite3* handle, int rc) {
+    if (rc != SQLITE_OK) {
+        throw Error(QString::fromUtf8(sqlite3_errmsg(handle)), rc);
+    }
+}
+
+void addFunction(sqlite3* handle, const char* name, int arguments,
+                 void (*function)(sqlite3_context*, int, sqlite3_value**), bool deterministic) {
+    const int flags = SQLITE_UTF8 | (deterministic ? SQLITE_DETERMINISTIC : 0);
+    check(handle, sqlite3_create_function_v2(handle, name, arguments, flags, nullptr, function,
+                                             nullptr, nullptr, nullptr));
+}
+
+}  // namespace
+
+void registerEngineFunctions(sqlite3* handle) {
+    check(handle, sqlite3_create_collation_v2(handle, "GREEK", SQLITE_UTF8, nullptr,
+                                              greekCollation, nullptr));
+    addFunction(handle, "VEL_DATE", 0, today, false);
+    addFunction(handle, "VEL_DAY", 1, datePart<&QDate::day>, true);
+    addFunction(handle, "VEL_MONTH", 1, datePart<&QDate::month>, true);
+    addFunction(handle, "VEL_YEAR", 1, datePart<&QDate::year>, true);
+    addFunction(handle, "VEL_STR", 1, str, true);
+    addFunction(handle, "VEL_FORMAT", 2, format, true);
+    addFunction(handle, "VEL_UCASE", 1, ucase, true);
+    addFunction(handle, "VEL_LEN", 1, len, true);
+    addFunction(handle, "like", 2, like, true);
+}
+
+}  // namespace db

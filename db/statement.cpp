@@ -1,0 +1,207 @@
+#include "db/statement.h"
+
+#include <sqlite3.h>
+
+#include <QDate>
+#include <QDateTime>
+
+#include "db/connection.h"
+#include "db/error.h"
+
+namespace db {
+
+namespace {
+
+bool onlyBlanksOrComments(const char* tail) {
+    // A trailing ";" and blanks are fine; any further statement is not.
+    for (; *tail; ++tail) {
+        if (*tail != ' ' && *tail != '\t' && *tail != '\r' && *tail != '\n' && *tail != ';') {
+            return false;
+        }
+    }
+    return true;
+}
+
+ColumnKind kindFromStorage(int type) {
+    switch (type) {
+        case SQLITE_INTEGER:
+            return ColumnKind::Integer;
+        case SQLITE_FLOAT:
+            return ColumnKind::Decimal;
+        case SQLITE_TEXT:
+            return ColumnKind::Text;
+        default:
+            return ColumnKind::Other;
+    }
+}
+
+QVariant storedText(sqlite3_stmt* stmt, int column) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+    return QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
+}
+
+}  // namespace
+
+Statement::Statement(Connection& connection, const QString& engineSql)
+    : connection_(&connection), sql_(engineSql) {
+    const QByteArray utf8 = engineSql.toUtf8();
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v2(connection.handle(), utf8.constData(),
+                                      static_cast<int>(utf8.size()), &stmt_, &tail);
+    if (rc != SQLITE_OK) {
+        throwError(engineSql);
+    }
+    if (!stmt_) {
+        throw Error(QStringLiteral("empty statement"), SQLITE_MISUSE, engineSql);
+    }
+    if (tail && !onlyBlanksOrComments(tail)) {
+        sqlite3_finalize(stmt_);
+        stmt_ = nullptr;
+        throw Error(QStringLiteral("Characters found after end of SQL statement."), SQLITE_MISUSE,
+                    engineSql);
+    }
+}
+
+Statement::~Statement() {
+    if (stmt_) {
+        sqlite3_finalize(stmt_);
+    }
+}
+
+Statement::Statement(Statement&& other) noexcept
+    : stmt_(other.stmt_), connection_(other.connection_), sql_(std::move(other.sql_)) {
+    other.stmt_ = nullptr;
+}
+
+Statement& Statement::operator=(Statement&& other) noexcept {
+    if (this != &other) {
+        if (stmt_) {
+            sqlite3_finalize(stmt_);
+        }
+        stmt_ = other.stmt_;
+        connection_ = other.connection_;
+        sql_ = std::move(other.sql_);
+        other.stmt_ = nullptr;
+    }
+    return *this;
+}
+
+void Statement::throwError(const QString& sql) const {
+    sqlite3* handle = connection_->handle();
+    throw Error(QString::fromUtf8(sqlite3_errmsg(handle)), sqlite3_extended_errcode(handle), sql);
+}
+
+void Statement::bind(int index, const QVariant& value) {
+    int rc = SQLITE_OK;
+    if (value.isNull() || !value.isValid()) {
+        rc = sqlite3_bind_null(stmt_, index);
+    } else {
+        switch (value.typeId()) {
+            case QMetaType::Bool:
+                rc = sqlite3_bind_int(stmt_, index, value.toBool() ? 1 : 0);
+                break;
+            case QMetaType::Int:
+            case QMetaType::LongLong:
+            case QMetaType::UInt:
+            case QMetaType::ULongLong:
+                rc = sqlite3_bind_int64(stmt_, index, value.toLongLong());
+                break;
+            case QMetaType::Double:
+            case QMetaType::Float:
+                rc = sqlite3_bind_double(stmt_, index, value.toDouble());
+                break;
+            default: {
+                QString text;
+                if (value.typeId() == QMetaType::QDate) {
+                    text = value.toDate().toString(Qt::ISODate);
+                } else if (value.typeId() == QMetaType::QDateTime) {
+                    text = value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+                } else {
+                    text = value.toString();
+                }
+                const QByteArray utf8 = text.toUtf8();
+                rc = sqlite3_bind_text(stmt_, index, utf8.constData(),
+                                       static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+            }
+        }
+    }
+    if (rc != SQLITE_OK) {
+        throwError(sql_);
+    }
+}
+
+bool Statement::step() {
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW) {
+        return true;
+    }
+    if (rc == SQLITE_DONE) {
+        return false;
+    }
+    sqlite3_reset(stmt_);
+    throwError(sql_);
+}
+
+void Statement::reset() {
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+}
+
+int Statement::changes() const { return sqlite3_changes(connection_->handle()); }
+
+int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
+
+QString Statement::columnName(int column) const {
+    return QString::fromUtf8(sqlite3_column_name(stmt_, column));
+}
+
+ColumnKind Statement::columnKind(int column) const {
+    const char* declared = sqlite3_column_decltype(stmt_, column);
+    if (declared) {
+        return kindFromDeclaredType(QString::fromUtf8(declared));
+    }
+    return kindFromStorage(sqlite3_column_type(stmt_, column));
+}
+
+QVariant Statement::value(int column) const {
+    const int storage = sqlite3_column_type(stmt_, column);
+    if (storage == SQLITE_NULL) {
+        return {};
+    }
+    switch (columnKind(column)) {
+        case ColumnKind::YesNo:
+            if (storage == SQLITE_INTEGER) {
+                return sqlite3_column_int64(stmt_, column) != 0;
+            }
+            break;
+        case ColumnKind::Date:
+            if (storage == SQLITE_TEXT) {
+                const QString text = storedText(stmt_, column).toString();
+                const QDate date = QDate::fromString(text.left(10), Qt::ISODate);
+                return date.isValid() ? QVariant(date) : QVariant(text);
+            }
+            break;
+        case ColumnKind::DateTime:
+            if (storage == SQLITE_TEXT) {
+                const QString text = storedText(stmt_, column).toString();
+                QDateTime stamp = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+                if (!stamp.isValid()) {
+                    stamp = QDateTime(QDate::fromString(text, Qt::ISODate), QTime(0, 0));
+                }
+                return stamp.isValid() ? QVariant(stamp) : QVariant(text);
+            }
+            break;
+        default:
+            break;
+    }
+    switch (storage) {
+        case SQLITE_INTEGER:
+            return static_cast<qlonglong>(sqlite3_column_int64(stmt_, column));
+        case SQLITE_FLOAT:
+            return sqlite3_column_double(stmt_, column);
+        default:
+            return storedText(stmt_, column);
+    }
+}
+
+}  // namespace db

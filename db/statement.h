@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include "db/rowset.h"
+
+struct sqlite3_stmt;
+
+namespace db {
+
+class Connection;
+
+// One prepared statement in the engine's own language (already translated), finalized by its
+// destructor. Movable, not copyable. Text holding more than one statement is refused, so typed
+// text can never smuggle a second statement in.
+class Statement {
+public:
+    Statement(Connection& connection, const QString& engineSql);
+    ~Statement();
+    Statement(Statement&& other) noexcept;
+    Statement& operator=(Statement&& other) noexcept;
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    // Binds a value to the 1-based parameter: null, bool, whole and decimal numbers, QDate
+    // (stored as yyyy-MM-dd), QDateTime (yyyy-MM-dd HH:mm:ss), anything else as text.
+    void bind(int index, const QVariant& value);
+    // Runs to the next row; false when the statement is done.
+    bool step();
+    void reset();
+    int changes() const;
+
+    int columnCount() const;
+    QString columnName(int column) const;
+    ColumnKind columnKind(int column) const;  // from the declared type, else from the value
+    QVariant value(int column) const;         // converted by columnKind()
+
+private:
+    [[noreturn]] void throwError(const QString& sql) const;
+    sqlite3_stmt* stmt_ = nullptr;
+    Connection* connection_ = nullptr;
+    QString sql_;
+};
+
+}  // namespace db
