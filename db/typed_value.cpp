@@ -25,10 +25,9 @@ public:
             ++at_;
             skipBlanks();
             int digits = 0;
-            if (readNumber(year, &digits)) {
-                if (digits <= 2) {
-                    year = completeYear(year);
-                }
+            int written = 0;
+            if (readNumber(written, &digits)) {
+                year = digits <= 2 ? completeYear(written) : written;
                 skipBlanks();
                 if (peekSlash()) {
                     ++at_;  // one optional trailing slash

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include "support/qt_printers.h"
+
 namespace testsupport {
 
 // A program directory of its own for one test, removed with the object.

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "db/connection.h"
+#include "db/connection_string.h"
+#include "db/error.h"
+#include "db/query.h"
+#include "db/transaction.h"
+#include "support/temp_database.h"
+
+namespace {
+
+using testsupport::TempProgramDir;
+
+TEST(ConnectionString, IsBuiltAsTheProgramWritesItAndReadsBack) {
+    const QString text = db::buildConnectionString(QStringLiteral("/opt/kinder;garten"),
+                                                   QStringLiteral("QRT731K"));
+    EXPECT_EQ(text, QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Password=\"\";Data Source="
+                                   "/opt/kinder;garten/data.mdb;Persist Security Info=True;"
+                                   "Jet OLEDB:Database Password=QRT731K"));
+    const db::ConnectionSettings settings = db::parseConnectionString(text);
+    EXPECT_EQ(settings.dataSource, QStringLiteral("/opt/kinder;garten/data.mdb"));
+    EXPECT_EQ(settings.password, QStringLiteral("QRT731K"));
+}
+
+TEST(Connection, OpensTheEncryptedFileWithItsPasswordOnly) {
+    TempProgramDir dir;
+    testsupport::makeEmptyDatabase(dir);
+    {
+        db::Connection connection(dir.connectionString());
+        connection.open();
+        connection.executeNative(QStringLiteral("CREATE TABLE T(X TEXT)"));
+        EXPECT_EQ(connection.execute(QStringLiteral("INSERT INTO T VALUES ('ένα')")), 1);
+    }
+    // The file holds no readable text: it is encrypted.
+    QFile file(dir.databasePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().contains("SQLite format 3"));
+
+    db::Connection wrong(db::buildConnectionString(dir.path(), QStringLiteral("other")));
+    try {
+        wrong.open();
+        FAIL() << "a wrong password must not open the file";
+    } catch (const db::Error& error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("not a database"))) << error.what();
+        EXPECT_FALSE(wrong.isOpen());
+    }
+}
+
+TEST(Connection, NeverCreatesAMissingFileAndRefusesAFileThatIsNoDatabase) {
+    TempProgramDir dir;
+    db::Connection missing(dir.connectionString());
+    EXPECT_THROW(missing.open(), db::Error);
+    EXPECT_FALSE(QFile::exists(dir.databasePath()));
+
+    QFile junk(dir.databasePath());
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, 'x'));
+    junk.close();
+    db::Connection notADatabase(dir.connectionString());
+    EXPECT_THROW(notADatabase.open(), db::Error);
+    EXPECT_THROW(db::Connection::createFile(dir.databasePath(), db::databasePassword()), db::Error);
+}
+
+TEST(Connection, SeesWhatAnotherConnectionCommitted) {
+    TempProgramDir dir;
+    testsupport::makeEmptyDatabase(dir);
+    db::Connection first(dir.connectionString());
+    db::Connection second(dir.connectionString());
+    first.open();
+    second.open();
+    first.executeNative(QStringLiteral("CREATE TABLE T(N INTEGER)"));
+    first.execute(QStringLiteral("INSERT INTO T VALUES (7)"));
+    EXPECT_EQ(db::scalar(second, QStringLiteral("SELECT SUM(N) FROM T")).toLongLong(), 7);
+}
+
+TEST(Transaction, RollsBackEverythingUnlessCommitted) {
+    TempProgramDir dir;
+    testsupport::makeEmptyDatabase(dir);
+    db::Connection connection(dir.connectionString());
+    connection.open();
+    connection.executeNative(QStringLiteral("CREATE TABLE T(N INTEGER UNIQUE)"));
+    try {
+        db::Transaction transaction(connection);
+        connection.execute(QStringLiteral("INSERT INTO T VALUES (1)"));
+        connection.execute(QStringLiteral("INSERT INTO T VALUES (1)"));  // refused
+        transaction.commit();
+    } catch (const db::Error&) {
+    }
+    EXPECT_EQ(db::scalar(connection, QStringLiteral("SELECT COUNT(*) FROM T")).toInt(), 0);
+    {
+        db::Transaction transaction(connection);
+        connection.execute(QStringLiteral("INSERT INTO T VALUES (2)"));
+        transaction.commit();
+    }
+    EXPECT_EQ(db::scalar(connection, QStringLiteral("SELECT COUNT(*) FROM T")).toInt(), 1);
+}
+
+TEST(Statement, RefusesASecondStatementSmuggledIntoOne) {
+    TempProgramDir dir;
+    testsupport::makeEmptyDatabase(dir);
+    db::Connection connection(dir.connectionString());
+    connection.open();
+    connection.executeNative(QStringLiteral("CREATE TABLE T(N INTEGER)"));
+    EXPECT_THROW(connection.execute(QStringLiteral("INSERT INTO T VALUES (1); DROP TABLE T")),
+                 db::Error);
+    EXPECT_EQ(db::scalar(connection, QStringLiteral("SELECT COUNT(*) FROM T")).toInt(), 0);
+}
+
+}  // namespace

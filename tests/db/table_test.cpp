@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "db/connection.h"
+#include "db/error.h"
+#include "db/query.h"
+#include "db/table.h"
+#include "support/temp_database.h"
+
+namespace {
+
+class TableTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testsupport::makeEmptyDatabase(dir_);
+        connection_.setConnectionString(dir_.connectionString());
+        connection_.open();
+        connection_.executeNative(QStringLiteral(
+            "CREATE TABLE NOTES (HMEROMHNIA DATE, KEIMENO TEXT COLLATE GREEK, "
+            "ENERGO TEXT COLLATE GREEK DEFAULT 'ΝΑΙ', POSO DOUBLE, N INTEGER);"
+            "CREATE VIEW V AS SELECT KEIMENO FROM NOTES;"));
+        connection_.execute(QStringLiteral("INSERT INTO NOTES (HMEROMHNIA, KEIMENO, N) VALUES "
+                                           "(#1/10/2024#, 'πρώτη', 1)"));
+        connection_.execute(QStringLiteral("INSERT INTO NOTES (HMEROMHNIA, KEIMENO, N) VALUES "
+                                           "(#3/2/2024#, 'δεύτερη', 2)"));
+    }
+
+    int count() { return db::scalar(connection_, QStringLiteral("SELECT COUNT(*) FROM NOTES")).toInt(); }
+
+    testsupport::TempProgramDir dir_;
+    db::Connection connection_;
+};
+
+TEST_F(TableTest, SortsAfterOpeningAndNavigates) {
+    db::Table table(connection_, QStringLiteral("NOTES"));
+    table.open();
+    table.setSort(QStringLiteral("HMEROMHNIA DESC"));
+    ASSERT_EQ(table.rowCount(), 2);
+    EXPECT_EQ(table.text(QStringLiteral("KEIMENO")), QStringLiteral("δεύτερη"));
+    table.next();
+    EXPECT_EQ(table.value(QStringLiteral("HMEROMHNIA")).toDate(), QDate(2024, 1, 10));
+    table.next();  // stays on the last row
+    EXPECT_TRUE(table.atLast());
+    EXPECT_EQ(table.columnKind(table.columnIndex(QStringLiteral("POSO"))), db::ColumnKind::Decimal);
+}
+
+TEST_F(TableTest, InsertsWithDefaultsEditsCancelsAndDeletes) {
+    db::Table table(connection_, QStringLiteral("NOTES"));
+    table.open();
+    table.insert();
+    table.setValue(QStringLiteral("HMEROMHNIA"), QStringLiteral("5/4/2024"));
+    table.setValue(QStringLiteral("POSO"), QStringLiteral("12,5"));
+    table.post();
+    EXPECT_EQ(count(), 3);
+    EXPECT_EQ(table.text(QStringLiteral("ENERGO")), QStringLiteral("ΝΑΙ"));  // the default
+    EXPECT_EQ(table.value(QStringLiteral("HMEROMHNIA")).toDate(), QDate(2024, 4, 5));
+    EXPECT_DOUBLE_EQ(table.value(QStringLiteral("POSO")).toDouble(), 12.5);
+
+    table.first();
+    table.setValue(QStringLiteral("KEIMENO"), QStringLiteral("αλλαγμένη"));
+    table.cancel();
+    EXPECT_EQ(table.text(QStringLiteral("KEIMENO")), QStringLiteral("πρώτη"));
+    table.setValue(QStringLiteral("KEIMENO"), QStringLiteral("αλλαγμένη"));
+    table.post();
+    EXPECT_EQ(db::scalar(connection_, QStringLiteral("SELECT KEIMENO FROM NOTES WHERE N=1")).toString(),
+              QStringLiteral("αλλαγμένη"));
+
+    table.remove();
+    EXPECT_EQ(count(), 2);
+    EXPECT_EQ(table.rowCount(), 2);
+}
+
+TEST_F(TableTest, RefusesAValueThatDoesNotFitItsColumnAndKeepsTheTyping) {
+    db::Table table(connection_, QStringLiteral("NOTES"));
+    table.open();
+    table.setValue(QStringLiteral("N"), QStringLiteral("δύο"));
+    EXPECT_THROW(table.post(), db::Error);
+    EXPECT_EQ(table.state(), db::Table::State::Edit);
+    EXPECT_EQ(table.text(QStringLiteral("N")), QStringLiteral("δύο"));
+    table.setValue(QStringLiteral("N"), QStringLiteral("3"));
+    table.setValue(QStringLiteral("HMEROMHNIA"), QStringLiteral("31/02/2024"));
+    EXPECT_THROW(table.post(), db::Error);
+    table.cancel();
+    EXPECT_EQ(db::scalar(connection_, QStringLiteral("SELECT SUM(N) FROM NOTES")).toInt(), 3);
+}
+
+TEST_F(TableTest, SavedQueriesOpenReadOnly) {
+    db::Table view(connection_, QStringLiteral("V"));
+    view.open();
+    EXPECT_EQ(view.rowCount(), 2);
+    EXPECT_THROW(view.insert(), db::Error);
+    db::Table missing(connection_, QStringLiteral("NOPE"));
+    EXPECT_THROW(missing.open(), db::Error);
+}
+
+TEST_F(TableTest, QuerySortsRowsAlreadyReadAsTheirColumnKinds) {
+    connection_.executeNative(QStringLiteral("CREATE TABLE R (NUM TEXT COLLATE GREEK)"));
+    connection_.execute(QStringLiteral("INSERT INTO R VALUES ('9')"));
+    connection_.execute(QStringLiteral("INSERT INTO R VALUES ('10')"));
+    db::Query query(connection_, QStringLiteral("SELECT NUM FROM R"));
+    query.open();
+    query.sortRows(QStringLiteral("NUM ASC"));
+    EXPECT_EQ(query.text(0), QStringLiteral("10"));  // a text column sorts as text
+    EXPECT_EQ(query.position(), 0);
+}
+
+}  // namespace
