@@ -1,0 +1,34 @@
+#include "children/list_request.h"
+
+#include "app/forbidden_characters.h"
+
+namespace children {
+
+using namespace Qt::StringLiterals;
+
+ListRequest& listRequest() {
+    static ListRequest request;
+    return request;
+}
+
+QString everyoneCondition() {
+    return u"1>0"_s;
+}
+
+QString surnameCondition(const QString& typedInitials) {
+    // Letter by letter, so an accented small letter keeps its accent as a capital (the Greek
+    // locale's own rule would drop it).
+    const QString capitals = typedInitials.trimmed().toUpper();
+    return u"ucase(EPWNYMO_PAIDIOY) LIKE '"_s + capitals + u"%"_s + u"'"_s;
+}
+
+QString registryNumberCondition(const QString& typedNumber) {
+    return u"ARITHMOS_MHTRWOY="_s + typedNumber.trimmed();
+}
+
+bool findTextAccepted(const QString& typed) {
+    const QString trimmed = typed.trimmed();
+    return !trimmed.isEmpty() && app::passesForbiddenCharacterTest(trimmed);
+}
+
+}  // namespace children
