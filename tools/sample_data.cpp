@@ -1,0 +1,66 @@
+#include "tools/sample_data.h"
+
+#include "db/clock.h"
+#include "db/connection.h"
+#include "db/query.h"
+#include "db/transaction.h"
+#include "tools/sample_attendance.h"
+#include "tools/sample_children.h"
+#include "tools/sample_directories.h"
+#include "tools/sample_organiser.h"
+#include "tools/sample_tuition.h"
+
+namespace sample {
+
+namespace {
+
+double currentVatRate(db::Connection& connection) {
+    return db::scalar(connection, QStringLiteral("SELECT VAT_RATIO FROM SYNTELESTHS_VAT")).toDouble();
+}
+
+void writeChildrenAndTuition(db::Connection& connection, Random& random, const Options& options,
+                             const QDate& from, const QDate& until, Summary& summary) {
+    const QList<Child> children = makeChildren(random, options.children, from, until);
+    writeChildren(connection, children);
+    summary.children = static_cast<int>(children.size());
+    for (const Child& child : children) {
+        summary.activeChildren += child.isActive() ? 1 : 0;
+        summary.enrolmentPeriods += static_cast<int>(child.periods.size());
+    }
+    const TuitionSummary tuition = writeTuition(connection, random, children, until,
+                                                currentVatRate(connection),
+                                                options.firstReceiptNumber);
+    summary.ledgerRows = tuition.ledgerRows;
+    summary.tuitionReceipts = tuition.tuitionReceipts;
+    summary.generalReceipts = tuition.generalReceipts;
+    summary.nextReceiptNumber = tuition.nextReceiptNumber;
+    summary.absences = writeAbsences(connection, random, children, until);
+    summary.measurements = writeMeasurements(connection, random, children, until);
+    summary.groups = writeGroups(connection, random, children);
+}
+
+}  // namespace
+
+Summary fillSampleData(db::Connection& connection, const Options& options) {
+    const QDate until = options.until.isValid() ? options.until : db::Clock::today();
+    const QDate from = until.addYears(-options.years).addDays(1);
+    Random random(options.seed);
+    Summary summary;
+
+    // The whole history is written in one transaction: a page cache that holds it spares the
+    // engine from encrypting and writing pages out before the commit.
+    connection.executeNative(QStringLiteral("PRAGMA cache_size = -131072"));
+    db::Transaction transaction(connection);
+    writeChildrenAndTuition(connection, random, options, from, until, summary);
+    writeStaff(connection, summary.groups);
+    writeContacts(connection, random);
+    writeDoctors(connection);
+    writeReceiptHeader(connection);
+    summary.expenses = writeExpenses(connection, random, from, until, currentVatRate(connection));
+    writeProgramme(connection, random, from, until);
+    writeOrganiser(connection, random, from, until);
+    transaction.commit();
+    return summary;
+}
+
+}  // namespace sample
