@@ -1,0 +1,158 @@
+#include "finance/payment.h"
+
+#include "app/money.h"
+#include "db/command.h"
+#include "db/connection.h"
+#include "db/transaction.h"
+#include "finance/statement_text.h"
+#include "finance/tuition_receipt.h"
+
+namespace finance {
+
+namespace {
+
+constexpr int kFirstYear = 2007;
+constexpr int kLastYear = 2030;
+
+// The pound rate as a 64-bit-mantissa factor: held as a double it is slightly smaller, and at
+// amounts such as 7500.00 the product then falls on the other side of a half cent.
+constexpr long double kCypRateExtended = 0.585274L;
+
+double parsedNumber(const QString& text, const QString& what) {
+    bool ok = false;
+    const double value = app::parseAmount(text.trimmed(), &ok);
+    if (!ok) {
+        throw db::Error(QStringLiteral("%1: το «%2» δεν είναι αριθμός.").arg(what, text.trimmed()));
+    }
+    return value;
+}
+
+// Every computed amount enters the statements as text, and the next step reads it back.
+double readBack(const QString& statementText) {
+    return parsedNumber(statementText, QStringLiteral("Ποσό"));
+}
+
+double extendedSum(double a, double b) {
+    return static_cast<double>(static_cast<long double>(a) + static_cast<long double>(b));
+}
+
+}  // namespace
+
+QStringList paymentMonths() {
+    QStringList months;
+    for (int month = 1; month <= 12; ++month) {
+        months.append(QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0')));
+    }
+    return months;
+}
+
+QStringList paymentYears() {
+    QStringList years;
+    for (int year = kFirstYear; year <= kLastYear; ++year) {
+        years.append(QString::number(year));
+    }
+    return years;
+}
+
+int paymentMonthIndex(const QDate& day) { return day.month() - 1; }
+
+int paymentYearIndex(const QDate& day) {
+    return day.year() >= kFirstYear && day.year() <= kLastYear ? day.year() - kFirstYear : -1;
+}
+
+std::optional<ReceiptAmounts> receiptAmounts(const QString& amountText,
+                                             const QString& vatRateText) {
+    const double amount = parsedNumber(amountText, QStringLiteral("Ποσό"));
+    ReceiptAmounts amounts;
+    amounts.amount = app::statementNumber(amount);
+    amounts.cypAmount = app::statementNumber(app::centRound(
+        static_cast<double>(static_cast<long double>(amount) * kCypRateExtended)));
+    if (!(amount > 0)) {
+        return std::nullopt;
+    }
+    const double rate = parsedNumber(vatRateText, QStringLiteral("Συντελεστής Φ.Π.Α"));
+    amounts.vat = app::statementNumber(app::centRound(app::extendedPercent(amount, rate)));
+    amounts.total = app::statementNumber(extendedSum(readBack(amounts.vat), amount));
+    amounts.cypVat = app::statementNumber(
+        app::centRound(app::extendedPercent(readBack(amounts.cypAmount), rate)));
+    amounts.cypTotal = app::statementNumber(
+        app::centRound(extendedSum(readBack(amounts.cypAmount), readBack(amounts.cypVat))));
+    return amounts;
+}
+
+QString ledgerClearStatement(const PaymentRequest& request) {
+    return QStringLiteral("DELETE FROM APODEIKSEIS_DIDAKTRWN WHERE ARITHMOS_MHTRWOY=") +
+           request.childNumber + QStringLiteral(" AND MHNAS=") + request.monthText +
+           QStringLiteral(" AND ETOS=") + request.yearText;
+}
+
+QString ledgerPaidRowStatement(const PaymentRequest& request, int receiptNumber,
+                               const ReceiptAmounts& amounts) {
+    return QStringLiteral(
+               "INSERT INTO APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,ARITHMOS_APODEIKSHS,POSO,"
+               "HMEROMHNIA,CHECKER,MHNAS,ETOS,VAT) VALUES(") +
+           request.childNumber + u',' + quotedText(QString::number(receiptNumber)) + u',' +
+           amounts.amount + QStringLiteral(",DATE(),") + quotedText(QStringLiteral("Π")) +
+           u',' + request.monthText + u',' + request.yearText + u',' + amounts.vat + u')';
+}
+
+QString archiveStatement(const PaymentRequest& request, int receiptNumber,
+                         const ReceiptAmounts& amounts) {
+    return QStringLiteral(
+               "INSERT INTO APODEIKSEIS_HISTORY(ARITHMOS_MHTRWOY,ARITHMOS_APODEIKSHS,POSO,"
+               "HMEROMHNIA,MHNAS,ETOS,VAT,POSO_KAI_VAT,EGKYRO,POSOCY,VATCY,POSO_KAI_VATCY,"
+               "ONOMA_PAIDIOY,EPWNYMO_PAIDIOY,PARALHPTHS) VALUES(") +
+           request.childNumber + u',' + quotedText(QString::number(receiptNumber)) + u',' +
+           amounts.amount + QStringLiteral(",DATE(),") + request.monthText + u',' +
+           request.yearText + u',' + amounts.vat + u',' + amounts.total + QStringLiteral(",1,") +
+           amounts.cypAmount + u',' + amounts.cypVat + u',' + amounts.cypTotal + u',' +
+           quotedText(request.firstName) + u',' + quotedText(request.surname) + u',' +
+           quotedText(request.recipient) + u')';
+}
+
+QString counterAdvanceStatement() {
+    return QStringLiteral("UPDATE APODEIKSH_LAST SET LAST_NUMBER=LAST_NUMBER+1");
+}
+
+ReceiptNotPrinted::ReceiptNotPrinted(int receiptNumber, const QString& reason)
+    : db::Error(reason), receiptNumber_(receiptNumber), reason_(reason) {}
+
+PaymentOutcome payTuition(db::Connection& connection, const PaymentRequest& request,
+                          TuitionReceiptPrinter& printer) {
+    const std::optional<ReceiptAmounts> amounts =
+        receiptAmounts(request.amountText, request.vatRateText);
+    if (!amounts) {
+        return PaymentOutcome::AmountRefused;
+    }
+    // Read before anything is written, so that a counter text that is no number stops the
+    // payment instead of leaving a recorded receipt reported as a failure.
+    const int receiptNumber = receiptNumberFromText(request.receiptNumberText);
+    {
+        db::Transaction transaction(connection);
+        db::Command command(connection);
+        command.execute(ledgerClearStatement(request));
+        command.execute(ledgerPaidRowStatement(request, receiptNumber, *amounts));
+        command.execute(archiveStatement(request, receiptNumber, *amounts));
+        command.execute(counterAdvanceStatement());
+        transaction.commit();
+    }
+    try {
+        printer.printReceipt(receiptNumber);
+    } catch (const std::exception& failure) {
+        throw ReceiptNotPrinted(receiptNumber, QString::fromUtf8(failure.what()));
+    }
+    return PaymentOutcome::Recorded;
+}
+
+QString amountRefusedMessage() { return QStringLiteral("Μη αποδεκτή τιμή"); }
+
+QString paymentFailedMessage() { return QStringLiteral("Η καταχώρηση δεν έγινε"); }
+
+QString receiptNotPrintedMessage(const ReceiptNotPrinted& failure) {
+    return QStringLiteral("Η καταχώρηση έγινε με επιτυχία, αλλά η απόδειξη με αριθμό %1 δεν "
+                          "εκτυπώθηκε:\n%2")
+        .arg(failure.receiptNumber())
+        .arg(failure.reason());
+}
+
+}  // namespace finance

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace db {
+class Connection;
+}
+
+namespace finance {
+
+// The first receipt number as typed into the numbering window: a whole number above zero, or
+// nothing when the text is refused.
+std::optional<int> receiptNumberingStart(const QString& typed);
+
+QString receiptNumberingStatement(int firstNumber);
+
+// Creates the receipt counter, so that the next receipt carries firstNumber.
+void storeReceiptNumbering(db::Connection& connection, int firstNumber);
+
+// The fixed messages of the receipt settings windows.
+QString numberingRefusedMessage();
+QString numberingStoredMessage();
+QString vatRateStoredMessage();
+
+}  // namespace finance

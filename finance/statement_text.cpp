@@ -1,0 +1,20 @@
+#include "finance/statement_text.h"
+
+#include "db/error.h"
+
+namespace finance {
+
+QString quotedText(const QString& text) {
+    return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
+}
+
+int receiptNumberFromText(const QString& text) {
+    bool ok = false;
+    const int number = text.trimmed().toInt(&ok);
+    if (!ok) {
+        throw db::Error(QStringLiteral("Το «%1» δεν είναι αριθμός απόδειξης.").arg(text.trimmed()));
+    }
+    return number;
+}
+
+}  // namespace finance
