@@ -1,0 +1,62 @@
+#include "app/access_check_window.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/access_password.h"
+#include "app/program_context.h"
+#include "app/shell_password_fields.h"
+#include "ui/modal.h"
+
+TForm65::TForm65(QWidget* parent)
+    : ui::Window(parent), connection_(app::context().connectionString) {
+    setWindowTitle(QStringLiteral("Έλεγχος πρόσβασης"));
+    // No title-bar buttons: the window is left only through its own buttons.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+
+    connection_.open();
+    app::context().accessGranted = false;
+    storedPassword_ = app::readStoredPassword(connection_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(app::makeCaseWarning(QStringLiteral("Προσοχή έχoυν σημασία Πεζά / Κεφαλαία"), this),
+                      0, Qt::AlignCenter);
+    auto* grid = new QGridLayout;
+    passwordField_ = app::addPasswordRow(grid, 0, QStringLiteral("Κωδικός πρόσβασης:"), this);
+    layout->addLayout(grid);
+    auto* buttons = new QHBoxLayout;
+    enterButton_ = new QPushButton(QStringLiteral("Εί&σοδος"), this);
+    enterButton_->setEnabled(false);
+    setMainAction(enterButton_);
+    buttons->addStretch();
+    buttons->addWidget(enterButton_);
+    buttons->addWidget(makeExitButton());
+    layout->addLayout(buttons);
+
+    connect(passwordField_, &QLineEdit::textChanged, this, &TForm65::Edit1Change);
+    connect(enterButton_, &QPushButton::clicked, this, &TForm65::Button1Click);
+    fixSizeAndCentre(QSize(303, 159).expandedTo(minimumSizeHint()));
+}
+
+void TForm65::Edit1Change() { enterButton_->setEnabled(app::canEnter(passwordField_->text())); }
+
+void TForm65::Button1Click() {
+    app::context().accessGranted = false;
+    if (passwordField_->text().trimmed() != storedPassword_) {
+        ui::inform(this, QStringLiteral("Λανθασμένος κωδικός πρόσβασης."));
+        passwordField_->clear();
+        passwordField_->setFocus();
+        return;
+    }
+    app::context().accessGranted = true;
+    connection_.close();
+    accept();
+}
+
+void TForm65::reject() {
+    app::context().accessGranted = false;
+    ui::Window::reject();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "db/connection.h"
+#include "ui/window.h"
+
+class QLineEdit;
+class QPushButton;
+
+// Changes the stored password; the change takes effect at the next start. The button is
+// enabled only once the old password matches and the two new entries agree.
+class TForm66 : public ui::Window {
+    Q_OBJECT
+public:
+    explicit TForm66(QWidget* parent = nullptr);
+
+private:
+    void EditChange();
+    void Button1Click();
+
+    db::Connection connection_;
+    QString storedPassword_;  // read once, when the window is created
+    QLineEdit* oldField_;
+    QLineEdit* newField_;
+    QLineEdit* confirmationField_;
+    QPushButton* changeButton_;
+};

@@ -1,0 +1,26 @@
+#include <QDir>
+
+#include "app/greek_translation.h"
+#include "app/main_window.h"
+#include "app/shell_application.h"
+#include "app/shell_long_lived.h"
+
+int main(int argc, char* argv[]) {
+    app::Application application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("velorima created by Quornbeck"));
+    app::installGreekTranslation(application);
+
+    TForm3 mainWindow;
+    switch (mainWindow.start(QDir::currentPath())) {
+        case app::StartupOutcome::Running:
+            break;
+        case app::StartupOutcome::AccessRefused:
+            return 0;
+        case app::StartupOutcome::DatabaseProblem:
+        case app::StartupOutcome::Failed:
+            return 1;
+    }
+    const app::LongLivedWindows longLivedWindows;
+    mainWindow.show();
+    return QApplication::exec();
+}

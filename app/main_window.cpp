@@ -1,0 +1,234 @@
+#include "app/main_window.h"
+
+#include <QCalendarWidget>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/desktop_programs.h"
+#include "app/menu_tree.h"
+#include "app/program_context.h"
+#include "app/shell_analog_clock.h"
+#include "app/shell_artwork.h"
+#include "app/shell_command_map.h"
+#include "app/shell_main_menu.h"
+#include "app/shell_startup_screens.h"
+#include "app/splash_window.h"
+#include "db/clock.h"
+#include "ui/modal.h"
+#include "ui/window.h"
+
+namespace {
+
+bool isShellCommand(QStringView command) {
+    using namespace app::shellCommand;
+    return command == calculator || command == images || command == backup || command == exitProgram;
+}
+
+bool isAvailable(QStringView command) { return isShellCommand(command) || app::hasWindow(command); }
+
+QFrame* makePanel(QWidget* parent) {
+    auto* panel = new QFrame(parent);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    return panel;
+}
+
+}  // namespace
+
+TForm3::TForm3() {
+    setWindowTitle(QStringLiteral("velorima created by Quornbeck"));
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    ui::Window::applyLook(this);
+
+    menu_ = new app::MainMenu(menuBar(), isAvailable,
+                              [this](QStringView command) { runCommand(command); });
+    menu_->attachCannedSearches(app::cannedSearchCommands(), this);
+
+    auto* central = new QWidget(this);
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    grid->addWidget(makePictureArea(), 0, 0);
+    grid->addWidget(makeRightPanel(), 0, 1);
+    grid->addWidget(makeBottomPanel(), 1, 0, 1, 2);
+    setCentralWidget(central);
+    makeStatusBar();
+
+    resize(968, 716);
+    connect(&clockTimer_, &QTimer::timeout, this, &TForm3::Timer1Timer);
+    clockTimer_.start(1000);
+    Timer1Timer();
+}
+
+TForm3::~TForm3() = default;
+
+app::StartupOutcome TForm3::start(const QString& currentDirectory) {
+    app::MainWindowStartupScreens screens(*this);
+    return app::runStartup(currentDirectory, screens);
+}
+
+QWidget* TForm3::makePictureArea() {
+    auto* area = new QWidget(this);
+    const QRect place(70, 214, 690, 194);
+    area->setMinimumSize(place.right() + 1, place.bottom() + 1);
+    auto* picture = new QLabel(area);
+    picture->setPixmap(app::kindergartenPicture(place.size(), app::programName()));
+    picture->setGeometry(place);
+    return area;
+}
+
+QWidget* TForm3::makeRightPanel() {
+    QFrame* panel = makePanel(this);
+    panel->setFixedWidth(207);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto* toggle = new QToolButton(panel);
+    toggle->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    toggle->setFocusPolicy(Qt::NoFocus);
+    toggle->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    toggle->setFixedHeight(25);
+    connect(toggle, &QToolButton::clicked, this, &TForm3::SpeedButton1Click);
+    layout->addWidget(toggle);
+
+    sidePanel_ = new QWidget(panel);
+    auto* buttons = new QVBoxLayout(sidePanel_);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->setSpacing(0);
+    for (const app::SideButton& side : app::sideButtons()) {
+        auto* button = new QPushButton(side.caption.toString(), sidePanel_);
+        button->setFixedHeight(25);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setEnabled(isAvailable(side.command));
+        const QStringView command = side.command;
+        connect(button, &QPushButton::clicked, this, [this, command] { runCommand(command); });
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    sidePanel_->hide();
+    layout->addWidget(sidePanel_, 1);
+    layout->addStretch();
+    return panel;
+}
+
+QWidget* TForm3::makeBottomPanel() {
+    QFrame* panel = makePanel(this);
+    panel->setFixedHeight(159);
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(2, 2, 2, 2);
+
+    calendar_ = new QCalendarWidget(panel);
+    calendar_->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
+    calendar_->setFixedWidth(200);
+    layout->addWidget(calendar_);
+    layout->addStretch();
+
+    clock_ = new app::AnalogClock(panel);
+    clock_->setFixedSize(145, 153);
+    layout->addWidget(clock_);
+    return panel;
+}
+
+void TForm3::makeStatusBar() {
+    dateTimePanel_ = new QLabel(this);
+    dateTimePanel_->setFixedWidth(190);
+    noticePanel_ = new QLabel(this);
+    noticePanel_->setFixedWidth(520);
+    statusBar()->addWidget(dateTimePanel_);
+    statusBar()->addWidget(noticePanel_);
+}
+
+QString TForm3::makersNotice() const {
+    return QStringLiteral("velorima \u00a9 Quornbeck \u2013 %1 \u2013 %2")
+        .arg(app::makersAddress(), app::programVersion());
+}
+
+void TForm3::Timer1Timer() {
+    const QDateTime now = db::Clock::now();
+    const QLocale locale = QLocale::system();
+    // The long time form without the time zone some locales add to it.
+    const QString timeFormat =
+        locale.timeFormat(QLocale::LongFormat).remove(QLatin1Char('t')).trimmed();
+    dateTimePanel_->setText(locale.toString(now.date(), QLocale::ShortFormat) + u' ' +
+                            locale.toString(now.time(), timeFormat));
+    clock_->setTime(now.time());
+}
+
+void TForm3::SpeedButton1Click() { sidePanel_->setVisible(!sidePanel_->isVisible()); }
+
+void TForm3::showReceiptNumberingSet() { menu_->showReceiptNumberingSet(); }
+
+void TForm3::prepareForUse() {
+    noticePanel_->setText(makersNotice());
+    setWindowState(Qt::WindowMaximized);
+    calendar_->setSelectedDate(db::Clock::today());
+}
+
+void TForm3::abandon() {
+    setEnabled(false);
+    hide();
+    setWindowState(Qt::WindowMinimized);
+}
+
+void TForm3::runCommand(QStringView command) {
+    using namespace app::shellCommand;
+    if (command == calculator) {
+        startCalculator();
+    } else if (command == images) {
+        openPictureFolder();
+    } else if (command == backup) {
+        ui::inform(this, app::backupAdvice());
+    } else if (command == exitProgram) {
+        close();
+    } else {
+        app::openWindow(command, this);
+        if (command == app::receiptNumberingWindow) {
+            runReceiptNumberingCheck();
+        }
+    }
+}
+
+void TForm3::runReceiptNumberingCheck() {
+    if (app::runReceiptNumberingCheck()) {
+        showReceiptNumberingSet();
+    }
+}
+
+void TForm3::startCalculator() {
+    if (!app::startCalculator()) {
+        ui::inform(this, app::noCalculatorMessage());
+    }
+}
+
+void TForm3::openPictureFolder() {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(app::programFile(QStringLiteral("IMAGES"))));
+}
+
+void TForm3::openMakersSite() { QDesktopServices::openUrl(QUrl(app::makersAddress())); }
+
+void TForm3::mouseDoubleClickEvent(QMouseEvent* /*event*/) { openMakersSite(); }
+
+void TForm3::contextMenuEvent(QContextMenuEvent* /*event*/) { openMakersSite(); }
+
+void TForm3::closeEvent(QCloseEvent* event) {
+    if (!ui::askYesNo(this, QStringLiteral("Έξοδος;"))) {
+        event->ignore();
+        return;
+    }
+    hide();
+    SplashWindow splash;
+    ui::showModal(&splash);
+    event->accept();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include "app/startup.h"
+
+class QCalendarWidget;
+class QLabel;
+class QWidget;
+
+namespace app {
+class AnalogClock;
+class MainMenu;
+}  // namespace app
+
+// The main window: the menu, the side panel of buttons, the picture, the month calendar, the
+// clock and the status bar. Its start() runs the start-up sequence before it is shown; closing
+// it asks first and ends the program through the splash.
+class TForm3 : public QMainWindow {
+    Q_OBJECT
+public:
+    TForm3();
+    ~TForm3() override;
+
+    // Runs the start-up sequence for a program started in `currentDirectory`. The window may be
+    // shown only when the outcome is Running.
+    app::StartupOutcome start(const QString& currentDirectory);
+
+    // Runs a command of the menu or the side panel.
+    void runCommand(QStringView command);
+
+    // The steps of the start-up sequence that change the window.
+    void showReceiptNumberingSet();
+    void prepareForUse();
+    void abandon();
+
+    QWidget* sidePanel() const { return sidePanel_; }
+    QCalendarWidget* calendar() const { return calendar_; }
+    QString makersNotice() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Double-clicks and the (empty) context menu anywhere on the window's own surfaces open the
+    // maker's web site; the picture, panels and status bar pass theirs on to the window.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    QWidget* makePictureArea();
+    QWidget* makeRightPanel();
+    QWidget* makeBottomPanel();
+    void makeStatusBar();
+    void Timer1Timer();
+    void SpeedButton1Click();
+    void runReceiptNumberingCheck();
+    void startCalculator();
+    void openPictureFolder();
+    void openMakersSite();
+
+    app::MainMenu* menu_ = nullptr;
+    QWidget* sidePanel_ = nullptr;
+    QCalendarWidget* calendar_ = nullptr;
+    app::AnalogClock* clock_ = nullptr;
+    QLabel* dateTimePanel_ = nullptr;
+    QLabel* noticePanel_ = nullptr;
+    QTimer clockTimer_;
+};

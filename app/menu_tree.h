@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QStringView>
+#include <span>
+
+namespace app {
+
+// The main menu as data: one row per entry, in order, each with its depth (0 = menu bar).
+// A submenu holds the deeper rows that follow it. A command names what it runs: a window class
+// ("TForm13", opened through the command map) or one of the main window's own commands below.
+// Canned searches carry no command here; the searches attach them in menu order.
+enum class MenuRowKind { Submenu, Command, Separator, CannedSearch };
+
+// The two entries that swap once the receipt numbering is set.
+enum class NumberingRole { None, ShownOnceSet, HiddenOnceSet };
+
+struct MenuRow {
+    int depth;
+    MenuRowKind kind;
+    QStringView caption;
+    QStringView command;
+    NumberingRole numbering = NumberingRole::None;
+};
+
+std::span<const MenuRow> mainMenuRows();
+
+struct SideButton {
+    QStringView caption;
+    QStringView command;
+};
+
+// The side panel of the main window, top to bottom.
+std::span<const SideButton> sideButtons();
+
+// The windows created once after start-up, in their order of creation; they live until the
+// program ends and keep their state between openings.
+std::span<const QStringView> longLivedWindowOrder();
+
+// The main window's own commands.
+namespace shellCommand {
+inline constexpr QStringView calculator = u"calculator";
+inline constexpr QStringView images = u"images";
+inline constexpr QStringView backup = u"backup";
+inline constexpr QStringView exitProgram = u"exit";
+}  // namespace shellCommand
+
+// The receipt numbering window: once it has closed, the main window checks the numbering again.
+inline constexpr QStringView receiptNumberingWindow = u"TForm69";
+
+}  // namespace app

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "db/connection.h"
+#include "ui/window.h"
+
+class QLineEdit;
+class QPushButton;
+
+// Asks for a password of the user's own while the delivered one is still stored. It can only
+// be left by storing a password: it has no cancel button and ignores Escape.
+class TForm100 : public ui::Window {
+    Q_OBJECT
+public:
+    explicit TForm100(QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void EditChange();
+    void Button1Click();
+
+    db::Connection connection_;
+    QLineEdit* newField_;
+    QLineEdit* confirmationField_;
+    QPushButton* storeButton_;
+};

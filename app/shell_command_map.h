@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <functional>
+
+class QWidget;
+
+namespace app {
+
+// The command map: which window each command of the main menu and the side panel opens. A
+// command is named by the class of its window ("TForm13"). Every window opens modally over
+// `parent`: a fresh window for each opening, or the one long-lived window with its state kept.
+
+// True when a window is tied to the command; a command without one stays disabled.
+bool hasWindow(QStringView command);
+
+// Opens the command's window and returns when it has closed. A command without a window is a
+// programming error (std::logic_error).
+void openWindow(QStringView command, QWidget* parent);
+
+// A canned search of the "Έ&ρευνα" menu: its submenu path under that menu (captions, top
+// down), its caption, and what it runs.
+struct CannedSearchCommand {
+    QStringList path;
+    QString caption;
+    std::function<void(QWidget* parent)> run;
+};
+
+// The canned searches the main menu attaches to its entries.
+QList<CannedSearchCommand> cannedSearchCommands();
+
+}  // namespace app

@@ -1,0 +1,99 @@
+#include "app/shell_main_menu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <algorithm>
+#include <stdexcept>
+
+#include "app/menu_tree.h"
+
+namespace app {
+
+namespace {
+
+// Adds an entry to the innermost open submenu, or to the menu bar at the top level.
+QAction* addEntry(QMenuBar* bar, const QList<QMenu*>& menus, QAction* entry) {
+    if (menus.isEmpty()) {
+        bar->addAction(entry);
+    } else {
+        menus.last()->addAction(entry);
+    }
+    return entry;
+}
+
+}  // namespace
+
+MainMenu::MainMenu(QMenuBar* bar, const Availability& isAvailable, Runner run)
+    : QObject(bar), run_(std::move(run)) {
+    QList<QMenu*> menus;  // the open submenu of each depth above the current row
+    QStringList path;     // and their captions
+    for (const MenuRow& row : mainMenuRows()) {
+        menus.resize(row.depth);
+        path.resize(row.depth);
+        QWidget* owner = menus.isEmpty() ? static_cast<QWidget*>(bar) : menus.last();
+        const QString caption = row.caption.toString();
+        QAction* entry = nullptr;
+        switch (row.kind) {
+            case MenuRowKind::Submenu: {
+                auto* menu = new QMenu(caption, owner);
+                entry = addEntry(bar, menus, menu->menuAction());
+                menus.append(menu);
+                path.append(caption);
+                break;
+            }
+            case MenuRowKind::Separator:
+                entry = menus.last()->addSeparator();
+                break;
+            case MenuRowKind::Command: {
+                entry = addEntry(bar, menus, new QAction(caption, owner));
+                entry->setEnabled(isAvailable(row.command));
+                const QStringView command = row.command;
+                connect(entry, &QAction::triggered, this, [this, command] { run_(command); });
+                break;
+            }
+            case MenuRowKind::CannedSearch:
+                entry = addEntry(bar, menus, new QAction(caption, owner));
+                entry->setEnabled(false);
+                cannedSearches_.append({path.mid(1), entry});
+                break;
+        }
+        if (row.numbering == NumberingRole::ShownOnceSet) {
+            entry->setVisible(false);
+            shownOnceNumberingSet_.append(entry);
+        } else if (row.numbering == NumberingRole::HiddenOnceSet) {
+            hiddenOnceNumberingSet_.append(entry);
+        }
+    }
+}
+
+void MainMenu::attachCannedSearches(const QList<CannedSearchCommand>& searches,
+                                    QWidget* parent) {
+    for (const CannedSearchCommand& search : searches) {
+        auto entry = std::find_if(cannedSearches_.begin(), cannedSearches_.end(),
+                                  [&search](const CannedSearchEntry& candidate) {
+                                      return candidate.path == search.path &&
+                                             candidate.action->text() == search.caption;
+                                  });
+        if (entry == cannedSearches_.end()) {
+            throw std::logic_error("The main menu has no canned search " +
+                                   (search.path + QStringList{search.caption})
+                                       .join(QStringLiteral(" > "))
+                                       .toStdString());
+        }
+        entry->action->setEnabled(true);
+        const auto run = search.run;
+        connect(entry->action, &QAction::triggered, this, [run, parent] { run(parent); });
+    }
+}
+
+void MainMenu::showReceiptNumberingSet() {
+    for (QAction* entry : shownOnceNumberingSet_) {
+        entry->setVisible(true);
+    }
+    for (QAction* entry : hiddenOnceNumberingSet_) {
+        entry->setVisible(false);
+    }
+}
+
+}  // namespace app

@@ -1,0 +1,46 @@
+#include "app/shell_startup_screens.h"
+
+#include "app/access_check_window.h"
+#include "app/main_window.h"
+#include "app/set_password_window.h"
+#include "app/splash_window.h"
+#include "organiser/todays_reminder_window.h"
+#include "ui/modal.h"
+
+namespace app {
+
+namespace {
+
+// The main window is not shown yet: the start-up windows stand on their own.
+template <class W>
+void showOnItsOwn() {
+    W window;
+    ui::showModal(&window);
+}
+
+}  // namespace
+
+void MainWindowStartupScreens::showSplash() { showOnItsOwn<SplashWindow>(); }
+
+void MainWindowStartupScreens::showMessage(const QString& text) { ui::inform(nullptr, text); }
+
+void MainWindowStartupScreens::showSetPassword() { showOnItsOwn<TForm100>(); }
+
+void MainWindowStartupScreens::showAccessCheck() { showOnItsOwn<TForm65>(); }
+
+void MainWindowStartupScreens::showReceiptNumberingSet() { mainWindow_.showReceiptNumberingSet(); }
+
+void MainWindowStartupScreens::prepareMainWindow() { mainWindow_.prepareForUse(); }
+
+void MainWindowStartupScreens::showTodaysReminder(const QString& reminderStatement) {
+    TForm8 popup(reminderStatement);
+    ui::showModal(&popup);
+}
+
+void MainWindowStartupScreens::showTodaysBirthdays() {
+    // The birthdays window is tied in here once it exists.
+}
+
+void MainWindowStartupScreens::abandonMainWindow() { mainWindow_.abandon(); }
+
+}  // namespace app

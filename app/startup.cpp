@@ -1,0 +1,121 @@
+#include "app/startup.h"
+
+#include <exception>
+
+#include "app/access_password.h"
+#include "app/program_context.h"
+#include "app/startup_queries.h"
+#include "db/clock.h"
+#include "db/connection.h"
+#include "db/error.h"
+
+namespace app {
+
+namespace {
+
+// Every step opens the program's connection for its own statements and closes it afterwards.
+class StepConnection {
+public:
+    StepConnection() : connection_(context().connectionString) { connection_.open(); }
+    db::Connection& operator*() { return connection_; }
+
+private:
+    db::Connection connection_;
+};
+
+bool connectionWorks() {
+    try {
+        StepConnection connection;
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void runDailyDuties(StartupScreens& screens) {
+    const TodayParts today = todayParts(db::Clock::today());
+    int reminders = 0;
+    int birthdays = 0;
+    {
+        StepConnection connection;
+        reminders = countOf(*connection, todaysReminderCountStatement(today));
+        birthdays = countOf(*connection, todaysBirthdaysCountStatement(today));
+    }
+    // Two reminders on one day show none: the popup has room for exactly one.
+    if (reminders == 1) {
+        screens.showTodaysReminder(todaysReminderTextStatement(today));
+    }
+    if (birthdays != 0) {
+        screens.showTodaysBirthdays();
+    }
+    StepConnection connection;
+    addThisMonthsTuitionRows(*connection, today);
+}
+
+StartupOutcome runSteps(const QString& currentDirectory, StartupScreens& screens) {
+    setProgramDirectory(currentDirectory);
+    screens.showSplash();
+    screens.showMessage(startupNotice());
+    if (!connectionWorks()) {
+        screens.showMessage(databaseProblemMessage());
+        return StartupOutcome::DatabaseProblem;
+    }
+    {
+        StepConnection connection;
+        context().storedPassword = readStoredPassword(*connection);
+    }
+    if (context().storedPassword == factoryDefaultPassword()) {
+        screens.showSetPassword();
+    }
+    context().accessGranted = false;
+    screens.showAccessCheck();
+    if (!context().accessGranted) {
+        return StartupOutcome::AccessRefused;
+    }
+    if (runReceiptNumberingCheck()) {
+        screens.showReceiptNumberingSet();
+    }
+    screens.prepareMainWindow();
+    runDailyDuties(screens);
+    return StartupOutcome::Running;
+}
+
+}  // namespace
+
+StartupOutcome runStartup(const QString& currentDirectory, StartupScreens& screens) {
+    StartupOutcome outcome = StartupOutcome::Failed;
+    try {
+        outcome = runSteps(currentDirectory, screens);
+    } catch (const std::exception&) {
+        outcome = StartupOutcome::Failed;
+    }
+    if (outcome != StartupOutcome::Running) {
+        screens.abandonMainWindow();
+    }
+    return outcome;
+}
+
+bool runReceiptNumberingCheck() {
+    StepConnection connection;
+    if (receiptNumberingIsSet(*connection)) {
+        context().receiptNumberingSet = true;
+    }
+    return context().receiptNumberingSet;
+}
+
+QString startupNotice() {
+    return QStringLiteral(
+        "Important Information\n\n"
+        "Please read carefully\n\n"
+        "1) If you see rubbish (unreadable characters) instead of Greek characters you must "
+        "reconfigure your Windows operating system to support Greek system characters.\n\n"
+        "2) The recommended screen resolution is 1024 x 768 or higher. Lower resolution may "
+        "cause application forms seem incorrect.");
+}
+
+QString databaseProblemMessage() {
+    return QStringLiteral("Υπάρχει πρόβλημα με την βάση δεδομένων.\n"
+                          "Το λογισμικό θα τερματίσει την λειτουργία του.");
+}
+
+}  // namespace app

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+namespace app {
+
+// What the start-up sequence shows. The main window implements it with the real windows; each
+// call returns when what it showed has been closed. The sequence itself runs every statement.
+class StartupScreens {
+public:
+    virtual ~StartupScreens() = default;
+    virtual void showSplash() = 0;
+    virtual void showMessage(const QString& text) = 0;
+    virtual void showSetPassword() = 0;
+    // The access check writes context().accessGranted.
+    virtual void showAccessCheck() = 0;
+    // The receipt numbering is set: the menu offers the general receipts instead of the
+    // numbering command.
+    virtual void showReceiptNumberingSet() = 0;
+    // The main window's look once access is granted: maker's notice, maximised, calendar today.
+    virtual void prepareMainWindow() = 0;
+    virtual void showTodaysReminder(const QString& reminderStatement) = 0;
+    virtual void showTodaysBirthdays() = 0;
+    // The program ends before the main window was shown: it is disabled, hidden and minimised.
+    virtual void abandonMainWindow() = 0;
+};
+
+enum class StartupOutcome {
+    Running,          // the main window may be shown
+    DatabaseProblem,  // the database could not be opened; the user was told
+    AccessRefused,    // the access check was left without the password
+    Failed,           // an unexpected failure ended the start-up quietly
+};
+
+// Runs the whole start-up sequence for a program started in `currentDirectory`: program
+// directory and connection string, splash, notice, connection test, password, access check,
+// receipt numbering and the daily duties. Any failure it does not handle itself ends the
+// start-up quietly (StartupOutcome::Failed).
+StartupOutcome runStartup(const QString& currentDirectory, StartupScreens& screens);
+
+// Reads whether the receipt numbering is set and records it in the program context; the flag
+// is never cleared. Returns the flag.
+bool runReceiptNumberingCheck();
+
+QString startupNotice();
+QString databaseProblemMessage();
+
+}  // namespace app
