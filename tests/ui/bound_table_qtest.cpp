@@ -1,0 +1,243 @@
+// The window kit on a real delivered database: field binding, writing on move, cancel,
+// refused values, the delete question, closing, the grid and the editable search rows.
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/program_context.h"
+#include "db/command.h"
+#include "db/query.h"
+#include "support/delivered_database.h"
+#include "ui/data_window.h"
+#include "ui/modal_answers.h"
+
+namespace {
+
+// A measurements editor as the data windows are built: three fields, a grid, a navigator.
+class MeasurementsWindow : public ui::DataWindow {
+public:
+    explicit MeasurementsWindow(bool search = false)
+        : rows(search ? bindEditableQuery(QStringLiteral("CHILDREN_METRHSEIS"))
+                      : bindTable(QStringLiteral("CHILDREN_METRHSEIS"))),
+          navigator(new ui::Navigator(ui::Navigator::all(), this)) {
+        rows->bind(number, QStringLiteral("ARITHMOS_MHTRWOY"));
+        rows->bind(date, QStringLiteral("HMEROMHNIA"));
+        rows->bind(height, QStringLiteral("YPSOS"));
+        rows->attachGrid(grid, {{QStringLiteral("ARITHMOS_MHTRWOY"), QStringLiteral("Α/Α")},
+                                {QStringLiteral("YPSOS"), QStringLiteral("Ύψος")}},
+                         ui::BoundTable::GridEditing::InPlace);
+        rows->attachNavigator(navigator);
+    }
+    void click(ui::Navigator::Button which) {
+        QTest::mouseClick(navigator->button(which), Qt::LeftButton);
+    }
+
+    ui::BoundTable* rows;
+    QLineEdit* number = new QLineEdit(this);
+    QLineEdit* date = new QLineEdit(this);
+    QLineEdit* height = new QLineEdit(this);
+    QTableView* grid = new QTableView(this);
+    ui::Navigator* navigator;
+};
+
+void retype(QLineEdit* field, const QString& text) {
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+}
+
+}  // namespace
+
+class BoundTableTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        database = std::make_unique<testsupport::DeliveredDatabase>();
+        app::setProgramDirectory(database->dir().path());
+        db::Command add(database->connection());
+        add.execute(QStringLiteral("INSERT INTO CHILDREN_METRHSEIS(ARITHMOS_MHTRWOY,HMEROMHNIA,YPSOS,BAROS) VALUES(1,#9/1/2023#,1.05,18)"));
+        add.execute(QStringLiteral("INSERT INTO CHILDREN_METRHSEIS(ARITHMOS_MHTRWOY,HMEROMHNIA,YPSOS,BAROS) VALUES(2,#9/2/2023#,1.1,19)"));
+        add.execute(QStringLiteral("INSERT INTO CHILDREN_METRHSEIS(ARITHMOS_MHTRWOY,HMEROMHNIA,YPSOS,BAROS) VALUES(3,#9/3/2023#,1.2,20)"));
+    }
+    void cleanup() { database.reset(); }
+
+    void rowEditedThenLeftIsWritten() {
+        testsupport::ModalAnswers answers;
+        ui::ScopedModalSeam seam(answers);
+        MeasurementsWindow window;
+        QCOMPARE(window.number->text(), QStringLiteral("1"));
+        QVERIFY(!window.navigator->button(ui::Navigator::Post)->isEnabled());
+
+        retype(window.height, QStringLiteral("1,5"));
+        QVERIFY(window.rows->isEditing());
+        QVERIFY(window.navigator->button(ui::Navigator::Post)->isEnabled());
+        window.click(ui::Navigator::Next);
+        QCOMPARE(window.number->text(), QStringLiteral("2"));
+        QCOMPARE(storedHeight(1), 1.5);
+
+        // Choosing another row in the grid writes as well.
+        retype(window.date, QStringLiteral("5/10/2023"));
+        window.grid->selectRow(2);
+        QCOMPARE(window.number->text(), QStringLiteral("3"));
+        QCOMPARE(storedText(QStringLiteral("HMEROMHNIA"), 2), QStringLiteral("2023-10-05"));
+        QVERIFY(answers.errors.isEmpty());
+    }
+
+    void cancelDropsTheChange() {
+        MeasurementsWindow window;
+        retype(window.height, QStringLiteral("2"));
+        window.click(ui::Navigator::Cancel);
+        QVERIFY(!window.rows->isEditing());
+        QCOMPARE(window.height->text(), QStringLiteral("1.05"));
+        window.click(ui::Navigator::Next);
+        QCOMPARE(storedHeight(1), 1.05);
+    }
+
+    void valueThatDoesNotFitIsRefusedAndTheTypingStays() {
+        testsupport::ModalAnswers answers;
+        ui::ScopedModalSeam seam(answers);
+        MeasurementsWindow window;
+        retype(window.number, QStringLiteral("12a"));
+        window.click(ui::Navigator::Post);
+        QCOMPARE(answers.errors.size(), 1);
+        QVERIFY(answers.errors.first().contains(QStringLiteral("12a")));
+        QVERIFY(answers.errors.first().contains(QStringLiteral("ακέραιος")));
+        QCOMPARE(window.number->text(), QStringLiteral("12a"));
+        QVERIFY(window.rows->isEditing());
+
+        // Moving away is refused too: the row stays current with its typing.
+        window.click(ui::Navigator::Next);
+        QCOMPARE(answers.errors.size(), 2);
+        QCOMPARE(window.rows->rows().position(), 0);
+        QCOMPARE(window.grid->currentIndex().row(), 0);
+        QCOMPARE(window.number->text(), QStringLiteral("12a"));
+
+        // A date that is not a calendar date is refused the same way; mended, the row is written.
+        retype(window.number, QStringLiteral("12"));
+        retype(window.date, QStringLiteral("31/02/2024"));
+        window.click(ui::Navigator::Post);
+        QCOMPARE(answers.errors.size(), 3);
+        QVERIFY(answers.errors.last().contains(QStringLiteral("ΗΗ/ΜΜ/ΕΕΕΕ")));
+        retype(window.date, QStringLiteral("29/02/2024"));
+        window.click(ui::Navigator::Post);
+        QCOMPARE(answers.errors.size(), 3);
+        QVERIFY(!window.rows->isEditing());
+        QCOMPARE(storedText(QStringLiteral("HMEROMHNIA"), 12), QStringLiteral("2024-02-29"));
+        QCOMPARE(window.date->text(), QStringLiteral("29/02/2024"));
+    }
+
+    void deleteAsksFirst() {
+        testsupport::ModalAnswers answers;
+        ui::ScopedModalSeam seam(answers);
+        MeasurementsWindow window;
+        window.click(ui::Navigator::Next);
+        answers.answers = {false};
+        window.click(ui::Navigator::Delete);
+        QCOMPARE(answers.questions, QStringList{ui::BoundTable::deleteQuestion()});
+        QCOMPARE(rowCount(), 3);
+        QCOMPARE(window.number->text(), QStringLiteral("2"));
+
+        answers.answers = {true};
+        window.click(ui::Navigator::Delete);
+        QCOMPARE(rowCount(), 2);
+        QCOMPARE(storedText(QStringLiteral("YPSOS"), 2), QString());
+        QCOMPARE(window.rows->model()->rowCount(), 2);
+        QCOMPARE(window.number->text(), QStringLiteral("3"));
+    }
+
+    void insertWritesANewRowAndAnUntouchedOneIsDropped() {
+        MeasurementsWindow window;
+        window.click(ui::Navigator::Insert);
+        QCOMPARE(window.number->text(), QString());
+        QCOMPARE(window.rows->model()->rowCount(), 4);
+        window.click(ui::Navigator::First);  // nothing typed: no row is written
+        QCOMPARE(rowCount(), 3);
+        QCOMPARE(window.rows->model()->rowCount(), 3);
+
+        window.click(ui::Navigator::Insert);
+        retype(window.number, QStringLiteral("7"));
+        retype(window.height, QStringLiteral("0.98"));
+        window.click(ui::Navigator::Post);
+        QCOMPARE(rowCount(), 4);
+        QCOMPARE(storedHeight(7), 0.98);
+    }
+
+    void typingIntoAnEmptyTableStartsARow() {
+        db::Command(database->connection()).execute(QStringLiteral("DELETE FROM CHILDREN_METRHSEIS"));
+        MeasurementsWindow window;
+        QVERIFY(!window.navigator->button(ui::Navigator::Delete)->isEnabled());
+        QTest::keyClicks(window.number, QStringLiteral("42"));
+        QCOMPARE(window.number->text(), QStringLiteral("42"));
+        QVERIFY(window.rows->isEditing());
+        window.click(ui::Navigator::Post);
+        QCOMPARE(rowCount(), 1);
+    }
+
+    void gridCellEditedInPlaceIsWrittenOnMove() {
+        MeasurementsWindow window;
+        ui::RowSetModel* model = window.rows->model();
+        QVERIFY(model->flags(model->index(1, 1)) & Qt::ItemIsEditable);
+        QVERIFY(model->setData(model->index(1, 1), QStringLiteral("1.33")));
+        QCOMPARE(window.number->text(), QStringLiteral("2"));
+        QCOMPARE(window.height->text(), QStringLiteral("1.33"));
+        window.click(ui::Navigator::Last);
+        QCOMPARE(storedHeight(2), 1.33);
+    }
+
+    void closingDropsTheUnsavedRowAndTheConnection() {
+        testsupport::ModalAnswers answers;
+        ui::ScopedModalSeam seam(answers);
+        MeasurementsWindow window;
+        retype(window.height, QStringLiteral("3"));
+        window.reject();
+        QVERIFY(answers.questions.isEmpty());
+        QVERIFY(!window.connection().isOpen());
+        QCOMPARE(storedHeight(1), 1.05);
+    }
+
+    void searchRowsAreWrittenBackToTheirOwnTableRows() {
+        testsupport::ModalAnswers answers;
+        ui::ScopedModalSeam seam(answers);
+        MeasurementsWindow window(true);
+        window.rows->setStatement(QStringLiteral(
+            "select * from CHILDREN_METRHSEIS where YPSOS > 1.07 order by ARITHMOS_MHTRWOY desc"));
+        QCOMPARE(window.rows->model()->rowCount(), 2);
+        QCOMPARE(window.number->text(), QStringLiteral("3"));
+        retype(window.height, QStringLiteral("1.25"));
+        window.click(ui::Navigator::Next);
+        QCOMPARE(storedHeight(3), 1.25);
+        QCOMPARE(storedHeight(1), 1.05);
+
+        window.click(ui::Navigator::Delete);
+        QCOMPARE(rowCount(), 2);
+        QCOMPARE(storedText(QStringLiteral("YPSOS"), 2), QString());
+        QCOMPARE(window.number->text(), QStringLiteral("3"));
+    }
+
+private:
+    db::Query read(const QString& statement) {
+        db::Query query(database->connection(), statement);
+        query.open();
+        return query;
+    }
+    double storedHeight(int number) {
+        return storedText(QStringLiteral("YPSOS"), number).toDouble();
+    }
+    QString storedText(const QString& column, int number) {
+        db::Query query = read(QStringLiteral("select CAST(%1 AS TEXT) AS V from CHILDREN_METRHSEIS where ARITHMOS_MHTRWOY=%2")
+                                   .arg(column)
+                                   .arg(number));
+        return query.isEmpty() ? QString() : query.value(0).toString();
+    }
+    int rowCount() {
+        return read(QStringLiteral("select count(*) from CHILDREN_METRHSEIS")).value(0).toInt();
+    }
+
+    std::unique_ptr<testsupport::DeliveredDatabase> database;
+};
+
+QTEST_MAIN(BoundTableTest)
+#include "bound_table_qtest.moc"

@@ -1,0 +1,383 @@
+#include "ui/bound_table.h"
+
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableView>
+#include <algorithm>
+
+#include "db/error.h"
+#include "db/typed_value.h"
+#include "ui/modal.h"
+
+namespace ui {
+
+BoundTable::BoundTable(std::unique_ptr<RowSource> source, QWidget* owner)
+    : source_(std::move(source)), owner_(owner) {}
+
+BoundTable::~BoundTable() {
+    // The model reads the row source, which goes first among the members: let the grid
+    // forget the model before either is gone.
+    if (grid_) {
+        grid_->setModel(nullptr);
+    }
+    delete model_;
+}
+
+QString BoundTable::deleteQuestion() { return QStringLiteral("Να διαγραφεί η εγγραφή;"); }
+
+void BoundTable::bind(QLineEdit* field, const QString& column) {
+    addBinding(field, column, FieldKind::Line);
+    const int binding = static_cast<int>(bindings_.size()) - 1;
+    field->setReadOnly(!source_->isEditable());
+    connect(field, &QLineEdit::textEdited, this,
+            [this, binding](const QString& text) { fieldEdited(binding, text); });
+}
+
+void BoundTable::bind(QPlainTextEdit* field, const QString& column) {
+    addBinding(field, column, FieldKind::Plain);
+    const int binding = static_cast<int>(bindings_.size()) - 1;
+    field->setReadOnly(!source_->isEditable());
+    connect(field, &QPlainTextEdit::textChanged, this,
+            [this, binding, field] { fieldEdited(binding, field->toPlainText()); });
+}
+
+void BoundTable::bind(QComboBox* field, const QString& column) {
+    field->setEditable(false);
+    addBinding(field, column, FieldKind::List);
+    const int binding = static_cast<int>(bindings_.size()) - 1;
+    field->setEnabled(source_->isEditable());
+    connect(field, &QComboBox::activated, this,
+            [this, binding, field](int index) { fieldEdited(binding, field->itemText(index)); });
+}
+
+void BoundTable::addBinding(QWidget* widget, const QString& column, FieldKind kind) {
+    bindings_.append({widget, column, kind});
+    showField(bindings_.last());
+}
+
+void BoundTable::attachGrid(QTableView* grid, const QList<GridColumn>& columns,
+                            GridEditing editing) {
+    grid_ = grid;
+    model_ = new RowSetModel(source_->rows(), columns, this);
+    if (editing == GridEditing::InPlace && source_->isEditable()) {
+        model_->setCellEditor([this](int row, int column, const QString& text) {
+            if (!moveTo(row)) {
+                return false;
+            }
+            if (rows().position() >= 0 && rows().text(column) == text) {
+                return true;  // the editor closed without a change
+            }
+            setText(column, text);
+            showCurrentRow();
+            return true;
+        });
+    }
+    configureGrid(grid, model_);
+    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (!showing_ && current.isValid()) {
+                    moveTo(current.row());
+                }
+            });
+    selectCurrentInGrid();
+}
+
+void BoundTable::attachNavigator(Navigator* navigator) {
+    navigator_ = navigator;
+    connect(navigator, &Navigator::clicked, this, &BoundTable::navigatorClicked);
+    updateNavigator();
+}
+
+void BoundTable::navigatorClicked(Navigator::Button which) {
+    switch (which) {
+        case Navigator::First:
+            first();
+            break;
+        case Navigator::Prior:
+            prior();
+            break;
+        case Navigator::Next:
+            next();
+            break;
+        case Navigator::Last:
+            last();
+            break;
+        case Navigator::Insert:
+            insert();
+            break;
+        case Navigator::Delete:
+            remove();
+            break;
+        case Navigator::Post:
+            post();
+            break;
+        case Navigator::Cancel:
+            cancel();
+            break;
+    }
+}
+
+void BoundTable::reload() {
+    if (isEditing()) {
+        source_->cancel();
+    }
+    source_->reload();
+    rowsReplaced();
+}
+
+void BoundTable::setStatement(const QString& statement) {
+    source_->setStatement(statement);
+    reload();
+}
+
+void BoundTable::sortBy(const QString& orderBy) {
+    if (isEditing()) {
+        source_->cancel();
+    }
+    source_->setSort(orderBy);
+    rowsReplaced();
+}
+
+void BoundTable::setControlsEnabled(bool enabled) {
+    enabled_ = enabled;
+    for (const Binding& binding : bindings_) {
+        if (binding.widget) {
+            binding.widget->setEnabled(enabled &&
+                                       (binding.kind != FieldKind::List || source_->isEditable()));
+        }
+    }
+    if (grid_) {
+        grid_->setEnabled(enabled);
+    }
+    updateNavigator();
+}
+
+bool BoundTable::moveTo(int row) {
+    const int count = rows().rowCount();
+    if (count == 0) {
+        return true;
+    }
+    row = std::clamp(row, 0, count - 1);
+    if (row == rows().position()) {
+        selectCurrentInGrid();
+        return true;
+    }
+    if (!settle()) {
+        selectCurrentInGrid();
+        return false;
+    }
+    source_->rows().moveTo(row);
+    rowsChanged();
+    return true;
+}
+
+bool BoundTable::insert() {
+    if (!source_->isEditable() || !settle()) {
+        return false;
+    }
+    source_->insert();
+    rowsChanged();
+    return true;
+}
+
+bool BoundTable::post() {
+    if (!isEditing()) {
+        return true;
+    }
+    if (refusedValue()) {
+        return false;
+    }
+    source_->post();
+    rowsChanged();
+    return true;
+}
+
+bool BoundTable::settle() {
+    if (!isEditing()) {
+        return true;
+    }
+    if (!source_->isModified()) {
+        cancel();
+        return true;
+    }
+    return post();
+}
+
+void BoundTable::cancel() {
+    source_->cancel();
+    rowsChanged();
+}
+
+bool BoundTable::remove() {
+    if (!source_->isEditable() || rows().position() < 0) {
+        return false;
+    }
+    if (!askYesNo(owner_, deleteQuestion())) {
+        return false;
+    }
+    source_->remove();
+    rowsChanged();
+    return true;
+}
+
+void BoundTable::discard() {
+    if (isEditing()) {
+        cancel();
+    }
+}
+
+// The same conversion the row source makes when it writes the row, made beforehand so that a
+// refused value gets the staff's message while every other failure stays the engine's.
+bool BoundTable::refusedValue() {
+    const db::RowSet& current = rows();
+    if (current.position() < 0) {
+        return false;
+    }
+    for (int column = 0; column < current.columnCount(); ++column) {
+        const QVariant value = current.value(column);
+        if (value.typeId() != QMetaType::QString) {
+            continue;  // not typed text: a value read from the database
+        }
+        try {
+            db::convertTypedValue(value, current.columnKind(column), current.columnName(column));
+        } catch (const db::Error& refused) {
+            reportError(owner_, refused.message());
+            return true;
+        }
+    }
+    return false;
+}
+
+void BoundTable::setText(int column, const QString& text) {
+    if (rows().position() < 0 && !insert()) {
+        return;
+    }
+    source_->setValue(column, text);
+    if (model_) {
+        const bool rowsCameOrWent = model_->rowCount() != rows().rowCount();
+        model_->refresh();
+        if (rowsCameOrWent) {
+            selectCurrentInGrid();
+        }
+    }
+    updateNavigator();
+    emit changed();
+}
+
+void BoundTable::fieldEdited(int binding, const QString& text) {
+    if (showing_) {
+        return;
+    }
+    const int column = rows().findColumn(bindings_.at(binding).column);
+    if (column < 0) {
+        return;
+    }
+    const bool startsRow = rows().position() < 0;
+    setText(column, text);
+    if (startsRow) {
+        // The new row emptied the field typed into: give it back the typing, cursor at the end.
+        const Binding& typedInto = bindings_.at(binding);
+        showField(typedInto);
+        if (auto* line = qobject_cast<QLineEdit*>(typedInto.widget.data())) {
+            line->end(false);
+        } else if (auto* plain = qobject_cast<QPlainTextEdit*>(typedInto.widget.data())) {
+            plain->moveCursor(QTextCursor::End);
+        }
+    }
+}
+
+void BoundTable::rowsChanged() {
+    if (model_) {
+        model_->refresh();
+    }
+    showCurrentRow();
+}
+
+void BoundTable::rowsReplaced() {
+    if (model_) {
+        model_->reset();
+    }
+    showCurrentRow();
+}
+
+void BoundTable::showCurrentRow() {
+    for (const Binding& binding : bindings_) {
+        showField(binding);
+    }
+    selectCurrentInGrid();
+    updateNavigator();
+    emit changed();
+}
+
+void BoundTable::showField(const Binding& binding) {
+    if (!binding.widget) {
+        return;
+    }
+    const db::RowSet& current = rows();
+    const int column = current.findColumn(binding.column);
+    const QString text =
+        column >= 0 && current.position() >= 0 ? current.text(column) : QString();
+    showing_ = true;
+    switch (binding.kind) {
+        case FieldKind::Line: {
+            auto* field = static_cast<QLineEdit*>(binding.widget.data());
+            if (field->text() != text) {
+                field->setText(text);
+                field->setCursorPosition(0);
+            }
+            break;
+        }
+        case FieldKind::Plain: {
+            auto* field = static_cast<QPlainTextEdit*>(binding.widget.data());
+            if (field->toPlainText() != text) {
+                field->setPlainText(text);
+            }
+            break;
+        }
+        case FieldKind::List: {
+            auto* field = static_cast<QComboBox*>(binding.widget.data());
+            field->setCurrentIndex(field->findText(text));
+            break;
+        }
+    }
+    showing_ = false;
+}
+
+void BoundTable::selectCurrentInGrid() {
+    if (!grid_ || !model_) {
+        return;
+    }
+    showing_ = true;
+    const int position = rows().position();
+    if (position < 0 || position >= model_->rowCount()) {
+        grid_->selectionModel()->clear();
+    } else {
+        const QModelIndex index = model_->index(position, std::max(grid_->currentIndex().column(), 0));
+        grid_->selectionModel()->setCurrentIndex(
+            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        grid_->scrollTo(index);
+    }
+    showing_ = false;
+}
+
+void BoundTable::updateNavigator() {
+    if (!navigator_) {
+        return;
+    }
+    const db::RowSet& current = rows();
+    const bool hasRow = current.position() >= 0;
+    const bool editable = source_->isEditable();
+    navigator_->setEnabled(enabled_);
+    navigator_->setButtonEnabled(Navigator::First, hasRow && current.position() > 0);
+    navigator_->setButtonEnabled(Navigator::Prior, hasRow && current.position() > 0);
+    navigator_->setButtonEnabled(Navigator::Next, hasRow && !current.atLast());
+    navigator_->setButtonEnabled(Navigator::Last, hasRow && !current.atLast());
+    navigator_->setButtonEnabled(Navigator::Insert, editable);
+    navigator_->setButtonEnabled(Navigator::Delete, editable && hasRow);
+    navigator_->setButtonEnabled(Navigator::Post, isEditing());
+    navigator_->setButtonEnabled(Navigator::Cancel, isEditing());
+}
+
+}  // namespace ui

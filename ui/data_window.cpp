@@ -1,0 +1,55 @@
+#include "ui/data_window.h"
+
+#include <QShowEvent>
+
+#include "app/program_context.h"
+
+namespace ui {
+
+DataWindow::DataWindow(QWidget* parent) : Window(parent) {
+    connection_.setConnectionString(app::context().connectionString);
+    connection_.open();
+}
+
+DataWindow::~DataWindow() = default;
+
+BoundTable* DataWindow::adopt(std::unique_ptr<RowSource> source) {
+    bound_.push_back(std::make_unique<BoundTable>(std::move(source), this));
+    return bound_.back().get();
+}
+
+BoundTable* DataWindow::bindTable(const QString& tableName) {
+    auto source = std::make_unique<TableSource>(connection_, tableName);
+    source->table().open();
+    return adopt(std::move(source));
+}
+
+BoundTable* DataWindow::bindQuery() { return adopt(std::make_unique<QuerySource>(connection_)); }
+
+BoundTable* DataWindow::bindEditableQuery(const QString& tableName) {
+    return adopt(std::make_unique<EditableQuerySource>(connection_, tableName));
+}
+
+void DataWindow::done(int result) {
+    for (const auto& bound : bound_) {
+        bound->discard();
+    }
+    connection_.close();
+    Window::done(result);
+}
+
+void DataWindow::showEvent(QShowEvent* event) {
+    Window::showEvent(event);
+    if (event->spontaneous()) {
+        return;
+    }
+    if (!connection_.isOpen()) {
+        connection_.open();
+        for (const auto& bound : bound_) {
+            bound->reload();
+        }
+    }
+    formShow();
+}
+
+}  // namespace ui

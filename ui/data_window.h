@@ -1,0 +1,46 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "db/connection.h"
+#include "ui/bound_table.h"
+#include "ui/window.h"
+
+namespace ui {
+
+// A window that works on the database: it opens a connection of its own with the program's
+// connection string when it is created, and closes it when it closes, dropping an unsaved row
+// of its bound tables without a question. Shown again, it reconnects and reads its rows again.
+class DataWindow : public Window {
+    Q_OBJECT
+public:
+    explicit DataWindow(QWidget* parent = nullptr);
+    ~DataWindow() override;
+
+    db::Connection& connection() { return connection_; }
+
+protected:
+    // A table edited directly, opened at once.
+    BoundTable* bindTable(const QString& tableName);
+    // A read-only query; its statement runs with BoundTable::setStatement or reload().
+    BoundTable* bindQuery();
+    // The editable rows of a search over one table; runs with BoundTable::setStatement.
+    BoundTable* bindEditableQuery(const QString& tableName);
+
+    // Runs each time the window is shown (not when the desktop merely uncovers it): the place
+    // to order the rows as the window lists them.
+    virtual void formShow() {}
+
+    void done(int result) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    BoundTable* adopt(std::unique_ptr<RowSource> source);
+
+    db::Connection connection_;
+    // After the connection, so the rows go before it.
+    std::vector<std::unique_ptr<BoundTable>> bound_;
+};
+
+}  // namespace ui

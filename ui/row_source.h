@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <memory>
+
+#include "db/query.h"
+#include "db/table.h"
+#include "ui/editable_query.h"
+
+namespace ui {
+
+// What a bound window shows and edits: a table, the editable rows of a search over one table,
+// or the read-only result of a query. The kit's binding works on this one interface.
+class RowSource {
+public:
+    using State = db::Table::State;
+
+    virtual ~RowSource() = default;
+
+    virtual db::RowSet& rows() = 0;
+    virtual bool isEditable() const = 0;
+    virtual State state() const = 0;
+    virtual bool isModified() const = 0;
+
+    // Reads the rows again (a query runs its statement again).
+    virtual void reload() = 0;
+    // Orders the rows by a text such as "HMEROMHNIA DESC".
+    virtual void setSort(const QString& orderBy) = 0;
+    // A new statement for a query; tables have none and throw std::logic_error.
+    virtual void setStatement(const QString& statement);
+
+    virtual void insert() = 0;
+    virtual void setValue(int column, const QVariant& value) = 0;
+    virtual void post() = 0;
+    virtual void cancel() = 0;
+    virtual void remove() = 0;
+
+    bool isEditing() const { return state() == State::Edit || state() == State::Insert; }
+};
+
+// A table opened by name, edited directly.
+class TableSource : public RowSource {
+public:
+    TableSource(db::Connection& connection, const QString& tableName);
+    db::Table& table() { return table_; }
+
+    db::RowSet& rows() override { return table_; }
+    bool isEditable() const override { return true; }
+    State state() const override { return table_.state(); }
+    bool isModified() const override { return table_.isModified(); }
+    void reload() override;
+    void setSort(const QString& orderBy) override { table_.setSort(orderBy); }
+    void insert() override { table_.insert(); }
+    void setValue(int column, const QVariant& value) override { table_.setValue(column, value); }
+    void post() override { table_.post(); }
+    void cancel() override { table_.cancel(); }
+    void remove() override { table_.remove(); }
+
+private:
+    db::Table table_;
+};
+
+// The result of a SELECT, shown and never edited.
+class QuerySource : public RowSource {
+public:
+    explicit QuerySource(db::Connection& connection) : query_(connection) {}
+    db::Query& query() { return query_; }
+
+    db::RowSet& rows() override { return query_; }
+    bool isEditable() const override { return false; }
+    State state() const override { return query_.isOpen() ? State::Browse : State::Closed; }
+    bool isModified() const override { return false; }
+    void reload() override;
+    void setSort(const QString& orderBy) override { query_.sortRows(orderBy); }
+    void setStatement(const QString& statement) override { query_.setStatement(statement); }
+    void insert() override;
+    void setValue(int column, const QVariant& value) override;
+    void post() override {}
+    void cancel() override {}
+    void remove() override;
+
+private:
+    db::Query query_;
+};
+
+// The rows a search over one table found, edited as the table's own rows.
+class EditableQuerySource : public RowSource {
+public:
+    EditableQuerySource(db::Connection& connection, const QString& tableName)
+        : query_(connection, tableName) {}
+    EditableQuery& query() { return query_; }
+
+    db::RowSet& rows() override { return query_; }
+    bool isEditable() const override { return true; }
+    State state() const override { return query_.state(); }
+    bool isModified() const override { return query_.isModified(); }
+    void reload() override;
+    void setSort(const QString& orderBy) override { query_.sortRows(orderBy); }
+    void setStatement(const QString& statement) override { query_.setStatement(statement); }
+    void insert() override { query_.insert(); }
+    void setValue(int column, const QVariant& value) override { query_.setValue(column, value); }
+    void post() override { query_.post(); }
+    void cancel() override { query_.cancel(); }
+    void remove() override { query_.remove(); }
+
+private:
+    EditableQuery query_;
+};
+
+}  // namespace ui

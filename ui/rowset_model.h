@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <functional>
+
+#include "db/rowset.h"
+
+class QTableView;
+
+namespace ui {
+
+// One column of a grid: the row set's column it shows (by name), its title, its width in
+// pixels (0: as wide as its content) and the alignment of its cells.
+struct GridColumn {
+    QString column;
+    QString title;
+    int width = 0;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+};
+
+// A grid's view of a row set: the columns named in the list, the cells as a person reads them
+// (dates dd/mm/yyyy). Read only, unless a cell editor is given, which then receives what is
+// typed into a cell.
+class RowSetModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using CellEditor = std::function<bool(int row, int column, const QString& text)>;
+
+    RowSetModel(const db::RowSet& rows, const QList<GridColumn>& columns,
+                QObject* parent = nullptr);
+
+    void setCellEditor(CellEditor editor) { editor_ = std::move(editor); }
+    bool isEditable() const { return static_cast<bool>(editor_); }
+    const GridColumn& gridColumn(int column) const { return columns_.at(column); }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+    // The row set was read again: the grid starts over.
+    void reset();
+    // Values changed: the grid repaints; when rows came or went it starts over.
+    void refresh();
+
+private:
+    void resolveColumns();
+
+    const db::RowSet& rows_;
+    QList<GridColumn> columns_;
+    QVector<int> sourceColumns_;  // row-set column of each grid column, -1 while absent
+    int shownRows_ = 0;
+    CellEditor editor_;
+};
+
+// Sets a grid up the program's way: whole-row selection, one current row, the columns' titles,
+// widths and alignment, no row numbers; editable in place only when the model has a cell editor.
+void configureGrid(QTableView* grid, RowSetModel* model);
+
+}  // namespace ui
