@@ -109,29 +109,31 @@ void fillSample(const QString& path, const sample::Options& options) {
                  .arg(s.children).arg(s.activeChildren).arg(s.enrolmentPeriods)
                  .arg(s.ledgerRows).arg(s.tuitionReceipts).arg(s.generalReceipts)
                  .arg(s.nextReceiptNumber).arg(s.absences).arg(s.measurements).arg(s.groups)
-                 .arg(s.expenses).arg(timer.elapsed() / 1000.0, 0, 'f', 1);
+                 .arg(s.expenses).arg(timer.elapsed() / 1000.0, 0, 'f', 1)
+          << Qt::flush;
 }
 
 int makeDatabase(const Request& request) {
     if (!QDir().mkpath(request.directory)) {
-        err() << "velorima-makedb: cannot create the directory " << request.directory << "\n";
+        err() << "velorima-makedb: cannot create the directory " << request.directory << Qt::endl;
         return kFailed;
     }
     const QString path = QDir(request.directory).absoluteFilePath(QStringLiteral("data.mdb"));
     if (QFileInfo::exists(path)) {
         err() << "velorima-makedb: " << path
-              << " exists already and is left alone; remove it first to make a new one.\n";
+              << " exists already and is left alone; remove it first to make a new one."
+              << Qt::endl;
         return kFailed;
     }
     try {
         db::createDeliveredDatabase(path);
-        out() << "Wrote " << path << " (schema version " << db::schemaVersion() << ").\n";
+        out() << "Wrote " << path << " (schema version " << db::schemaVersion() << ")." << Qt::endl;
         if (request.sample) {
             fillSample(path, request.options);
         }
     } catch (const db::Error& error) {
         QFile::remove(path);  // made by this run: leave nothing half done
-        err() << "velorima-makedb: " << error.message() << "\n";
+        err() << "velorima-makedb: " << error.message() << Qt::endl;
         return kFailed;
     }
     return kDone;
@@ -149,7 +151,9 @@ int main(int argc, char* argv[]) {
     QString error;
     const Request request = readRequest(parser, error);
     if (!error.isEmpty()) {
-        err() << "velorima-makedb: " << error << "\n\n" << parser.helpText();
+        err() << "velorima-makedb: " << error << "\nUsage: velorima-makedb [--sample [--seed N] "
+                 "[--children N] [--years Y] [--until yyyy-mm-dd]] DIR (--help tells more)"
+              << Qt::endl;
         return kUsage;
     }
     return makeDatabase(request);

@@ -10,16 +10,6 @@ namespace sample {
 
 namespace {
 
-// The kindergarten is closed at weekends, in August and over Christmas.
-bool isOpenOn(const QDate& day) {
-    if (day.dayOfWeek() >= 6 || day.month() == 8) {
-        return false;
-    }
-    const bool christmas = (day.month() == 12 && day.day() >= 24) ||
-                           (day.month() == 1 && day.day() <= 6);
-    return !christmas;
-}
-
 QDate lastDayOf(const Period& period, const QDate& until) {
     return period.isOpen() || period.left > until ? until : period.left;
 }
@@ -69,7 +59,7 @@ int writeMeasurements(db::Connection& connection, Random& random, const QList<Ch
             const QDate last = lastDayOf(period, until);
             for (int year = period.enrolled.year(); year <= last.year(); ++year) {
                 for (const int month : {3, 10}) {
-                    const QDate day = workingDayFrom(QDate(year, month, 15));
+                    const QDate day = nextOpenDay(QDate(year, month, 15));
                     if (day < period.enrolled || day > last) {
                         continue;
                     }

@@ -19,7 +19,7 @@ QDate primarySchoolSummer(const QDate& birth) {
     if (QDate(year, 9, 1) < oldEnough) {
         ++year;
     }
-    return QDate(year, 6, 30);
+    return previousOpenDay(QDate(year, 6, 30));
 }
 
 // Most children start in the first half of September; the rest on any working day.
@@ -32,19 +32,24 @@ QDate registrationDay(Random& random, const QDate& from, const QDate& until) {
             day = september;
         }
     }
-    day = workingDayFrom(day);
-    return day > until ? until : day;
+    day = nextOpenDay(day);
+    return day > until ? previousOpenDay(until) : day;
 }
 
+// The periods of one child: most stay until primary school, some leave early and some of those
+// come back. A child who `comesBack` surely leaves once and returns, while time allows.
 QList<Period> enrolmentPeriods(Random& random, const QDate& registration, const QDate& graduation,
-                               const QDate& until) {
+                               const QDate& until, bool comesBack) {
     QList<Period> periods;
     QDate start = registration;
     for (;;) {
+        const bool forced = comesBack && periods.isEmpty();
+        // A forced leave keeps room for two months away and a month back before it is too late.
+        const QDate latestLeave = std::min(graduation, until).addDays(forced ? -90 : 0);
         QDate end = graduation;
         QString reason = words::graduationReason();
-        if (start.addDays(60) < graduation && random.chance(0.12)) {
-            end = workingDayFrom(random.dayBetween(start.addDays(60), graduation));
+        if (start.addDays(60) < latestLeave && (forced || random.chance(0.12))) {
+            end = nextOpenDay(random.dayBetween(start.addDays(60), latestLeave));
             reason = random.pick(words::leavingReasons());
         }
         if (end > until) {
@@ -53,40 +58,57 @@ QList<Period> enrolmentPeriods(Random& random, const QDate& registration, const 
         }
         periods << Period{start, end, reason};
         const bool leftEarly = end < graduation;
-        if (!leftEarly || !random.chance(0.45)) {
+        if (!leftEarly || !(forced || random.chance(0.45))) {
             return periods;
         }
-        start = workingDayFrom(end.addDays(random.between(45, 240)));
+        start = nextOpenDay(end.addDays(random.between(45, forced ? 60 : 240)));
         if (start > until || start.addDays(30) > graduation) {
             return periods;
         }
     }
 }
 
-Child makeChild(Random& random, const QDate& from, const QDate& until) {
+Child makeChild(Random& random, const QDate& from, const QDate& until, bool comesBack) {
     Child child;
     const QDate registration = registrationDay(random, from, until);
     child.boy = random.chance(0.5);
     child.birth = registration.addMonths(-random.between(30, 54)).addDays(-random.between(0, 27));
     QDate graduation = primarySchoolSummer(child.birth);
     if (graduation < registration.addDays(90)) {
-        graduation = graduation.addYears(1);
+        graduation = previousOpenDay(QDate(graduation.year() + 1, 6, 30));
     }
-    child.periods = enrolmentPeriods(random, registration, graduation, until);
+    child.periods = enrolmentPeriods(random, registration, graduation, until, comesBack);
     return child;
 }
 
 }  // namespace
 
-QDate workingDayFrom(const QDate& day) {
-    const int weekday = day.dayOfWeek();
-    return weekday >= 6 ? day.addDays(8 - weekday) : day;
+bool isOpenOn(const QDate& day) {
+    const bool holidays = (day.month() == 12 && day.day() >= 24) ||
+                          (day.month() == 1 && day.day() <= 6);
+    return day.dayOfWeek() <= 5 && !holidays;
+}
+
+QDate nextOpenDay(const QDate& day) {
+    QDate open = day;
+    while (!isOpenOn(open)) {
+        open = open.addDays(1);
+    }
+    return open;
+}
+
+QDate previousOpenDay(const QDate& day) {
+    QDate open = day;
+    while (!isOpenOn(open)) {
+        open = open.addDays(-1);
+    }
+    return open;
 }
 
 QList<Child> makeChildren(Random& random, int count, const QDate& from, const QDate& until) {
     QList<Child> children;
     for (int i = 0; i < count; ++i) {
-        children << makeChild(random, from, until);
+        children << makeChild(random, from, until, i % 12 == 5);
     }
     std::stable_sort(children.begin(), children.end(), [](const Child& a, const Child& b) {
         return a.periods.first().enrolled < b.periods.first().enrolled;

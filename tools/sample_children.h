@@ -43,7 +43,10 @@ QList<Child> makeChildren(Random& random, int count, const QDate& from, const QD
 // Writes the CHILDREN and CHILDREN_EGG_DIAG rows of the children.
 void writeChildren(db::Connection& connection, const QList<Child>& children);
 
-// The next working day (Monday to Friday) from the day on.
-QDate workingDayFrom(const QDate& day);
+// The kindergarten is open Monday to Friday, except over Christmas and the New Year.
+bool isOpenOn(const QDate& day);
+// The first day, from `day` on or back, when the kindergarten is open.
+QDate nextOpenDay(const QDate& day);
+QDate previousOpenDay(const QDate& day);
 
 }  // namespace sample

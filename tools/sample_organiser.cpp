@@ -13,13 +13,14 @@ namespace sample {
 
 namespace {
 
-const QStringList& themes() {
-    static const QStringList list = {
-        u"Το φθινόπωρο"_s, u"Τα ζώα της φάρμας"_s, u"Τα χρώματα"_s,   u"Η οικογένειά μου"_s,
-        u"Τα Χριστούγεννα"_s, u"Ο χειμώνας"_s,   u"Τα επαγγέλματα"_s, u"Η Αποκριά"_s,
-        u"Η άνοιξη"_s,     u"Το Πάσχα"_s,        u"Η θάλασσα"_s,      u"Τα μέσα μεταφοράς"_s,
+// The theme the teachers work on in a month (1 to 12).
+QString themeOfMonth(int month) {
+    static const QStringList themes = {
+        u"Ο χειμώνας"_s,        u"Η Αποκριά"_s,         u"Η άνοιξη"_s,       u"Το Πάσχα"_s,
+        u"Τα επαγγέλματα"_s,    u"Η θάλασσα"_s,         u"Τα μέσα μεταφοράς"_s, u"Τα χρώματα"_s,
+        u"Η οικογένειά μου"_s,  u"Το φθινόπωρο"_s,      u"Τα ζώα της φάρμας"_s, u"Τα Χριστούγεννα"_s,
     };
-    return list;
+    return themes.at(month - 1);
 }
 
 const QStringList& activities() {
@@ -41,8 +42,8 @@ void writeDaily(db::Connection& connection, Random& random, const QDate& until) 
     RowWriter writer(connection, u"HMERHSIO"_s, tableColumns(connection, u"HMERHSIO"_s));
     for (QDate day = until.addDays(-42); day <= until; day = day.addDays(1)) {
         if (day.dayOfWeek() <= 5) {
-            const QString theme = themes().at((day.month() + 3) % themes().size());
-            writer.write({{u"HMEROMHNIA"_s, day}, {u"KEIMENO"_s, dailyText(random, theme)}});
+            writer.write({{u"HMEROMHNIA"_s, day},
+                          {u"KEIMENO"_s, dailyText(random, themeOfMonth(day.month()))}});
         }
     }
 }
@@ -51,7 +52,7 @@ void writeWeekly(db::Connection& connection, Random& random, const QDate& until)
     RowWriter writer(connection, u"EBDOMADIAIO"_s, tableColumns(connection, u"EBDOMADIAIO"_s));
     const QDate thisMonday = until.addDays(1 - until.dayOfWeek());
     for (QDate monday = thisMonday.addDays(-7 * 15); monday <= thisMonday; monday = monday.addDays(7)) {
-        QString text = u"Θέμα της εβδομάδας: %1"_s.arg(random.pick(themes()));
+        QString text = u"Θέμα της εβδομάδας: %1"_s.arg(themeOfMonth(monday.month()));
         for (const QString& weekday : {u"Δευτέρα"_s, u"Τρίτη"_s, u"Τετάρτη"_s, u"Πέμπτη"_s,
                                        u"Παρασκευή"_s}) {
             text += u"\n%1: %2"_s.arg(weekday, random.pick(activities()));
@@ -61,14 +62,14 @@ void writeWeekly(db::Connection& connection, Random& random, const QDate& until)
 }
 
 void writeYearly(db::Connection& connection, const QDate& from, const QDate& until) {
-    const QStringList months = {u"Σεπτέμβριος"_s, u"Οκτώβριος"_s, u"Νοέμβριος"_s, u"Δεκέμβριος"_s,
-                                u"Ιανουάριος"_s,  u"Φεβρουάριος"_s, u"Μάρτιος"_s, u"Απρίλιος"_s,
-                                u"Μάιος"_s,       u"Ιούνιος"_s};
+    const QStringList months = {u"Ιανουάριος"_s, u"Φεβρουάριος"_s, u"Μάρτιος"_s, u"Απρίλιος"_s,
+                                u"Μάιος"_s,      u"Ιούνιος"_s,     u"Ιούλιος"_s, u"Αύγουστος"_s,
+                                u"Σεπτέμβριος"_s, u"Οκτώβριος"_s,  u"Νοέμβριος"_s, u"Δεκέμβριος"_s};
     RowWriter writer(connection, u"XRONIAIO"_s, tableColumns(connection, u"XRONIAIO"_s));
     for (int year = from.year(); year <= until.year(); ++year) {
-        QStringList lines;
+        QStringList lines{u"Ετήσιο πρόγραμμα διδασκαλίας %1"_s.arg(year)};
         for (int i = 0; i < months.size(); ++i) {
-            lines << months.at(i) + u": "_s + themes().at((i + year) % themes().size());
+            lines << months.at(i) + u": "_s + themeOfMonth(i + 1);
         }
         writer.write({{u"ETOS"_s, year}, {u"KEIMENO"_s, lines.join(u'\n')}});
     }
@@ -143,7 +144,7 @@ void writeEvents(db::Connection& connection, const QDate& from, const QDate& unt
     for (int schoolYear = from.year() - 1; schoolYear <= until.year(); ++schoolYear) {
         for (const Event& event : year) {
             const int calendarYear = event.month >= 9 ? schoolYear : schoolYear + 1;
-            const QDate day = workingDayFrom(QDate(calendarYear, event.month, event.day));
+            const QDate day = nextOpenDay(QDate(calendarYear, event.month, event.day));
             if (day >= from && day <= until) {
                 writer.write({{u"HMEROMHNIA"_s, day}, {u"KEIMENO"_s, event.text}});
             }

@@ -79,7 +79,7 @@ private:
 
     void addMonth(const Child& child, const QDate& month, const QDate& payable, double fee) {
         LedgerMonth row{child.number, month};
-        const QDate paidOn = workingDayFrom(payable.addDays(random_.between(0, 20)));
+        const QDate paidOn = nextOpenDay(payable.addDays(random_.between(0, 20)));
         if (!random_.chance(unpaidChance(month)) && paidOn <= until_) {
             Receipt receipt;
             receipt.issued = paidOn;
@@ -95,7 +95,7 @@ private:
                 receipt.cancelled = true;
                 row.receipt = -1;
                 row.cancelledOnly = true;
-                const QDate again = workingDayFrom(paidOn.addDays(random_.between(1, 15)));
+                const QDate again = nextOpenDay(paidOn.addDays(random_.between(1, 15)));
                 if (again <= until_ && random_.chance(0.6)) {
                     receipts << receipt;
                     receipt.issued = again;
@@ -133,7 +133,7 @@ QList<Receipt> generalReceipts(Random& random, const QList<Child>& children, con
     };
     QList<Receipt> receipts;
     for (QDate month(from.year(), from.month(), 1); month <= until; month = month.addMonths(1)) {
-        const QDate day = std::min(workingDayFrom(month.addDays(random.between(0, 25))), until);
+        const QDate day = std::min(nextOpenDay(month.addDays(random.between(0, 25))), until);
         for (const Child& child : children) {
             if (!random.chance(0.05) || !enrolledOn(child, day)) {
                 continue;
