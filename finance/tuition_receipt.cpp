@@ -1,6 +1,44 @@
 #include "finance/tuition_receipt.h"
 
+#include "db/error.h"
+
 namespace finance {
+
+namespace {
+
+TuitionReceiptPrinter* installed = nullptr;
+
+class ForwardingPrinter : public TuitionReceiptPrinter {
+public:
+    void printReceipt(int receiptNumber) override {
+        if (!installed) {
+            throw db::Error(QStringLiteral("Η εκτύπωση των αποδείξεων δεν είναι διαθέσιμη."));
+        }
+        installed->printReceipt(receiptNumber);
+    }
+};
+
+}  // namespace
+
+TuitionReceiptPrinter& installedReceiptPrinter() {
+    static ForwardingPrinter forwarding;
+    return forwarding;
+}
+
+void installTuitionReceiptPrinter(TuitionReceiptPrinter* printer) { installed = printer; }
+
+void removeTuitionReceiptPrinter(TuitionReceiptPrinter* printer) {
+    if (installed == printer) {
+        installed = nullptr;
+    }
+}
+
+ScopedTuitionReceiptPrinter::ScopedTuitionReceiptPrinter(TuitionReceiptPrinter& printer)
+    : previous_(installed) {
+    installed = &printer;
+}
+
+ScopedTuitionReceiptPrinter::~ScopedTuitionReceiptPrinter() { installed = previous_; }
 
 QString tuitionReceiptStatement(int receiptNumber) {
     return QStringLiteral(

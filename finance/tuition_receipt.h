@@ -13,6 +13,26 @@ public:
     virtual void printReceipt(int receiptNumber) = 0;
 };
 
+// The program's tuition receipt print: the long-lived print window installs itself when it is
+// created and removes itself when it goes. The windows that print hold installedReceiptPrinter(),
+// which hands each print to the print installed at that moment and throws db::Error when there
+// is none.
+TuitionReceiptPrinter& installedReceiptPrinter();
+void installTuitionReceiptPrinter(TuitionReceiptPrinter* printer);
+void removeTuitionReceiptPrinter(TuitionReceiptPrinter* printer);
+
+// Puts another print in place for as long as it lives (tests), restoring the previous one after.
+class ScopedTuitionReceiptPrinter {
+public:
+    explicit ScopedTuitionReceiptPrinter(TuitionReceiptPrinter& printer);
+    ~ScopedTuitionReceiptPrinter();
+    ScopedTuitionReceiptPrinter(const ScopedTuitionReceiptPrinter&) = delete;
+    ScopedTuitionReceiptPrinter& operator=(const ScopedTuitionReceiptPrinter&) = delete;
+
+private:
+    TuitionReceiptPrinter* previous_;
+};
+
 // The archived receipt with that number, as the receipt layouts read it.
 QString tuitionReceiptStatement(int receiptNumber);
 

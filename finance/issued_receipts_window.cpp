@@ -1,0 +1,159 @@
+#include "finance/issued_receipts_window.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "finance/statement_text.h"
+#include "finance/tuition_receipt.h"
+#include "ui/count_label.h"
+#include "ui/modal.h"
+#include "ui/navigator.h"
+
+namespace {
+
+constexpr Qt::Alignment kCentred = Qt::AlignCenter;
+constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
+constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
+
+QList<ui::GridColumn> receiptColumns() {
+    return {
+        {QStringLiteral("ARITHMOS_MHTRWOY"), QStringLiteral("Αριθμός μητρώου"), 95, kCentred},
+        {QStringLiteral("ONOMA_PAIDIOY"), QStringLiteral("Όνομα παιδιού"), 110, kLeft},
+        {QStringLiteral("EPWNYMO_PAIDIOY"), QStringLiteral("Επώνυμο παιδιού"), 130, kLeft},
+        {QStringLiteral("ARITHMOS_APODEIKSHS"), QStringLiteral("Αριθμός απόδειξης"), 105, kCentred},
+        {QStringLiteral("HMEROMHNIA"), QStringLiteral("Ημερομηνία"), 80, kCentred},
+        {QStringLiteral("EGKYRO"), QStringLiteral("Έγκυρη ( 1 ) / Άκυρη ( 0 )"), 140, kCentred},
+        {QStringLiteral("MHNAS"), QStringLiteral("Μήνας"), 50, kCentred},
+        {QStringLiteral("ETOS"), QStringLiteral("Έτος"), 50, kCentred},
+        {QStringLiteral("POSO"), QStringLiteral("Ποσό (EUR)"), 80, kRight},
+        {QStringLiteral("VAT"), QStringLiteral("Φ.Π.Α (EUR)"), 80, kRight},
+        {QStringLiteral("POSO_KAI_VAT"), QStringLiteral("Ολικό (EUR)"), 80, kRight},
+        {QStringLiteral("PARALHPTHS"), QStringLiteral("Παραλήπτης"), 160, kLeft},
+    };
+}
+
+}  // namespace
+
+TForm71::TForm71(QWidget* parent) : ui::DataWindow(parent) {
+    setWindowTitle(QStringLiteral("Αποδείξεις που εκδόθηκαν"));
+    list_ = bindQuery();
+    vatRate_ = bindTable(QStringLiteral("SYNTELESTHS_VAT"));
+    buildLayout();
+    list_->setStatement(finance::issuedReceiptsStatement());
+    connect(list_, &ui::BoundTable::changed, this, &TForm71::applyButtonRule);
+    connect(Button1, &QPushButton::clicked, this, &TForm71::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm71::Button2Click);
+    fixSizeAndCentre();
+}
+
+void TForm71::buildLayout() {
+    count_ = new ui::CountLabel(QStringLiteral("αποδείξεις"), this);
+    grid_ = new QTableView(this);
+    grid_->setMinimumSize(1000, 360);
+    list_->attachGrid(grid_, receiptColumns());
+
+    auto* sortGroup = new QGroupBox(QStringLiteral("Ταξινόμηση με βάση"), this);
+    byDate_ = new QRadioButton(QStringLiteral("Ημερομηνία"), sortGroup);
+    byNumber_ = new QRadioButton(QStringLiteral("Αριθμό απόδειξης"), sortGroup);
+    byValidity_ = new QRadioButton(QStringLiteral("Έγκυρη"), sortGroup);
+    byDate_->setChecked(true);
+    auto* sortLayout = new QHBoxLayout(sortGroup);
+    const std::pair<QRadioButton*, finance::ReceiptOrder> options[] = {
+        {byDate_, finance::ReceiptOrder::ByDate},
+        {byNumber_, finance::ReceiptOrder::ByReceiptNumber},
+        {byValidity_, finance::ReceiptOrder::ByValidity},
+    };
+    for (const auto& [option, order] : options) {
+        sortLayout->addWidget(option);
+        connect(option, &QRadioButton::toggled, this,
+                [this, order = order](bool checked) { sortChosen(order, checked); });
+    }
+
+    navigator_ = new ui::Navigator(ui::Navigator::moving(), this);
+    list_->attachNavigator(navigator_);
+    Button1 = new QPushButton(QStringLiteral("Α&κύρωση απόδειξης"), this);
+    Button2 = new QPushButton(QStringLiteral("Εκτύ&πωση απόδειξης"), this);
+    Button1->setEnabled(false);
+    Button2->setEnabled(false);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(sortGroup);
+    bottom->addWidget(navigator_);
+    bottom->addStretch();
+    bottom->addWidget(Button1);
+    bottom->addWidget(Button2);
+    bottom->addWidget(makeExitButton());
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(count_);
+    layout->addWidget(grid_);
+    layout->addLayout(bottom);
+}
+
+QRadioButton* TForm71::sortOption(finance::ReceiptOrder order) const {
+    switch (order) {
+        case finance::ReceiptOrder::ByReceiptNumber:
+            return byNumber_;
+        case finance::ReceiptOrder::ByValidity:
+            return byValidity_;
+        case finance::ReceiptOrder::ByDate:
+            break;
+    }
+    return byDate_;
+}
+
+void TForm71::formShow() {
+    list_->sortBy(finance::receiptOrderBy(finance::ReceiptOrder::ByDate));
+    count_->setCount(list_->rows().rowCount());
+    const bool hasRows = !list_->rows().isEmpty();
+    Button1->setEnabled(hasRows);
+    Button2->setEnabled(hasRows);
+    applyButtonRule();
+}
+
+void TForm71::sortChosen(finance::ReceiptOrder order, bool checked) {
+    if (checked) {
+        list_->sortBy(finance::receiptOrderBy(order));  // the list's change applies the rule
+    }
+}
+
+// Follows the current row: the grid, the navigator, a sort and a cancellation all move it.
+void TForm71::applyButtonRule() {
+    const db::RowSet& rows = list_->rows();
+    if (rows.position() < 0) {
+        return;
+    }
+    const finance::ReceiptActions actions = finance::receiptActions(
+        rows.value(QStringLiteral("EGKYRO")).toInt(), rows.text(QStringLiteral("POSOCY")),
+        rows.text(QStringLiteral("VAT")), currentVatRate());
+    Button1->setEnabled(actions.cancel);
+    Button2->setEnabled(actions.reprint);
+}
+
+double TForm71::currentVatRate() const {
+    const db::RowSet& rate = vatRate_->rows();
+    return rate.position() < 0 ? 0.0 : rate.value(0).toDouble();
+}
+
+int TForm71::currentReceiptNumber() const {
+    return finance::receiptNumberFromText(list_->rows().text(QStringLiteral("ARITHMOS_APODEIKSHS")));
+}
+
+void TForm71::Button1Click() {
+    const int receiptNumber = currentReceiptNumber();
+    if (!ui::askYesNo(this, finance::cancelQuestion(receiptNumber))) {
+        return;
+    }
+    finance::cancelReceipt(connection(), receiptNumber);
+    connection().close();
+    connection().open();
+    vatRate_->reload();
+    list_->reload();  // back in date order, the first row current; the rule follows
+}
+
+void TForm71::Button2Click() {
+    finance::installedReceiptPrinter().printReceipt(currentReceiptNumber());
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "finance/issued_receipts.h"
+#include "ui/data_window.h"
+
+class QPushButton;
+class QRadioButton;
+class QTableView;
+
+namespace ui {
+class CountLabel;
+class Navigator;
+}  // namespace ui
+
+// Every tuition receipt issued, with its validity; cancels a receipt and reprints one whose VAT
+// still follows from the current rate.
+class TForm71 : public ui::DataWindow {
+    Q_OBJECT
+public:
+    explicit TForm71(QWidget* parent = nullptr);
+
+    ui::BoundTable* receipts() const { return list_; }
+    QPushButton* cancelButton() const { return Button1; }
+    QPushButton* reprintButton() const { return Button2; }
+    QRadioButton* sortOption(finance::ReceiptOrder order) const;
+    ui::CountLabel* countLabel() const { return count_; }
+
+protected:
+    void formShow() override;
+
+private:
+    void buildLayout();
+    void sortChosen(finance::ReceiptOrder order, bool checked);
+    void applyButtonRule();
+    double currentVatRate() const;
+    int currentReceiptNumber() const;
+    void Button1Click();
+    void Button2Click();
+
+    ui::BoundTable* list_ = nullptr;
+    ui::BoundTable* vatRate_ = nullptr;
+    ui::CountLabel* count_ = nullptr;
+    QTableView* grid_ = nullptr;
+    ui::Navigator* navigator_ = nullptr;
+    QRadioButton* byDate_ = nullptr;
+    QRadioButton* byNumber_ = nullptr;
+    QRadioButton* byValidity_ = nullptr;
+    QPushButton* Button1 = nullptr;  // "Α&κύρωση απόδειξης"
+    QPushButton* Button2 = nullptr;  // "Εκτύ&πωση απόδειξης"
+};

@@ -1,0 +1,147 @@
+#include "finance/payment_window.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/forbidden_characters.h"
+#include "db/clock.h"
+#include "db/table.h"
+#include "finance/payment.h"
+#include "finance/tuition_receipt.h"
+#include "ui/labels.h"
+#include "ui/modal.h"
+
+namespace {
+
+// The text of the first column named in the current row of a one-row table; empty without a row.
+QString firstRowText(db::Connection& connection, const QString& table, const QString& column) {
+    db::Table settings(connection, table);
+    settings.open();
+    return settings.isEmpty() ? QString() : settings.text(column);
+}
+
+}  // namespace
+
+TForm56::TForm56(const QString& childNumber, const QString& firstName, const QString& surname,
+                 QWidget* parent)
+    : ui::DataWindow(parent), childNumber_(childNumber), firstName_(firstName), surname_(surname) {
+    setWindowTitle(QStringLiteral("Πληρωμή διδάκτρων"));
+    buildLayout();
+    readSettings();
+    connect(Edit1, &QLineEdit::textChanged, this, &TForm56::EditChange);
+    connect(Edit2, &QLineEdit::textChanged, this, &TForm56::EditChange);
+    connect(Button1, &QPushButton::clicked, this, &TForm56::Button1Click);
+    fixSizeAndCentre();
+}
+
+void TForm56::buildLayout() {
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->addItems(finance::paymentMonths());
+    ComboBox1->setCurrentIndex(finance::paymentMonthIndex(db::Clock::today()));
+    ComboBox2 = new QComboBox(this);
+    ComboBox2->addItems(finance::paymentYears());
+    ComboBox2->setCurrentIndex(finance::paymentYearIndex(db::Clock::today()));
+    Edit1 = new QLineEdit(this);
+    Edit2 = new QLineEdit(this);
+    Button1 = new QPushButton(QStringLiteral("Κατα&χώρηση"), this);
+    Button1->setEnabled(false);
+    setMainAction(Button1);
+    exit_ = makeExitButton();
+    receiptNumber_ = ui::redLabel(QString(), this, true);
+    vatRate_ = ui::redLabel(QString(), this, true);
+
+    auto* grid = new QGridLayout;
+    int row = 0;
+    const auto addRow = [&](const QString& label, QWidget* field, QWidget* after = nullptr) {
+        grid->addWidget(new QLabel(label, this), row, 0);
+        grid->addWidget(field, row, 1);
+        if (after) {
+            grid->addWidget(after, row, 2);
+        }
+        ++row;
+    };
+    addRow(QStringLiteral("Αρ. Μητρώου:"), ui::redLabel(childNumber_, this, true));
+    addRow(QStringLiteral("Όνομα:"), ui::redLabel(firstName_, this, true));
+    addRow(QStringLiteral("Επώνυμο:"), ui::redLabel(surname_, this, true));
+    addRow(QStringLiteral("Αριθμός απόδειξης:"), receiptNumber_);
+    grid->addWidget(new QLabel(QStringLiteral("Πληρωμή για:"), this), row++, 0);
+    addRow(QStringLiteral("Μήνα:"), ComboBox1);
+    addRow(QStringLiteral("Έτος:"), ComboBox2, ui::requiredMark(this));
+    addRow(QStringLiteral("Ποσό:"), Edit1, ui::redLabel(QStringLiteral("* (Σε EUR)"), this));
+    addRow(QStringLiteral("Συντελεστής Φ.Π.Α (%):"), vatRate_);
+    addRow(QStringLiteral("Παραλήπτης:"), Edit2);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(exit_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    setTabOrder(ComboBox1, ComboBox2);
+    setTabOrder(ComboBox2, Edit1);
+    setTabOrder(Edit1, Edit2);
+    setTabOrder(Edit2, Button1);
+    setTabOrder(Button1, exit_);
+    Edit1->setFocus();
+}
+
+void TForm56::readSettings() {
+    vatRate_->setText(firstRowText(connection(), QStringLiteral("SYNTELESTHS_VAT"),
+                                   QStringLiteral("VAT_RATIO")));
+    receiptNumber_->setText(firstRowText(connection(), QStringLiteral("APODEIKSH_LAST"),
+                                         QStringLiteral("LAST_NUMBER")));
+}
+
+QString TForm56::receiptNumberText() const { return receiptNumber_->text(); }
+
+QString TForm56::vatRateText() const { return vatRate_->text(); }
+
+void TForm56::EditChange() {
+    const QString amount = Edit1->text().trimmed();
+    const QString recipient = Edit2->text().trimmed();
+    Button1->setEnabled(!amount.isEmpty() && !recipient.isEmpty() &&
+                        app::passesForbiddenCharacterTest(recipient));
+}
+
+void TForm56::Button1Click() {
+    const finance::PaymentRequest request{childNumber_,
+                                          firstName_,
+                                          surname_,
+                                          ComboBox1->currentText(),
+                                          ComboBox2->currentText(),
+                                          Edit1->text(),
+                                          Edit2->text().trimmed(),
+                                          vatRateText().trimmed(),
+                                          receiptNumberText().trimmed()};
+    try {
+        if (finance::payTuition(connection(), request, finance::installedReceiptPrinter()) ==
+            finance::PaymentOutcome::AmountRefused) {
+            ui::inform(this, finance::amountRefusedMessage());
+            clearEntry();
+            return;
+        }
+    } catch (const finance::ReceiptNotPrinted& failure) {
+        // The payment is recorded and the counter has moved on: staying open would offer the
+        // same receipt number again.
+        ui::reportError(this, finance::receiptNotPrintedMessage(failure));
+        accept();
+        return;
+    } catch (const std::exception&) {
+        ui::inform(this, finance::paymentFailedMessage());
+        clearEntry();
+        return;
+    }
+    accept();
+}
+
+void TForm56::clearEntry() {
+    Edit1->clear();
+    Edit2->clear();
+}

@@ -1,0 +1,105 @@
+#include "finance/receipt_header_window.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "finance/tuition_receipt.h"
+#include "ui/labels.h"
+#include "ui/navigator.h"
+
+namespace {
+
+// No receipt carries number 0: the preview shows the layout with the header and rate alone.
+constexpr int kNoReceipt = 0;
+
+}  // namespace
+
+TForm12::TForm12(QWidget* parent) : ui::DataWindow(parent) {
+    setWindowTitle(QStringLiteral("Διαμόρφωση των στοιχείων που θα εμφανίζονται στις αποδείξεις"));
+    header_ = bindTable(QStringLiteral("INFORMATION"));
+    buildLayout();
+    connect(header_, &ui::BoundTable::changed, this,
+            [this] { navigator_->setButtonEnabled(ui::Navigator::Post, header_->isEditing()); });
+    connect(navigator_, &ui::Navigator::clicked, this, &TForm12::storeClicked);
+    connect(Button1, &QPushButton::clicked, this, &TForm12::Button1Click);
+    fixSizeAndCentre();
+}
+
+QLineEdit* TForm12::addField(const QString& column) {
+    auto* edit = new QLineEdit(this);
+    edit->setMinimumWidth(420);
+    header_->bind(edit, column);
+    fields_.append({column, edit});
+    return edit;
+}
+
+QLineEdit* TForm12::field(const QString& column) const {
+    for (const auto& [name, edit] : fields_) {
+        if (name == column) {
+            return edit;
+        }
+    }
+    return nullptr;
+}
+
+void TForm12::buildLayout() {
+    auto* grid = new QGridLayout;
+    int row = 0;
+    const auto addRow = [&](const QString& label, const QString& column) {
+        if (!label.isEmpty()) {
+            grid->addWidget(new QLabel(label, this), row, 0);
+        }
+        grid->addWidget(addField(column), row, 1);
+        ++row;
+    };
+    addRow(QStringLiteral("Τίτλος:"), QStringLiteral("TITLE"));
+    grid->addWidget(ui::requiredMark(this), 0, 2);
+    addRow(QStringLiteral("Διεύθυνση:"), QStringLiteral("ADDRESS1"));
+    addRow(QString(), QStringLiteral("ADDRESS2"));
+    addRow(QStringLiteral("Τηλέφωνο:"), QStringLiteral("PHONE"));
+    addRow(QStringLiteral("Fax:"), QStringLiteral("FAX"));
+    addRow(QStringLiteral("Website:"), QStringLiteral("WEBSITE"));
+    addRow(QStringLiteral("Email:"), QStringLiteral("EMAIL"));
+    addRow(QStringLiteral("Α.Φ. M:"), QStringLiteral("AFT"));  // the M is a Latin capital
+    addRow(QStringLiteral("ΑΡ. ΜΗΤΡ. Φ.Π.Α:"), QStringLiteral("AFPA"));
+    for (int extra = 1; extra <= 7; ++extra) {
+        grid->addWidget(addField(QStringLiteral("EXTRA%1").arg(extra)), row++, 0, 1, 2);
+    }
+
+    navigator_ = new ui::Navigator(ui::Navigator::Post, this);
+    navigator_->setButtonEnabled(ui::Navigator::Post, false);
+    Button1 = new QPushButton(QStringLiteral("Προε&πισκόπιση"), this);
+    QPushButton* exit = makeExitButton();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(navigator_);
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(exit);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    QWidget* previous = fields_.first().second;
+    for (const auto& [column, edit] : fields_) {
+        if (edit != previous) {
+            setTabOrder(previous, edit);
+            previous = edit;
+        }
+    }
+    setTabOrder(previous, navigator_);
+    setTabOrder(navigator_, Button1);
+    setTabOrder(Button1, exit);
+}
+
+void TForm12::storeClicked() { header_->post(); }
+
+void TForm12::Button1Click() {
+    connection().close();
+    connection().open();
+    header_->reload();
+    finance::installedReceiptPrinter().printReceipt(kNoReceipt);
+}

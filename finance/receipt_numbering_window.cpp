@@ -1,0 +1,44 @@
+#include "finance/receipt_numbering_window.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "finance/receipt_settings.h"
+#include "ui/labels.h"
+#include "ui/modal.h"
+
+TForm69::TForm69(QWidget* parent) : ui::DataWindow(parent) {
+    setWindowTitle(QStringLiteral("Καθορισμός αρίθμησης των αποδείξεων"));
+    Edit1 = new QLineEdit(QStringLiteral("1"), this);
+    Button1 = new QPushButton(QStringLiteral("Κ&αταχώρηση"), this);
+    setMainAction(Button1);
+    connect(Button1, &QPushButton::clicked, this, &TForm69::Button1Click);
+
+    auto* field = new QHBoxLayout;
+    field->addWidget(new QLabel(QStringLiteral("Έναρξη από τον αριθμό:"), this));
+    field->addWidget(Edit1);
+    field->addWidget(ui::requiredMark(this));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(makeExitButton());
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(field);
+    layout->addLayout(buttons);
+    fixSizeAndCentre();
+}
+
+void TForm69::Button1Click() {
+    const std::optional<int> first = finance::receiptNumberingStart(Edit1->text());
+    if (!first) {
+        ui::inform(this, finance::numberingRefusedMessage());
+        return;
+    }
+    finance::storeReceiptNumbering(connection(), *first);  // a refusal reaches the error report
+    stored_ = true;
+    ui::inform(this, finance::numberingStoredMessage());
+    accept();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "db/connection.h"
+#include "finance/tuition_receipt.h"
+#include "ui/window.h"
+
+// The tuition receipt print. Created once at program start and never shown; the payment, the
+// issued-receipts list and the receipt header preview print through it. While it exists it is
+// the program's installed receipt print.
+class TForm72 : public ui::Window, public finance::TuitionReceiptPrinter {
+    Q_OBJECT
+public:
+    explicit TForm72(QWidget* parent = nullptr);
+    ~TForm72() override;
+
+    // Prints the archived receipt with that number on its own fresh connection, which it
+    // closes again afterwards; failures reach the caller.
+    void printReceipt(int receiptNumber) override;
+
+private:
+    db::Connection connection_;
+};

@@ -1,0 +1,50 @@
+#include "finance/vat_rate_window.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "finance/receipt_settings.h"
+#include "ui/labels.h"
+#include "ui/modal.h"
+#include "ui/navigator.h"
+
+TForm68::TForm68(QWidget* parent)
+    : ui::DataWindow(parent), endProgram_([] { QCoreApplication::exit(0); }) {
+    setWindowTitle(QStringLiteral("Συντελεστής Φ.Π.Α"));
+    rate_ = bindTable(QStringLiteral("SYNTELESTHS_VAT"));
+    Edit1 = new QLineEdit(this);
+    rate_->bind(Edit1, QStringLiteral("VAT_RATIO"));
+    // Only the store button: the window stores itself, so the navigator is not attached to
+    // the table, and the store is followed by the end of the program.
+    navigator_ = new ui::Navigator(ui::Navigator::Post, this);
+    navigator_->setButtonEnabled(ui::Navigator::Post, false);
+    connect(rate_, &ui::BoundTable::changed, this,
+            [this] { navigator_->setButtonEnabled(ui::Navigator::Post, rate_->isEditing()); });
+    connect(navigator_, &ui::Navigator::clicked, this, &TForm68::storeClicked);
+
+    auto* field = new QHBoxLayout;
+    field->addWidget(new QLabel(QStringLiteral("Συντελεστής Φ.Π.Α (%):"), this));
+    field->addWidget(Edit1);
+    field->addWidget(ui::requiredMark(this));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(navigator_);
+    buttons->addStretch();
+    buttons->addWidget(makeExitButton());
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(field);
+    layout->addLayout(buttons);
+    fixSizeAndCentre();
+}
+
+void TForm68::storeClicked() {
+    if (!rate_->isEditing() || !rate_->post()) {
+        return;  // nothing typed, or the typing was refused and stays
+    }
+    ui::inform(this, finance::vatRateStoredMessage());
+    accept();
+    endProgram_();
+}

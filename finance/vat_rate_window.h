@@ -1,0 +1,33 @@
+#pragma once
+
+#include <functional>
+
+#include "ui/data_window.h"
+
+class QLineEdit;
+
+namespace ui {
+class Navigator;
+}
+
+// The VAT rate of every receipt. Storing a rate ends the program, which reads the rate afresh
+// when it is started again.
+class TForm68 : public ui::DataWindow {
+    Q_OBJECT
+public:
+    explicit TForm68(QWidget* parent = nullptr);
+
+    // What "end the program" does after a stored rate; the application's exit by default.
+    void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
+
+    QLineEdit* rateField() const { return Edit1; }
+    ui::Navigator* navigator() const { return navigator_; }
+
+private:
+    void storeClicked();
+
+    ui::BoundTable* rate_ = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    ui::Navigator* navigator_ = nullptr;
+    std::function<void()> endProgram_;
+};

@@ -1,0 +1,199 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "finance/payment.h"
+#include "finance/payment_window.h"
+#include "finance/receipt_print_window.h"
+#include "reports/report_output.h"
+#include "window_fixture.h"
+
+using financetest::ProgramDirectory;
+using financetest::RecordingPrinter;
+using financetest::RecordingSeam;
+
+class PaymentWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ProgramDirectory> program_;
+    std::unique_ptr<RecordingSeam> seam_;
+    std::unique_ptr<ui::ScopedModalSeam> seamInPlace_;
+
+    static void type(TForm56& window, const QString& amount, const QString& recipient) {
+        window.amountField()->setText(amount);
+        window.recipientField()->setText(recipient);
+    }
+    bool owedMarchUntouched() {
+        return program_->scalar(QStringLiteral("SELECT CHECKER FROM APODEIKSEIS_DIDAKTRWN WHERE "
+                                               "ARITHMOS_MHTRWOY=7 AND MHNAS=3 AND ETOS=2008"))
+                   .toString() == QStringLiteral("Χ") &&
+               program_->receipts() == 0 && program_->counter() == 41;
+    }
+
+private slots:
+    void init() {
+        program_ = std::make_unique<ProgramDirectory>();
+        program_->setCounter(41);
+        program_->run(QStringLiteral("INSERT INTO APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,MHNAS,ETOS,CHECKER) "
+                                     "VALUES(7,3,2008,'Χ')"));
+        seam_ = std::make_unique<RecordingSeam>();
+        seamInPlace_ = std::make_unique<ui::ScopedModalSeam>(*seam_);
+    }
+    void cleanup() {
+        seamInPlace_.reset();
+        seam_.reset();
+        program_.reset();
+    }
+
+    void opensWithTheChildTheCounterTheRateAndThisMonth() {
+        TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Πληρωμή διδάκτρων"));
+        QCOMPARE(window.receiptNumberText(), QStringLiteral("41"));
+        QCOMPARE(window.vatRateText(), QStringLiteral("15"));
+        QCOMPARE(window.monthList()->count(), 12);
+        QCOMPARE(window.monthList()->currentText(), QStringLiteral("03"));
+        QCOMPARE(window.yearList()->count(), 24);
+        QCOMPARE(window.yearList()->currentText(), QStringLiteral("2008"));
+        QVERIFY(!window.payButton()->isEnabled());
+        QVERIFY(window.payButton()->isDefault());
+        QStringList shown;
+        for (const QLabel* label : window.findChildren<QLabel*>()) {
+            shown.append(label->text());
+        }
+        QVERIFY(shown.contains(QStringLiteral("Ελένη")));
+        QVERIFY(shown.contains(QStringLiteral("Παπαδάκη")));
+
+        db::Clock::set(QDateTime(QDate(2031, 1, 5), QTime(9, 0)));
+        TForm56 later(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
+        QCOMPARE(later.yearList()->currentIndex(), -1);
+        QCOMPARE(later.monthList()->currentText(), QStringLiteral("01"));
+    }
+
+    void enablesThePaymentOnlyWithAmountAndAnAcceptableRecipient() {
+        TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
+        const struct {
+            QString amount;
+            QString recipient;
+            bool enabled;
+        } cases[] = {
+            {QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"), true},
+            {QStringLiteral("100,5"), QStringLiteral(" Μαρία "), true},  // the amount is not tested
+            {QStringLiteral("  "), QStringLiteral("Μαρία"), false},
+            {QStringLiteral("100"), QStringLiteral("   "), false},
+            {QStringLiteral("100"), QStringLiteral("Μαρία O'Brien"), false},
+            {QStringLiteral("100"), QStringLiteral("Παπαδάκη, Μαρία"), false},
+            {QStringLiteral("100"), QStringLiteral("Μ. Παπαδάκη"), false},
+        };
+        for (const auto& c : cases) {
+            type(window, c.amount, c.recipient);
+            QVERIFY2(window.payButton()->isEnabled() == c.enabled, qPrintable(c.recipient));
+        }
+    }
+
+    void aPaymentIsRecordedPrintedAndClosesTheWindow() {
+        RecordingPrinter printer;
+        finance::ScopedTuitionReceiptPrinter installed(printer);
+        TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
+        type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
+        window.payButton()->click();
+
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        QCOMPARE(printer.printed, QList<int>{41});
+        QCOMPARE(program_->counter(), 42);
+        QCOMPARE(program_->scalar(QStringLiteral("SELECT POSO_KAI_VATCY FROM APODEIKSEIS_HISTORY")).toDouble(),
+                 67.31);
+        QVERIFY(seam_->messages.isEmpty());
+    }
+
+    void refusalsAndFailuresClearTheEntryAndKeepTheWindowOpen() {
+        RecordingPrinter printer;
+        finance::ScopedTuitionReceiptPrinter installed(printer);
+        TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
+        const struct {
+            QString amount;
+            QString message;
+        } cases[] = {
+            {QStringLiteral("0"), QStringLiteral("Μη αποδεκτή τιμή")},
+            {QStringLiteral("-5"), QStringLiteral("Μη αποδεκτή τιμή")},
+            {QStringLiteral("εκατό"), QStringLiteral("Η καταχώρηση δεν έγινε")},
+        };
+        for (const auto& c : cases) {
+            seam_->messages.clear();
+            type(window, c.amount, QStringLiteral("Μαρία Παπαδάκη"));
+            window.payButton()->click();
+            QCOMPARE(seam_->messages, QStringList{c.message});
+            QVERIFY(window.amountField()->text().isEmpty());
+            QVERIFY(window.recipientField()->text().isEmpty());
+            QVERIFY(!window.payButton()->isEnabled());
+            QCOMPARE(window.result(), int(QDialog::Rejected));
+            QVERIFY(owedMarchUntouched());
+        }
+        QVERIFY(printer.printed.isEmpty());
+    }
+
+    void withoutAYearThePaymentFailsAndWritesNothing() {
+        db::Clock::set(QDateTime(QDate(2031, 3, 5), QTime(9, 0)));
+        RecordingPrinter printer;
+        finance::ScopedTuitionReceiptPrinter installed(printer);
+        TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
+        type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
+        window.payButton()->click();
+        QCOMPARE(seam_->messages, QStringList{QStringLiteral("Η καταχώρηση δεν έγινε")});
+        QVERIFY(owedMarchUntouched());
+    }
+
+    // The payment stands once recorded: the window says so and closes instead of offering the
+    // same receipt number a second time.
+    void aFailedPrintIsReportedAndTheRecordedPaymentClosesTheWindow() {
+        RecordingPrinter printer;
+        printer.fail = true;
+        finance::ScopedTuitionReceiptPrinter installed(printer);
+        TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
+        type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
+        window.payButton()->click();
+        QCOMPARE(seam_->errors.size(), 1);
+        QVERIFY(seam_->errors.first().contains(QStringLiteral("APODEIKSEIS.RAV")));
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        QCOMPARE(program_->counter(), 42);
+        QCOMPARE(program_->receipts(), 1);
+    }
+
+    void printsThroughTheReceiptPrintWindowOnTheLayoutOfTheRate() {
+        program_->copyReceiptLayouts();
+        program_->run(QStringLiteral("UPDATE INFORMATION SET TITLE='Παιδικός Σταθμός Η Χαρά'"));
+        reports::RecordingOutput output;
+        reports::ScopedOutput outputInPlace(output);
+        TForm72 print;
+
+        TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
+        type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
+        window.payButton()->click();
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        QCOMPARE(output.printed().size(), 1);
+        const reports::RecordingOutput::Printed& receipt = output.printed().first();
+        QVERIFY(receipt.sourcePath.endsWith(QStringLiteral("/APODEIKSEIS.RAV")));
+        for (const QString& shown : {QStringLiteral("Παιδικός Σταθμός Η Χαρά"), QStringLiteral("41"),
+                                     QStringLiteral("Ελένη Παπαδάκη"), QStringLiteral("Μαρία Παπαδάκη"),
+                                     QStringLiteral("115,00"), QStringLiteral("67,31"),
+                                     QStringLiteral("15/03/2008")}) {
+            QVERIFY2(receipt.text.contains(shown), qPrintable(shown + u'\n' + receipt.text));
+        }
+
+        program_->run(QStringLiteral("UPDATE SYNTELESTHS_VAT SET VAT_RATIO=0"));
+        print.printReceipt(41);  // a reprint follows the rate in force now
+        QVERIFY(output.printed().last().sourcePath.endsWith(QStringLiteral("/APODEIKSEISVATFREE.RAV")));
+
+        print.printReceipt(0);  // no such receipt: the header alone
+        QVERIFY(output.printed().last().text.contains(QStringLiteral("Παιδικός Σταθμός Η Χαρά")));
+        QVERIFY(!output.printed().last().text.contains(QStringLiteral("Μαρία Παπαδάκη")));
+
+        QFile::remove(QDir(program_->path()).filePath(QStringLiteral("APODEIKSEISVATFREE.RAV")));
+        QVERIFY_THROWS_EXCEPTION(db::Error, print.printReceipt(41));
+    }
+};
+
+QTEST_MAIN(PaymentWindowTest)
+#include "payment_window_qtest.moc"
