@@ -57,8 +57,10 @@ TEST(CardFieldsTest, KindsDecideTheControlsAndTheirValues) {
     EXPECT_TRUE(birth.dateExample && birth.marked);
     EXPECT_EQ(children::cardField(QStringLiteral("ADELFES")).groupHeading,
               QStringLiteral("Αριθμός αδελφών"));
-    EXPECT_EQ(children::cardField(QStringLiteral("ALLA_PROSF_PROBL_FYS_KAT")).label.count(u'\n'), 1);
-    EXPECT_EQ(children::cardField(QStringLiteral("LOGOI_ENHMERO_NHPIAGWGEIO")).label.count(u'\n'), 2);
+    EXPECT_EQ(children::cardField(QStringLiteral("ALLA_PROSF_PROBL_FYS_KAT")).label.count(u'\n'),
+              1);
+    EXPECT_EQ(children::cardField(QStringLiteral("LOGOI_ENHMERO_NHPIAGWGEIO")).label.count(u'\n'),
+              2);
     EXPECT_EQ(children::noteText(children::cardField(QStringLiteral("EPAGGELMA_MHTERAS")).note),
               QStringLiteral("Να μην συμπληρωθεί αν είναι άνεργη"));
 }

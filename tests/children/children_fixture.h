@@ -28,8 +28,8 @@ public:
     int count(const QString& statement) { return db::scalar(connection, statement).toInt(); }
 
     // A child row with the columns the lists show; surname and birth date as given.
-    void addChild(int number, const QString& firstName, const QString& surname,
-                  const QDate& birth, bool active = true) {
+    void addChild(int number, const QString& firstName, const QString& surname, const QDate& birth,
+                  bool active = true) {
         connection.execute(
             QStringLiteral("INSERT INTO CHILDREN (ARITHMOS_MHTRWOY, ONOMA_PAIDIOY, "
                            "EPWNYMO_PAIDIOY, HMEROMHNIA_GENNHSEWS, ENERGO) VALUES (%1, '%2', "

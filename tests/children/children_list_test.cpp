@@ -54,19 +54,19 @@ TEST(ChildrenListTest, SurnameInitialsInSmallLettersFindCapitalsAndSmallLetters)
 
     const QString initials = children::surnameCondition(QStringLiteral("παπ"));
     const QString bySurname = QStringLiteral("EPWNYMO_PAIDIOY");
-    EXPECT_EQ(surnames(program.connection,
-                       children::listStatement({initials, StatusFilter::Active}, bySurname,
-                                               SortDirection::Ascending)),
-              QStringList({QStringLiteral("Παπαδάκη"), QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ")}));
-    EXPECT_EQ(surnames(program.connection,
-                       children::listStatement({initials, StatusFilter::All}, bySurname,
-                                               SortDirection::Ascending)),
-              QStringList({QStringLiteral("Παπά"), QStringLiteral("Παπαδάκη"),
-                           QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ")}));
-    EXPECT_EQ(surnames(program.connection,
-                       children::listStatement({initials, StatusFilter::Deleted}, bySurname,
-                                               SortDirection::Ascending)),
-              QStringList({QStringLiteral("Παπά")}));
+    EXPECT_EQ(
+        surnames(program.connection, children::listStatement({initials, StatusFilter::Active},
+                                                             bySurname, SortDirection::Ascending)),
+        QStringList({QStringLiteral("Παπαδάκη"), QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ")}));
+    EXPECT_EQ(
+        surnames(program.connection, children::listStatement({initials, StatusFilter::All},
+                                                             bySurname, SortDirection::Ascending)),
+        QStringList(
+            {QStringLiteral("Παπά"), QStringLiteral("Παπαδάκη"), QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ")}));
+    EXPECT_EQ(
+        surnames(program.connection, children::listStatement({initials, StatusFilter::Deleted},
+                                                             bySurname, SortDirection::Ascending)),
+        QStringList({QStringLiteral("Παπά")}));
 }
 
 TEST(ChildrenListTest, DescendingBirthDateListsTheYoungestFirst) {
@@ -85,10 +85,11 @@ TEST(ChildrenListTest, DescendingBirthDateListsTheYoungestFirst) {
 TEST(ChildrenListTest, RegistryNumberSearchWithLettersIsRefusedByTheEngine) {
     childrentest::DeliveredProgram program;
     program.addChild(1, QStringLiteral("Α"), QStringLiteral("Β"), {2015, 1, 1});
-    db::Query query(program.connection,
-                    children::listStatement(
-                        {children::registryNumberCondition(QStringLiteral("αβ")), StatusFilter::All},
-                        QStringLiteral("ARITHMOS_MHTRWOY"), SortDirection::Ascending));
+    db::Query query(
+        program.connection,
+        children::listStatement(
+            {children::registryNumberCondition(QStringLiteral("αβ")), StatusFilter::All},
+            QStringLiteral("ARITHMOS_MHTRWOY"), SortDirection::Ascending));
     EXPECT_THROW(query.open(), db::Error);
 }
 

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "children/card_print.h"
+#include "ui/window.h"
+
+class QPushButton;
+
+// The card print window, "Εκτύπωση": prints the children list as it stands on screen, the
+// personal information cards and the health cards, of every active child (the mode "all",
+// opened from the children list) or of one child (opened from the child's details window).
+// One window lives for the whole program and keeps its mode and list select between
+// openings; children::cardPrintWindow() gives it.
+class TForm35 : public ui::Window {
+    Q_OBJECT
+public:
+    explicit TForm35(QWidget* parent = nullptr);
+
+    static QString caption();
+
+    // Set by the opener just before showing the window.
+    void setMode(const children::CardPrintMode& mode);
+    children::CardPrintMode mode() const { return mode_; }
+    // Set by the children list at every refresh of the list.
+    void setListSelect(const QString& select) { listSelect_ = select; }
+    QString listSelect() const { return listSelect_; }
+
+    // Runs the select of the printout and its report file, on a connection of its own for the
+    // time of the print. Failures reach the general error report.
+    void print(children::CardPrint which);
+
+    QPushButton* listButton() const { return list_; }
+    QPushButton* personalCardButton() const { return personal_; }
+    QPushButton* healthCardButton() const { return health_; }
+
+private:
+    QPushButton* printButton(const QString& caption, children::CardPrint which);
+
+    children::CardPrintMode mode_;
+    QString listSelect_;
+    QPushButton* list_ = nullptr;
+    QPushButton* personal_ = nullptr;
+    QPushButton* health_ = nullptr;
+};
+
+namespace children {
+
+// The program's one card print window, made on first use; the start-up creates it in its
+// place among the long-lived windows. It is destroyed when the application quits.
+TForm35& cardPrintWindow();
+
+}  // namespace children

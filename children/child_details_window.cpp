@@ -1,0 +1,51 @@
+#include "children/child_details_window.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "children/card_panel_window.h"
+#include "children/card_print.h"
+#include "children/card_print_window.h"
+#include "ui/modal.h"
+#include "ui/navigator.h"
+
+using children::CardPanel;
+
+TForm16::TForm16(const QString& registryNumber, QWidget* parent)
+    : ui::DataWindow(parent), registryNumber_(registryNumber.trimmed()) {
+    setWindowTitle(caption());
+    child_ = bindEditableQuery(QStringLiteral("CHILDREN"));
+    card_ = new CardPanel(CardPanel::RegistryNumber::Hidden, this);
+    card_->bindTo(*child_);
+    navigator_ = new ui::Navigator(ui::Navigator::Post | ui::Navigator::Cancel, this);
+    child_->attachNavigator(navigator_);
+
+    print_ = new QPushButton(QStringLiteral("Ε&κτύπωση"), this);
+    print_->setAutoDefault(false);
+    connect(print_, &QPushButton::clicked, this, &TForm16::openCardPrints);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(navigator_);
+    bottom->addStretch();
+    bottom->addWidget(print_);
+    bottom->addWidget(makeExitButton());
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(card_, 1);
+    layout->addLayout(bottom);
+    fixSizeAndCentre(QSize(1100, 720));
+
+    child_->setStatement(QStringLiteral("SELECT * FROM CHILDREN WHERE ARITHMOS_MHTRWOY=") +
+                         registryNumber_);
+}
+
+QString TForm16::caption() {
+    return QStringLiteral("Στοιχεία του παιδιού");
+}
+
+// The cards print what is stored: changes not yet saved are not printed.
+void TForm16::openCardPrints() {
+    TForm35& prints = children::cardPrintWindow();
+    prints.setMode(children::CardPrintMode::child(registryNumber_));
+    ui::showModal(&prints);
+}

@@ -1,0 +1,304 @@
+#include "children/children_list_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <optional>
+
+#include "app/program_context.h"
+#include "children/card_print.h"
+#include "children/card_print_window.h"
+#include "children/child_details_window.h"
+#include "children/children_list.h"
+#include "db/error.h"
+#include "ui/count_label.h"
+#include "ui/labels.h"
+#include "ui/modal.h"
+#include "ui/navigator.h"
+
+using children::ChildWindow;
+
+namespace {
+
+using Entry = TForm15::Entry;
+
+// The window of another folder behind an entry of the list.
+std::optional<ChildWindow> registeredWindow(Entry entry) {
+    switch (entry) {
+        case Entry::Measurements:
+            return ChildWindow::Measurements;
+        case Entry::Absences:
+            return ChildWindow::Absences;
+        case Entry::History:
+            return ChildWindow::EnrolmentHistory;
+        case Entry::Payment:
+            return ChildWindow::TuitionPayment;
+        case Entry::Paid:
+            return ChildWindow::PaidTuition;
+        case Entry::Owed:
+            return ChildWindow::OwedTuition;
+        case Entry::Details:
+        case Entry::Prints:
+            break;
+    }
+    return std::nullopt;
+}
+
+QList<ui::GridColumn> gridColumns() {
+    return {
+        {QStringLiteral("ARITHMOS_MHTRWOY"), QStringLiteral("Αριθμός μητρώου"), 0,
+         Qt::AlignRight | Qt::AlignVCenter},
+        {QStringLiteral("ONOMA_PAIDIOY"), QStringLiteral("Όνομα παιδιού")},
+        {QStringLiteral("EPWNYMO_PAIDIOY"), QStringLiteral("Επώνυμο παιδιού")},
+        {QStringLiteral("HMEROMHNIA_GENNHSEWS"), QStringLiteral("Ημερομηνία γεννήσεως")},
+        {QStringLiteral("FYLO"), QStringLiteral("Φύλο")},
+        {QStringLiteral("ONOMA_PATERA"), QStringLiteral("Ονοματεπώνυμο πατέρα")},
+        {QStringLiteral("ONOMA_MHTERAS"), QStringLiteral("Ονοματεπώνυμο μητέρας")},
+        {QStringLiteral("ONOMA_KHDEMONA"), QStringLiteral("Ονοματεπώνυμο κηδεμόνα")},
+        {QStringLiteral("DIEYTHYNSH_OIKIAS"), QStringLiteral("Διεύθυνση οικίας")},
+        {QStringLiteral("THLEFWNO_ERGASIAS_KHDEMONA"), QStringLiteral("Τηλ.  κηδεμόνα")},
+        {QStringLiteral("ENERGO"), QStringLiteral("Ενεργός")},
+    };
+}
+
+}  // namespace
+
+TForm15::TForm15(QWidget* parent) : ui::DataWindow(parent) {
+    setWindowTitle(caption());
+    list_ = bindEditableQuery(QStringLiteral("CHILDREN"));
+    entries_.resize(8);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(makeSortFrames());
+    side->addWidget(makeButtonFrame());
+    side->addStretch();
+    auto* exit = makeExitButton();
+    side->addWidget(exit, 0, Qt::AlignRight);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(makeGrid(), 1);
+    layout->addLayout(side);
+    makeMenu();
+    enableEntries();
+    fixSizeAndCentre(QSize(1180, 640));
+
+    // A select the engine refuses (letters typed as a registry number) leaves the list empty,
+    // without a count; the window still opens.
+    try {
+        refreshList();
+    } catch (const db::Error& error) {
+        ui::reportError(this, error.message());
+    }
+}
+
+QString TForm15::caption() {
+    return QStringLiteral("Βασικά στοιχεία παιδιών");
+}
+
+const db::RowSet& TForm15::rows() const {
+    return list_->rows();
+}
+
+QWidget* TForm15::makeGrid() {
+    auto* panel = new QWidget(this);
+    grid_ = new QTableView(panel);
+    list_->attachGrid(grid_, gridColumns());
+    count_ = new ui::CountLabel(QStringLiteral("παιδιά"), panel);
+    ui::makeBold(count_);
+    navigator_ = new ui::Navigator(ui::Navigator::moving() | ui::Navigator::Delete, panel);
+    list_->attachNavigator(navigator_);
+    // After every navigator button, the bound table having done its part.
+    connect(navigator_, &ui::Navigator::clicked, this, &TForm15::updateCount);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid_, 1);
+    auto* under = new QHBoxLayout;
+    under->addWidget(count_);
+    under->addStretch();
+    under->addWidget(navigator_);
+    layout->addLayout(under);
+    return panel;
+}
+
+QWidget* TForm15::makeSortFrames() {
+    auto* frames = new QWidget(this);
+    sortFrame_ = new QGroupBox(QStringLiteral("Ταξινόμηση με βάση"), frames);
+    auto* sortLayout = new QVBoxLayout(sortFrame_);
+    for (const children::SortChoice& choice : children::sortChoices()) {
+        auto* radio = new QRadioButton(choice.caption, sortFrame_);
+        sortLayout->addWidget(radio);
+        sortChoices_.append(radio);
+        connect(radio, &QRadioButton::clicked, this, &TForm15::refreshList);
+    }
+    sortChoices_.first()->setChecked(true);
+
+    directionFrame_ = new QGroupBox(QStringLiteral("Είδος ταξινόμησης"), frames);
+    auto* ascending = new QRadioButton(QStringLiteral("Ascending"), directionFrame_);
+    descending_ = new QRadioButton(QStringLiteral("Descending"), directionFrame_);
+    ascending->setChecked(true);
+    auto* directionLayout = new QVBoxLayout(directionFrame_);
+    directionLayout->addWidget(ascending);
+    directionLayout->addWidget(descending_);
+    connect(ascending, &QRadioButton::clicked, this, &TForm15::refreshList);
+    connect(descending_, &QRadioButton::clicked, this, &TForm15::refreshList);
+
+    auto* layout = new QHBoxLayout(frames);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(sortFrame_);
+    layout->addWidget(directionFrame_, 0, Qt::AlignTop);
+    return frames;
+}
+
+QWidget* TForm15::makeButtonFrame() {
+    struct Place {
+        Entry entry;
+        QString caption;
+        int row;
+        int column;
+    };
+    const QList<Place> places = {
+        {Entry::Details, QStringLiteral("Στοιχεία του παιδιού"), 0, 0},
+        {Entry::Measurements, QStringLiteral("Σωματομετρία"), 1, 0},
+        {Entry::Absences, QStringLiteral("Απουσίες"), 2, 0},
+        {Entry::History, QStringLiteral("Επανεγραφές / Διαγραφές"), 3, 0},
+        {Entry::Payment, QStringLiteral("Πληρωμή διδάκτρων"), 0, 1},
+        {Entry::Paid, QStringLiteral("Εξοφληθέντα δίδακτρα"), 1, 1},
+        {Entry::Owed, QStringLiteral("Οφειλόμενα δίδακτρα"), 2, 1},
+        {Entry::Prints, QStringLiteral("Εκτυπώσεις"), 3, 1},
+    };
+    buttonFrame_ = new QGroupBox(this);
+    auto* layout = new QGridLayout(buttonFrame_);
+    for (const Place& place : places) {
+        auto* button = new QPushButton(place.caption, buttonFrame_);
+        button->setAutoDefault(false);
+        layout->addWidget(button, place.row, place.column);
+        connect(button, &QPushButton::clicked, this, [this, entry = place.entry] { open(entry); });
+        entries_[static_cast<int>(place.entry)].button = button;
+    }
+    return buttonFrame_;
+}
+
+void TForm15::makeMenu() {
+    auto* bar = new QMenuBar(this);
+    layout()->setMenuBar(bar);
+    options_ = bar->addMenu(QStringLiteral("&Επιλογές"));
+    auto add = [this](QMenu* menu, Entry entry, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        connect(action, &QAction::triggered, this, [this, entry] { open(entry); });
+        entries_[static_cast<int>(entry)].action = action;
+    };
+    add(options_, Entry::Details, QStringLiteral("Στοιχεία του &παιδιού"));
+    add(options_, Entry::Measurements, QStringLiteral("&Σωματομετρία"));
+    add(options_, Entry::Absences, QStringLiteral("Απουσίε&ς"));
+    tuitionMenu_ = options_->addMenu(QStringLiteral("Δί&δακτρα"));
+    add(tuitionMenu_, Entry::Payment, QStringLiteral("Π&ληρωμή διδάκτρων"));
+    add(tuitionMenu_, Entry::Paid, QStringLiteral("Εξοφλη&θέντα δίδακτρα"));
+    add(tuitionMenu_, Entry::Owed, QStringLiteral("Ο&φειλόμενα δίδακτρα"));
+    add(options_, Entry::History, QStringLiteral("&Επανεγγραφές / Διαγραφές"));
+    add(options_, Entry::Prints, QStringLiteral("Ε&κτυπώσεις"));
+}
+
+// An entry whose window is not tied in stays disabled; the payment also while the receipt
+// numbering has not been set.
+void TForm15::enableEntries() {
+    for (int i = 0; i < entries_.size(); ++i) {
+        const auto entry = static_cast<Entry>(i);
+        const std::optional<ChildWindow> window = registeredWindow(entry);
+        bool enabled = !window || static_cast<bool>(children::childOpener(*window));
+        if (entry == Entry::Payment && !app::context().receiptNumberingSet) {
+            enabled = false;
+        }
+        entries_[i].button->setEnabled(enabled);
+        entries_[i].action->setEnabled(enabled);
+    }
+}
+
+QPushButton* TForm15::button(Entry entry) const {
+    return entries_.at(static_cast<int>(entry)).button;
+}
+
+QAction* TForm15::menuEntry(Entry entry) const {
+    return entries_.at(static_cast<int>(entry)).action;
+}
+
+QString TForm15::sortColumn() const {
+    for (int i = 0; i < sortChoices_.size(); ++i) {
+        if (sortChoices_.at(i)->isChecked()) {
+            return children::sortChoices().at(i).column;
+        }
+    }
+    return children::sortChoices().first().column;
+}
+
+void TForm15::refreshList() {
+    listText_ =
+        children::listStatement(children::listRequest(), sortColumn(),
+                                descending_->isChecked() ? children::SortDirection::Descending
+                                                         : children::SortDirection::Ascending);
+    children::cardPrintWindow().setListSelect(listText_);
+    list_->setStatement(listText_);
+    updateCount();
+}
+
+// Once the list has been empty, the menu and the frames stay hidden for the window's life.
+void TForm15::updateCount() {
+    const int count = rows().rowCount();
+    count_->setCount(count);
+    if (count == 0 && !hidden_) {
+        hidden_ = true;
+        options_->menuAction()->setVisible(false);
+        buttonFrame_->hide();
+        sortFrame_->hide();
+        directionFrame_->hide();
+    }
+}
+
+void TForm15::reconnectAndRefresh() {
+    connection().close();
+    connection().open();
+    refreshList();
+}
+
+bool TForm15::hasCurrentChild() const {
+    return rows().position() >= 0;
+}
+
+void TForm15::open(Entry entry) {
+    if (entry == Entry::Prints) {
+        openPrints();
+    } else if (!hasCurrentChild()) {
+        return;
+    } else if (entry == Entry::Details) {
+        openDetails();
+    } else if (const std::optional<ChildWindow> window = registeredWindow(entry)) {
+        openRegistered(*window);
+    }
+}
+
+void TForm15::openDetails() {
+    TForm16 details(children::currentChild(rows()).registryNumber, this);
+    ui::showModal(&details);
+    reconnectAndRefresh();
+}
+
+void TForm15::openPrints() {
+    TForm35& prints = children::cardPrintWindow();
+    prints.setMode(children::CardPrintMode::all());
+    ui::showModal(&prints);
+}
+
+void TForm15::openRegistered(ChildWindow window) {
+    const children::ChildOpener opener = children::childOpener(window);
+    if (!opener) {
+        return;
+    }
+    opener(this, children::currentChild(rows()));
+    if (children::refreshesListAfterwards(window)) {
+        reconnectAndRefresh();
+    }
+}
