@@ -1,0 +1,27 @@
+#pragma once
+
+#include "reports/search_window.h"
+
+class QComboBox;
+
+// Children who arrive and leave at two chosen hours. The search is allowed once both hours are
+// chosen (the lists cannot be emptied again).
+class TForm50 : public reports::SearchWindow {
+    Q_OBJECT
+public:
+    explicit TForm50(QWidget* parent = nullptr) : TForm50(nullptr, parent) {}
+    explicit TForm50(TForm27* results, QWidget* parent = nullptr);
+
+    QComboBox* arrivalList() const { return arrival_; }
+    QComboBox* departureList() const { return departure_; }
+    QPushButton* searchButton() const { return searchButton_; }
+
+private:
+    QWidget* makeInputs();
+    void hourChosen();
+    void search();
+
+    QComboBox* arrival_ = nullptr;
+    QComboBox* departure_ = nullptr;
+    QPushButton* searchButton_ = nullptr;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "reports/search_window.h"
+
+class QLineEdit;
+
+// Children at a typed position among their brothers and sisters.
+class TForm33 : public reports::SearchWindow {
+    Q_OBJECT
+public:
+    explicit TForm33(QWidget* parent = nullptr) : TForm33(nullptr, parent) {}
+    explicit TForm33(TForm27* results, QWidget* parent = nullptr);
+
+    QLineEdit* positionField() const { return position_; }
+    QPushButton* searchButton() const { return searchButton_; }
+
+private:
+    QWidget* makeInputs();
+    void search();
+
+    QLineEdit* position_ = nullptr;
+    QPushButton* searchButton_ = nullptr;
+};

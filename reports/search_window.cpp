@@ -1,0 +1,65 @@
+#include "reports/search_window.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <stdexcept>
+
+#include "app/shell_long_lived.h"
+#include "db/error.h"
+#include "reports/search_results_window.h"
+#include "reports/title_lines.h"
+#include "ui/modal.h"
+
+namespace reports {
+
+SearchWindow::SearchWindow(TForm27* results, QWidget* parent)
+    : ui::DataWindow(parent), results_(results) {}
+
+TForm27& SearchWindow::results() {
+    if (!results_) {
+        results_ = app::longLivedWindow<TForm27>();
+    }
+    if (!results_) {
+        throw std::logic_error("A search ran before the program created the search results window");
+    }
+    return *results_;
+}
+
+void SearchWindow::runSearch(const SearchRequest& request) {
+    writeSearchTitle(connection(), request.title);
+    results().setSearchText(request.statement);
+    results().showSearch();
+}
+
+void SearchWindow::runCheckedSearch(const std::optional<SearchRequest>& request) {
+    try {
+        if (!request) {
+            ui::inform(this, wrongCriteriaMessage());
+            return;
+        }
+        runSearch(*request);
+    } catch (const db::Error&) {
+        ui::inform(this, wrongCriteriaMessage());
+    }
+}
+
+QPushButton* SearchWindow::makeSearchButton(const QString& caption) {
+    auto* button = new QPushButton(caption, this);
+    setMainAction(button);
+    return button;
+}
+
+void SearchWindow::arrange(QWidget* inputs, QPushButton* searchButton) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(searchButton);
+    buttons->addWidget(makeExitButton());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(inputs);
+    layout->addLayout(buttons);
+    fixSizeAndCentre();
+}
+
+}  // namespace reports
