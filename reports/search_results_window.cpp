@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/program_context.h"
+#include "children/child_details_window.h"
 #include "db/connection.h"
 #include "db/query.h"
 #include "db/table.h"
@@ -22,11 +23,6 @@
 #include "ui/navigator.h"
 
 namespace {
-
-reports::ChildCardOpener& childCardOpener() {
-    static reports::ChildCardOpener opener;
-    return opener;
-}
 
 constexpr Qt::Alignment kCentred = Qt::AlignCenter;
 constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
@@ -145,10 +141,13 @@ QString TForm27::countText() const { return count_->text(); }
 
 void TForm27::showChildCard() {
     const db::RowSet& rows = children_->rows();
-    if (rows.position() < 0 || !childCardOpener()) {
+    if (rows.position() < 0) {
         return;
     }
-    childCardOpener()(this, rows.text(QStringLiteral("ARITHMOS_MHTRWOY")).trimmed());
+    {
+        TForm16 card(rows.text(QStringLiteral("ARITHMOS_MHTRWOY")).trimmed(), this);
+        ui::showModal(&card);
+    }
     refresh();  // changes made on the card show in the list
 }
 
@@ -170,7 +169,5 @@ void runCannedSearch(const CannedSearch& search, TForm27& results) {
     results.setSearchText(search.statement());
     results.showSearch();
 }
-
-void setChildCardOpener(ChildCardOpener opener) { childCardOpener() = std::move(opener); }
 
 }  // namespace reports

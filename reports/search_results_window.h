@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 #include "ui/data_window.h"
 
@@ -77,11 +76,5 @@ namespace reports {
 // Runs a canned search as its menu entry does: writes its title line (the second line empty)
 // on a connection of its own, hands its statement to the results window and shows it.
 void runCannedSearch(const CannedSearch& search, TForm27& results);
-
-// Opens the child details window for a registry number and returns when it has closed.
-using ChildCardOpener = std::function<void(QWidget* parent, const QString& registryNumber)>;
-// The program ties the child details window in at start; until then the card button opens
-// nothing.
-void setChildCardOpener(ChildCardOpener opener);
 
 }  // namespace reports

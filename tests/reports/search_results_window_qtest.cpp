@@ -5,6 +5,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include "children/child_details_window.h"
 #include "db/error.h"
 #include "reports/canned_searches.h"
 #include "reports/report_output.h"
@@ -50,7 +51,6 @@ private slots:
         seam.reset();
         answers.reset();
         database.reset();
-        reports::setChildCardOpener({});
     }
 
     void cannedSearchShowsItsTitleTheChildrenAndTheirCount() {
@@ -89,15 +89,16 @@ private slots:
     // The card is opened for the current row; what changed there shows in the list on return.
     void cardEditShowsInTheListOnReturn() {
         QString opened;
-        reports::setChildCardOpener([&](QWidget*, const QString& number) {
-            opened = number;
-            db::Connection other(database->connectionString());
-            other.open();
-            other.execute(u"UPDATE CHILDREN SET ENERGO='ΟΧΙ' WHERE ARITHMOS_MHTRWOY="_s + number);
-        });
-        answers->onShow = [&](QDialog*) {
-            window->grid()->selectRow(1);
-            QTest::mouseClick(window->cardButton(), Qt::LeftButton);
+        answers->onShow = [&](QDialog* dialog) {
+            if (auto* card = qobject_cast<TForm16*>(dialog)) {
+                opened = card->registryNumber();
+                db::Connection other(database->connectionString());
+                other.open();
+                other.execute(u"UPDATE CHILDREN SET ENERGO='ΟΧΙ' WHERE ARITHMOS_MHTRWOY="_s + opened);
+            } else {
+                window->grid()->selectRow(1);
+                QTest::mouseClick(window->cardButton(), Qt::LeftButton);
+            }
             return int(QDialog::Rejected);
         };
         reports::runCannedSearch(allergies(), *window);
