@@ -2,23 +2,24 @@
 -- of the one-row tables. Run once on a new, empty encrypted file (db::createDeliveredDatabase).
 -- The program itself never creates or alters a table.
 --
--- Declared types name the kind of each column; the database layer reads them back:
---   INTEGER whole number, DOUBLE decimal number or amount, DATE date, DATETIME date with time,
---   TEXT one line of text, LONGTEXT long text, BOOLEAN yes/no.
+-- Declared types name the kind of each column, and the database layer reads them back:
+--   INTEGER whole number, DOUBLE decimal number or amount, DATE date, TEXT one line of text,
+--   LONGTEXT long text, BOOLEAN yes/no (shown True/False).
 -- Texts compare by the GREEK collation (case- and accent-insensitive, final sigma as sigma),
 -- which every connection registers before it reads this schema.
 --
--- Dates are stored as 'yyyy-mm-dd'. The engine takes any value in any column, so a CHECK per
--- column refuses a value of the wrong kind, as the staff expect a database to:
+-- Dates are stored as 'yyyy-mm-dd'. The engine would take any value in any column, so a CHECK
+-- per column refuses a value of the wrong kind:
 --   whole number  X = CAST(X AS INTEGER)      letters, '' and 41.5 fail; 41 and '41' pass
 --   decimal       X = CAST(X AS REAL)         letters and '' fail; 12.5, '12.5' and 100 pass
---   date          date(julianday(X)) IS X     only a real calendar day 'yyyy-mm-dd' passes
+--   date          date(julianday(X)) IS X     only a real calendar day written 'yyyy-mm-dd' passes
 --   yes/no        X IN (0, 1)
--- A CHECK whose expression is null passes, so every column may stay empty unless it says NOT NULL.
--- (The checks are written so because this engine runs them before it converts '41' to 41.)
+-- This engine runs a CHECK before it turns '41' into 41, hence the comparisons rather than
+-- typeof(). A CHECK whose expression is null passes, so a column may stay empty unless it says
+-- NOT NULL. Each CHECK is named after its column, so the engine's refusal names the column.
 --
--- No foreign keys: deleting a child deletes its CHILDREN row only; its rows in the other
--- tables stay, as they always have.
+-- No foreign keys: deleting a child deletes its CHILDREN row only; its rows in the other tables
+-- stay, as they always have.
 
 PRAGMA user_version = 1;
 

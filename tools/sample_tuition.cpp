@@ -1,6 +1,7 @@
 #include "tools/sample_tuition.h"
 
 #include <QMap>
+#include <algorithm>
 #include <cmath>
 
 #include "db/connection.h"
@@ -26,7 +27,7 @@ int schoolYearOf(const QDate& day) { return day.month() >= 9 ? day.year() : day.
 // a tenth off for some families with two children at the kindergarten.
 class Fees {
 public:
-    Fees(const QDate& from) : firstSchoolYear_(schoolYearOf(from)) {}
+    explicit Fees(const QDate& from) : firstSchoolYear_(schoolYearOf(from)) {}
     double of(const Child& child, bool discount, const QDate& month) const {
         const int years = schoolYearOf(month) - firstSchoolYear_;
         double fee = std::round(250 * std::pow(1.03, years) / 5) * 5;
