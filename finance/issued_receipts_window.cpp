@@ -21,18 +21,18 @@ constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 
 QList<ui::GridColumn> receiptColumns() {
     return {
-        {QStringLiteral("ARITHMOS_MHTRWOY"), QStringLiteral("Αριθμός μητρώου"), 95, kCentred},
-        {QStringLiteral("ONOMA_PAIDIOY"), QStringLiteral("Όνομα παιδιού"), 110, kLeft},
-        {QStringLiteral("EPWNYMO_PAIDIOY"), QStringLiteral("Επώνυμο παιδιού"), 130, kLeft},
-        {QStringLiteral("ARITHMOS_APODEIKSHS"), QStringLiteral("Αριθμός απόδειξης"), 105, kCentred},
-        {QStringLiteral("HMEROMHNIA"), QStringLiteral("Ημερομηνία"), 80, kCentred},
-        {QStringLiteral("EGKYRO"), QStringLiteral("Έγκυρη ( 1 ) / Άκυρη ( 0 )"), 140, kCentred},
+        {QStringLiteral("ARITHMOS_MHTRWOY"), QStringLiteral("Αριθμός μητρώου"), 115, kCentred},
+        {QStringLiteral("ONOMA_PAIDIOY"), QStringLiteral("Όνομα παιδιού"), 100, kLeft},
+        {QStringLiteral("EPWNYMO_PAIDIOY"), QStringLiteral("Επώνυμο παιδιού"), 120, kLeft},
+        {QStringLiteral("ARITHMOS_APODEIKSHS"), QStringLiteral("Αριθμός απόδειξης"), 125, kCentred},
+        {QStringLiteral("HMEROMHNIA"), QStringLiteral("Ημερομηνία"), 85, kCentred},
+        {QStringLiteral("EGKYRO"), QStringLiteral("Έγκυρη ( 1 ) / Άκυρη ( 0 )"), 175, kCentred},
         {QStringLiteral("MHNAS"), QStringLiteral("Μήνας"), 50, kCentred},
         {QStringLiteral("ETOS"), QStringLiteral("Έτος"), 50, kCentred},
-        {QStringLiteral("POSO"), QStringLiteral("Ποσό (EUR)"), 80, kRight},
-        {QStringLiteral("VAT"), QStringLiteral("Φ.Π.Α (EUR)"), 80, kRight},
-        {QStringLiteral("POSO_KAI_VAT"), QStringLiteral("Ολικό (EUR)"), 80, kRight},
-        {QStringLiteral("PARALHPTHS"), QStringLiteral("Παραλήπτης"), 160, kLeft},
+        {QStringLiteral("POSO"), QStringLiteral("Ποσό (EUR)"), 90, kRight},
+        {QStringLiteral("VAT"), QStringLiteral("Φ.Π.Α (EUR)"), 90, kRight},
+        {QStringLiteral("POSO_KAI_VAT"), QStringLiteral("Ολικό (EUR)"), 90, kRight},
+        {QStringLiteral("PARALHPTHS"), QStringLiteral("Παραλήπτης"), 150, kLeft},
     };
 }
 
@@ -53,7 +53,7 @@ TForm71::TForm71(QWidget* parent) : ui::DataWindow(parent) {
 void TForm71::buildLayout() {
     count_ = new ui::CountLabel(QStringLiteral("αποδείξεις"), this);
     grid_ = new QTableView(this);
-    grid_->setMinimumSize(1000, 360);
+    grid_->setMinimumSize(1270, 360);
     list_->attachGrid(grid_, receiptColumns());
 
     auto* sortGroup = new QGroupBox(QStringLiteral("Ταξινόμηση με βάση"), this);
