@@ -127,15 +127,6 @@ TEST_F(PaymentTest, PayingAMonthTwiceKeepsBothReceiptsAndOnePaidRow) {
     EXPECT_EQ(count(QStringLiteral("APODEIKSEIS_HISTORY WHERE EGKYRO=1")), 2);
 }
 
-TEST_F(PaymentTest, AMonthWithoutARowGainsAPaidRow) {
-    finance::payTuition(connection_,
-                        request(QStringLiteral("100"), QStringLiteral("15"), QStringLiteral("41"),
-                                QStringLiteral("09")),
-                        printer_);
-    EXPECT_EQ(count(QStringLiteral("APODEIKSEIS_DIDAKTRWN WHERE MHNAS=9 AND CHECKER='Π'")), 1);
-    EXPECT_EQ(ledger(QStringLiteral("CHECKER")).toString(), QStringLiteral("Χ"));  // March untouched
-}
-
 TEST_F(PaymentTest, RefusesAnAmountNotAboveZeroAndWritesNothing) {
     for (const QString& amount : {QStringLiteral("0"), QStringLiteral("-5"), QStringLiteral(" 0,00 ")}) {
         SCOPED_TRACE(amount.toStdString());
