@@ -1,0 +1,105 @@
+#include "directories/directory_window.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "db/error.h"
+#include "directories/directory_searches.h"
+#include "ui/labels.h"
+#include "ui/modal.h"
+
+DirectoryWindow::DirectoryWindow(const DirectoryLayout& layout, Kind kind, QWidget* parent)
+    : ui::DataWindow(parent),
+      layout_(layout),
+      kind_(kind),
+      rows_(kind == Kind::Entry ? bindTable(layout.table) : bindEditableQuery(layout.table)),
+      grid_(new QTableView(this)),
+      navigator_(new ui::Navigator(kind == Kind::Entry
+                                       ? ui::Navigator::all()
+                                       : ui::Navigator::all() & ~ui::Navigator::Buttons(
+                                                                    ui::Navigator::Insert),
+                                   this)) {
+    setWindowTitle(layout.caption);
+    auto* window = new QVBoxLayout(this);
+    if (kind == Kind::Find) {
+        search_ = new QLineEdit(this);
+        window->addWidget(new QLabel(layout.searchCaption, this));
+        window->addWidget(search_);
+        window->addSpacing(8);
+        connect(search_, &QLineEdit::textChanged, this, &DirectoryWindow::search);
+    }
+    window->addLayout(makeFields());
+    window->addWidget(navigator_);
+    window->addWidget(grid_);
+    window->addWidget(makeExitButton(), 0, Qt::AlignRight);
+
+    rows_->attachGrid(grid_, layout.grid);
+    rows_->attachNavigator(navigator_);
+    grid_->setMinimumSize(760, 220);
+    if (kind == Kind::Find) {
+        search();
+    }
+    fixSizeAndCentre();
+}
+
+// Label above field, the fields in two columns so the window stays low.
+QLayout* DirectoryWindow::makeFields() {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(2);
+    const auto half = (layout_.fields.size() + 1) / 2;
+    for (qsizetype i = 0; i < layout_.fields.size(); ++i) {
+        const DirectoryField& description = layout_.fields.at(i);
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(description.column);
+        edit->setMinimumWidth(320);
+        rows_->bind(edit, description.column);
+        fields_.append(edit);
+        const int row = static_cast<int>(i % half) * 2;
+        const int column = static_cast<int>(i / half) * 2;
+        grid->addWidget(new QLabel(description.label, this), row, column);
+        grid->addWidget(edit, row + 1, column);
+        if (description.required) {
+            grid->addWidget(ui::requiredMark(this), row + 1, column + 1);
+        }
+    }
+    grid->setColumnMinimumWidth(1, 14);
+    return grid;
+}
+
+QLineEdit* DirectoryWindow::field(const QString& column) const {
+    for (QLineEdit* edit : fields_) {
+        if (edit->objectName().compare(column, Qt::CaseInsensitive) == 0) {
+            return edit;
+        }
+    }
+    return nullptr;
+}
+
+void DirectoryWindow::formShow() {
+    if (kind_ == Kind::Entry) {
+        rows_->sortBy(layout_.sort);
+    }
+}
+
+// Search as you type: a text with a forbidden character disables the fields, the navigator and
+// the grid and leaves the previous result on screen; any other text finds the rows again.
+void DirectoryWindow::search() {
+    const QString typed = search_->text();
+    if (!directories::isSearchable(typed)) {
+        rows_->setControlsEnabled(false);
+        return;
+    }
+    rows_->setControlsEnabled(true);
+    rows_->settle();  // a row being edited is written before the rows are replaced
+    rows_->discard();
+    try {
+        rows_->setStatement(layout_.searchStatement(typed));
+    } catch (const db::Error&) {
+        ui::inform(this, QStringLiteral("Λανθασμένα κριτήρια."));
+    }
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QList>
+#include <functional>
+
+#include "ui/data_window.h"
+
+class QLineEdit;
+class QTableView;
+
+// One field of a directory window: its column, the label above it, and whether it carries the
+// red mark of a field the staff must fill in.
+struct DirectoryField {
+    QString column;
+    QString label;
+    bool required = false;
+};
+
+// What a directory window shows: caption, table, fields in form order and grid columns. A find
+// window adds its search caption and the statement its search text builds.
+struct DirectoryLayout {
+    QString caption;
+    QString table;
+    QString sort;  // the entry window's order
+    QList<DirectoryField> fields;
+    QList<ui::GridColumn> grid;
+    QString searchCaption;                                  // find windows only
+    std::function<QString(const QString&)> searchStatement;  // find windows only
+};
+
+// A directory window: bound fields under their labels, a read-only grid of every row and a
+// navigator. The entry kind edits the whole table; the find kind edits the rows found by the
+// first letters typed into its search edit, searching again at every change.
+class DirectoryWindow : public ui::DataWindow {
+    Q_OBJECT
+public:
+    enum class Kind { Entry, Find };
+
+    DirectoryWindow(const DirectoryLayout& layout, Kind kind, QWidget* parent);
+
+    ui::BoundTable* rows() const { return rows_; }
+    QLineEdit* field(const QString& column) const;
+    QLineEdit* searchEdit() const { return search_; }
+    QTableView* grid() const { return grid_; }
+    ui::Navigator* navigator() const { return navigator_; }
+
+protected:
+    void formShow() override;
+
+private:
+    QLayout* makeFields();
+    void search();
+
+    DirectoryLayout layout_;
+    Kind kind_;
+    ui::BoundTable* rows_;
+    QList<QLineEdit*> fields_;
+    QLineEdit* search_ = nullptr;
+    QTableView* grid_;
+    ui::Navigator* navigator_;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/data_window.h"
+
+class QTableView;
+
+namespace ui {
+class CountLabel;
+}
+
+// "Παιδίατροι": the paediatricians recorded on the children's cards, read only.
+class TForm26 : public ui::DataWindow {
+    Q_OBJECT
+public:
+    explicit TForm26(QWidget* parent = nullptr);
+
+    ui::BoundTable* rows() const { return rows_; }
+    QTableView* grid() const { return grid_; }
+    ui::CountLabel* countLabel() const { return count_; }
+
+private:
+    ui::BoundTable* rows_;
+    QTableView* grid_;
+    ui::Navigator* navigator_;
+    ui::CountLabel* count_;
+};

@@ -1,0 +1,27 @@
+#include "organiser/todays_reminder_window.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TForm8::TForm8(QWidget* parent) : TForm8(QString(), parent) {}
+
+TForm8::TForm8(const QString& queryText, QWidget* parent)
+    : ui::DataWindow(parent),
+      queryText_(queryText),
+      reminder_(bindQuery()),
+      text_(new QPlainTextEdit(this)) {
+    setWindowTitle(QStringLiteral("Υπενθυμίσεις"));
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+
+    text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text_->setMinimumSize(420, 220);
+    reminder_->bind(text_, QStringLiteral("KEIMENO"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text_);
+    layout->addWidget(makeExitButton(), 0, Qt::AlignRight);
+    fixSizeAndCentre();
+}
+
+void TForm8::formShow() { reminder_->setStatement(queryText_); }
