@@ -29,6 +29,7 @@ public:
     ui::BoundTable& child() { return *child_; }
 
 private:
+    void startEditing();
     void openCardPrints();
 
     QString registryNumber_;

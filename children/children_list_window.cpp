@@ -51,19 +51,19 @@ std::optional<ChildWindow> registeredWindow(Entry entry) {
 }
 
 QList<ui::GridColumn> gridColumns() {
+    const auto right = Qt::AlignRight | Qt::AlignVCenter;
     return {
-        {QStringLiteral("ARITHMOS_MHTRWOY"), QStringLiteral("Αριθμός μητρώου"), 0,
-         Qt::AlignRight | Qt::AlignVCenter},
-        {QStringLiteral("ONOMA_PAIDIOY"), QStringLiteral("Όνομα παιδιού")},
-        {QStringLiteral("EPWNYMO_PAIDIOY"), QStringLiteral("Επώνυμο παιδιού")},
-        {QStringLiteral("HMEROMHNIA_GENNHSEWS"), QStringLiteral("Ημερομηνία γεννήσεως")},
-        {QStringLiteral("FYLO"), QStringLiteral("Φύλο")},
-        {QStringLiteral("ONOMA_PATERA"), QStringLiteral("Ονοματεπώνυμο πατέρα")},
-        {QStringLiteral("ONOMA_MHTERAS"), QStringLiteral("Ονοματεπώνυμο μητέρας")},
-        {QStringLiteral("ONOMA_KHDEMONA"), QStringLiteral("Ονοματεπώνυμο κηδεμόνα")},
-        {QStringLiteral("DIEYTHYNSH_OIKIAS"), QStringLiteral("Διεύθυνση οικίας")},
-        {QStringLiteral("THLEFWNO_ERGASIAS_KHDEMONA"), QStringLiteral("Τηλ.  κηδεμόνα")},
-        {QStringLiteral("ENERGO"), QStringLiteral("Ενεργός")},
+        {QStringLiteral("ARITHMOS_MHTRWOY"), QStringLiteral("Αριθμός μητρώου"), 125, right},
+        {QStringLiteral("ONOMA_PAIDIOY"), QStringLiteral("Όνομα παιδιού"), 110},
+        {QStringLiteral("EPWNYMO_PAIDIOY"), QStringLiteral("Επώνυμο παιδιού"), 140},
+        {QStringLiteral("HMEROMHNIA_GENNHSEWS"), QStringLiteral("Ημερομηνία γεννήσεως"), 150},
+        {QStringLiteral("FYLO"), QStringLiteral("Φύλο"), 70},
+        {QStringLiteral("ONOMA_PATERA"), QStringLiteral("Ονοματεπώνυμο πατέρα"), 170},
+        {QStringLiteral("ONOMA_MHTERAS"), QStringLiteral("Ονοματεπώνυμο μητέρας"), 170},
+        {QStringLiteral("ONOMA_KHDEMONA"), QStringLiteral("Ονοματεπώνυμο κηδεμόνα"), 170},
+        {QStringLiteral("DIEYTHYNSH_OIKIAS"), QStringLiteral("Διεύθυνση οικίας"), 170},
+        {QStringLiteral("THLEFWNO_ERGASIAS_KHDEMONA"), QStringLiteral("Τηλ.  κηδεμόνα"), 110},
+        {QStringLiteral("ENERGO"), QStringLiteral("Ενεργός"), 70},
     };
 }
 
@@ -85,7 +85,7 @@ TForm15::TForm15(QWidget* parent) : ui::DataWindow(parent) {
     layout->addLayout(side);
     makeMenu();
     enableEntries();
-    fixSizeAndCentre(QSize(1180, 640));
+    fixSizeAndCentre(QSize(1240, 640));
 
     // A select the engine refuses (letters typed as a registry number) leaves the list empty,
     // without a count; the window still opens.
@@ -176,6 +176,7 @@ QWidget* TForm15::makeButtonFrame() {
     for (const Place& place : places) {
         auto* button = new QPushButton(place.caption, buttonFrame_);
         button->setAutoDefault(false);
+        button->setMinimumWidth(button->sizeHint().width() + 12);
         layout->addWidget(button, place.row, place.column);
         connect(button, &QPushButton::clicked, this, [this, entry = place.entry] { open(entry); });
         entries_[static_cast<int>(place.entry)].button = button;
