@@ -1,4 +1,6 @@
 #include <QDir>
+#include <exception>
+#include <optional>
 
 #include "app/greek_translation.h"
 #include "app/main_window.h"
@@ -20,7 +22,15 @@ int main(int argc, char* argv[]) {
         case app::StartupOutcome::Failed:
             return 1;
     }
-    const app::LongLivedWindows longLivedWindows;
+    // The long-lived windows belong to the start-up as well: a failure there ends the program
+    // as quietly as one of the start-up sequence.
+    std::optional<app::LongLivedWindows> longLivedWindows;
+    try {
+        longLivedWindows.emplace();
+    } catch (const std::exception&) {
+        mainWindow.abandon();
+        return 1;
+    }
     mainWindow.show();
     return QApplication::exec();
 }

@@ -47,7 +47,10 @@ QFrame* makePanel(QWidget* parent) {
 
 TForm3::TForm3() {
     setWindowTitle(QStringLiteral("velorima created by Quornbeck"));
-    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    QFont font;
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed")});
+    font.setPointSize(8);
+    setFont(font);
     ui::Window::applyLook(this);
 
     menu_ = new app::MainMenu(menuBar(), isAvailable,
@@ -130,6 +133,7 @@ QWidget* TForm3::makeBottomPanel() {
 
     calendar_ = new QCalendarWidget(panel);
     calendar_->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
+    calendar_->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     calendar_->setFixedWidth(200);
     layout->addWidget(calendar_);
     layout->addStretch();

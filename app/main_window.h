@@ -30,6 +30,10 @@ public:
     // Runs a command of the menu or the side panel.
     void runCommand(QStringView command);
 
+    // Checks the receipt numbering again; once it is set, the menu offers the general receipts
+    // instead of the numbering command.
+    void runReceiptNumberingCheck();
+
     // The steps of the start-up sequence that change the window.
     void showReceiptNumberingSet();
     void prepareForUse();
@@ -53,7 +57,6 @@ private:
     void makeStatusBar();
     void Timer1Timer();
     void SpeedButton1Click();
-    void runReceiptNumberingCheck();
     void startCalculator();
     void openPictureFolder();
     void openMakersSite();

@@ -5,6 +5,34 @@
 #include "app/about_window.h"
 #include "app/change_password_window.h"
 #include "app/shell_long_lived.h"
+#include "children/birthdays_window.h"
+#include "children/card_print_window.h"
+#include "children/child_find_window.h"
+#include "children/registration_card_window.h"
+#include "directories/doctors_window.h"
+#include "directories/paediatricians_window.h"
+#include "directories/phone_book_entry_window.h"
+#include "directories/phone_book_find_window.h"
+#include "directories/staff_entry_window.h"
+#include "directories/staff_find_window.h"
+#include "finance/issued_receipts_window.h"
+#include "finance/receipt_header_window.h"
+#include "finance/receipt_numbering_window.h"
+#include "finance/receipt_print_window.h"
+#include "finance/vat_rate_window.h"
+#include "organiser/date_utilities_window.h"
+#include "organiser/events_book_window.h"
+#include "organiser/notes_window.h"
+#include "organiser/reminders_window.h"
+#include "reports/arrival_departure_search_window.h"
+#include "reports/arrival_search_window.h"
+#include "reports/bedrooms_search_window.h"
+#include "reports/born_between_search_window.h"
+#include "reports/departure_search_window.h"
+#include "reports/education_search_window.h"
+#include "reports/position_search_window.h"
+#include "reports/search_results_window.h"
+#include "reports/siblings_search_window.h"
 #include "ui/modal.h"
 
 namespace app {
@@ -54,6 +82,40 @@ constexpr WindowBinding longLived(QStringView className) {
 // fresh<...> or longLived<...> as the menu says; the menu entries and side buttons naming it
 // become enabled, and a long-lived window is created in its place of the start-up order.
 constexpr WindowBinding kWindows[] = {
+    // Children
+    fresh<TForm13>(u"TForm13"),
+    fresh<TForm14>(u"TForm14"),
+    fresh<TForm25>(u"TForm25"),
+    longLived<TForm35>(u"TForm35"),
+    // Tuition and receipts
+    fresh<TForm12>(u"TForm12"),
+    fresh<TForm68>(u"TForm68"),
+    fresh<TForm69>(u"TForm69"),
+    fresh<TForm71>(u"TForm71"),
+    longLived<TForm72>(u"TForm72"),
+    // Directories
+    fresh<TForm1>(u"TForm1"),
+    fresh<TForm2>(u"TForm2"),
+    fresh<TForm26>(u"TForm26"),
+    fresh<TForm51>(u"TForm51"),
+    fresh<TForm52>(u"TForm52"),
+    fresh<TForm61>(u"TForm61"),
+    // Organiser
+    fresh<TForm5>(u"TForm5"),
+    fresh<TForm6>(u"TForm6"),
+    fresh<TForm7>(u"TForm7"),
+    fresh<TForm22>(u"TForm22"),
+    // Searches
+    longLived<TForm27>(u"TForm27"),
+    fresh<TForm28>(u"TForm28"),
+    fresh<TForm29>(u"TForm29"),
+    fresh<TForm31>(u"TForm31"),
+    fresh<TForm32>(u"TForm32"),
+    fresh<TForm33>(u"TForm33"),
+    fresh<TForm48>(u"TForm48"),
+    fresh<TForm49>(u"TForm49"),
+    fresh<TForm50>(u"TForm50"),
+    // The shell's own
     longLived<TForm62>(u"TForm62"),
     fresh<TForm66>(u"TForm66"),
 };

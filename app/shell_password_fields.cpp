@@ -32,6 +32,7 @@ QLabel* makeCaseWarning(const QString& text, QWidget* parent) {
 QLineEdit* addPasswordRow(QGridLayout* grid, int row, const QString& label, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setEchoMode(QLineEdit::Password);
+    field->setMinimumWidth(130);
     field->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
     QLabel* caption = boldLabel(label, parent);
     caption->setBuddy(field);

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/set_password_window.h"
 #include "app/splash_window.h"
+#include "children/birthdays_window.h"
 #include "organiser/todays_reminder_window.h"
 #include "ui/modal.h"
 
@@ -37,9 +38,7 @@ void MainWindowStartupScreens::showTodaysReminder(const QString& reminderStateme
     ui::showModal(&popup);
 }
 
-void MainWindowStartupScreens::showTodaysBirthdays() {
-    // The birthdays window is tied in here once it exists.
-}
+void MainWindowStartupScreens::showTodaysBirthdays() { showOnItsOwn<TForm25>(); }
 
 void MainWindowStartupScreens::abandonMainWindow() { mainWindow_.abandon(); }
 
