@@ -15,8 +15,8 @@ double centRound(double value) {
     return static_cast<double>(std::nearbyintl(quotient) * cent);
 }
 
-double extendedProduct(double a, double b) {
-    return static_cast<double>(static_cast<long double>(a) * static_cast<long double>(b));
+double extendedProduct(double a, long double b) {
+    return static_cast<double>(static_cast<long double>(a) * b);
 }
 
 double extendedPercent(double amount, double rate) {

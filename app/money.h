@@ -4,8 +4,9 @@
 
 namespace app {
 
-// Cyprus pounds per euro.
-inline constexpr double kCypRate = 0.585274;
+// Cyprus pounds per euro, held with a 64-bit mantissa: as a double the factor is off enough to
+// turn 7500.00 EUR into 4389.55 CYP instead of 4389.56.
+inline constexpr long double kCypRate = 0.585274L;
 
 // Rounds to cents: value / 0.01 formed in extended precision, rounded to the nearest whole
 // number with halves to even, times 0.01, stored as a double. 2.625 -> 2.62, 8.775 -> 8.78,
@@ -13,7 +14,7 @@ inline constexpr double kCypRate = 0.585274;
 double centRound(double value);
 
 // a * b formed in extended precision and stored as a double.
-double extendedProduct(double a, double b);
+double extendedProduct(double a, long double b);
 // a * rate / 100 formed in extended precision and stored as a double (VAT of an amount).
 double extendedPercent(double amount, double rate);
 

@@ -100,6 +100,7 @@ TEST(Money, PaymentFiguresComeOutAsOnTheReceipts) {
     EXPECT_DOUBLE_EQ(app::centRound(app::extendedPercent(58.50, 15)), 8.78);
     EXPECT_DOUBLE_EQ(app::centRound(app::extendedPercent(87.50, 19)), 16.62);
     EXPECT_DOUBLE_EQ(app::centRound(app::extendedPercent(0.50, 5)), 0.03);
+    EXPECT_DOUBLE_EQ(app::centRound(app::extendedProduct(7500.00, app::kCypRate)), 4389.56);
 }
 
 TEST(Money, StatementNumbersAreShortestWithAPoint) {
