@@ -5,10 +5,12 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
@@ -47,6 +49,8 @@ QFrame* makePanel(QWidget* parent) {
 
 TForm3::TForm3() {
     setWindowTitle(QStringLiteral("velorima created by Quornbeck"));
+    // Tahoma as designed; where it is missing, a condensed face keeps the side buttons' long
+    // captions inside the panel.
     QFont font;
     font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed")});
     font.setPointSize(8);
@@ -68,6 +72,9 @@ TForm3::TForm3() {
     makeStatusBar();
 
     resize(968, 716);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
     connect(&clockTimer_, &QTimer::timeout, this, &TForm3::Timer1Timer);
     clockTimer_.start(1000);
     Timer1Timer();

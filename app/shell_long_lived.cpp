@@ -18,7 +18,7 @@ LongLivedWindows::LongLivedWindows() {
     }
     for (const QStringView className : longLivedWindowOrder()) {
         if (const LongLivedFactory create = longLivedFactory(className)) {
-            windows_.push_back({className, create()});
+            windows_.push_back(create());
         }
     }
     current = this;
@@ -32,26 +32,9 @@ LongLivedWindows::~LongLivedWindows() {
     }
 }
 
-QDialog* LongLivedWindows::find(QStringView className) {
-    if (!current) {
-        return nullptr;
-    }
-    for (const Created& created : current->windows_) {
-        if (created.className == className) {
-            return created.window.get();
-        }
-    }
-    return nullptr;
-}
-
-std::vector<QDialog*> LongLivedWindows::instances() {
-    std::vector<QDialog*> windows;
-    if (current) {
-        for (const Created& created : current->windows_) {
-            windows.push_back(created.window.get());
-        }
-    }
-    return windows;
+const std::vector<std::unique_ptr<QDialog>>& LongLivedWindows::windows() {
+    static const std::vector<std::unique_ptr<QDialog>> none;
+    return current ? current->windows_ : none;
 }
 
 }  // namespace app

@@ -8,7 +8,7 @@
 namespace app {
 
 // The windows created once after start-up, in their fixed order, living until the program ends.
-// The program makes one LongLivedWindows in main(); while it exists, longLivedWindow<T>() finds
+// The program makes one LongLivedWindows in main(); while it exists, longLivedWindow<W>() finds
 // the instance (the menu shows it again, other windows call on it, e.g. to print a receipt).
 class LongLivedWindows {
 public:
@@ -17,35 +17,27 @@ public:
     LongLivedWindows(const LongLivedWindows&) = delete;
     LongLivedWindows& operator=(const LongLivedWindows&) = delete;
 
-    // The window of that class, or nullptr when it is not (yet) part of the program.
-    static QDialog* find(QStringView className);
-    template <class W>
-    static W* find() {
-        for (QDialog* window : instances()) {
-            if (auto* found = dynamic_cast<W*>(window)) {
-                return found;
-            }
-        }
-        return nullptr;
-    }
+    // The windows of the running program, in their order of creation (none when there is no
+    // LongLivedWindows).
+    static const std::vector<std::unique_ptr<QDialog>>& windows();
 
 private:
-    static std::vector<QDialog*> instances();
-
-    struct Created {
-        QStringView className;
-        std::unique_ptr<QDialog> window;
-    };
-    std::vector<Created> windows_;
+    std::vector<std::unique_ptr<QDialog>> windows_;
 };
 
-// The factory of a long-lived window by its class name; empty when the window is not built.
-using LongLivedFactory = std::unique_ptr<QDialog> (*)();
-LongLivedFactory longLivedFactory(QStringView className);
-
+// The long-lived window of that class, or nullptr when the program has none.
 template <class W>
 W* longLivedWindow() {
-    return LongLivedWindows::find<W>();
+    for (const auto& window : LongLivedWindows::windows()) {
+        if (auto* found = dynamic_cast<W*>(window.get())) {
+            return found;
+        }
+    }
+    return nullptr;
 }
+
+// How a long-lived window is made, by its class name; empty when the window is not built.
+using LongLivedFactory = std::unique_ptr<QDialog> (*)();
+LongLivedFactory longLivedFactory(QStringView className);
 
 }  // namespace app

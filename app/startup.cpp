@@ -7,7 +7,6 @@
 #include "app/startup_queries.h"
 #include "db/clock.h"
 #include "db/connection.h"
-#include "db/error.h"
 
 namespace app {
 
@@ -41,7 +40,7 @@ void runDailyDuties(StartupScreens& screens) {
         reminders = countOf(*connection, todaysReminderCountStatement(today));
         birthdays = countOf(*connection, todaysBirthdaysCountStatement(today));
     }
-    // Two reminders on one day show none: the popup has room for exactly one.
+    // The popup shows one reminder; on a day with several it is not shown at all.
     if (reminders == 1) {
         screens.showTodaysReminder(todaysReminderTextStatement(today));
     }
