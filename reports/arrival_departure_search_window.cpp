@@ -39,6 +39,6 @@ void TForm50::hourChosen() {
 }
 
 void TForm50::search() {
-    runSearch(reports::arrivalAndDepartureSearch(arrival_->currentText(),
-                                                 departure_->currentText()));
+    runSearch(
+        reports::arrivalAndDepartureSearch(arrival_->currentText(), departure_->currentText()));
 }

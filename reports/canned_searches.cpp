@@ -8,7 +8,8 @@ QString CannedSearch::statement() const {
 
 QString cannedSearchStatement(const QString& condition) {
     return QStringLiteral(
-               "SELECT ARITHMOS_MHTRWOY,ONOMA_PAIDIOY, EPWNYMO_PAIDIOY,str(HMEROMHNIA_GENNHSEWS) as "
+               "SELECT ARITHMOS_MHTRWOY,ONOMA_PAIDIOY, EPWNYMO_PAIDIOY,str(HMEROMHNIA_GENNHSEWS) "
+               "as "
                "HMEROMHNIA_GENNHSEWS,FYLO,ONOMA_PATERA,ONOMA_MHTERAS,ONOMA_KHDEMONA,"
                "DIEYTHYNSH_OIKIAS,THLEFWNO_ERGASIAS_KHDEMONA FROM CHILDREN WHERE ") +
            condition + QStringLiteral(" ORDER BY EPWNYMO_PAIDIOY ASC");

@@ -69,4 +69,6 @@ reports::EducationChoice TForm28::choice() const {
             levelIfTicked(people_[2].box, people_[2].level)};
 }
 
-void TForm28::search() { runSearch(reports::educationSearch(choice())); }
+void TForm28::search() {
+    runSearch(reports::educationSearch(choice()));
+}

@@ -40,6 +40,8 @@ QWidget* HourSearchWindow::makeInputs(const QString& label, const QStringList& h
     return inputs;
 }
 
-void HourSearchWindow::search() { runSearch(build_(hours_->currentText())); }
+void HourSearchWindow::search() {
+    runSearch(build_(hours_->currentText()));
+}
 
 }  // namespace reports

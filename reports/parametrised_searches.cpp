@@ -8,9 +8,13 @@ namespace reports {
 
 namespace {
 
-QString orderBySurname() { return QStringLiteral(" ORDER BY EPWNYMO_PAIDIOY ASC "); }
+QString orderBySurname() {
+    return QStringLiteral(" ORDER BY EPWNYMO_PAIDIOY ASC ");
+}
 
-QString activeOnly() { return QStringLiteral("ENERGO='ΝΑΙ' AND "); }
+QString activeOnly() {
+    return QStringLiteral("ENERGO='ΝΑΙ' AND ");
+}
 
 // The bedrooms search writes str() and as in small letters; the engine reads both alike.
 QString bedroomsHead() {
@@ -52,16 +56,22 @@ QString parametrisedSearchHead() {
         "THLEFWNO_ERGASIAS_KHDEMONA FROM CHILDREN WHERE ");
 }
 
-QString wrongCriteriaMessage() { return QStringLiteral("Λανθασμένα κριτήρια."); }
+QString wrongCriteriaMessage() {
+    return QStringLiteral("Λανθασμένα κριτήρια.");
+}
 
 QStringList educationLevels() {
     return {QStringLiteral("ΔΗΜΟΤΙΚΟ"), QStringLiteral("ΓΥΜΝΑΣΙΟ"), QStringLiteral("ΛΥΚΕΙΟ"),
             QStringLiteral("ΠΑΝΕΠΙΣΤΗΜΙΟ")};
 }
 
-QStringList arrivalHours() { return halfHours(QTime(7, 0), 20); }
+QStringList arrivalHours() {
+    return halfHours(QTime(7, 0), 20);
+}
 
-QStringList departureHours() { return halfHours(QTime(10, 0), 20); }
+QStringList departureHours() {
+    return halfHours(QTime(10, 0), 20);
+}
 
 bool isWholeNumber(const QString& text) {
     bool ok = false;
@@ -77,11 +87,12 @@ SearchRequest educationSearch(const EducationChoice& choice) {
                           educationPiece(QStringLiteral(" ME ΜΟΡΦΩΣΗ ΚΗΔΕΜΟΝΑ="), choice.guardian);
     const QString condition =
         activeOnly() + educationCondition(QStringLiteral("MORFWSH_PATERA"), choice.father) +
-        QStringLiteral(" AND ") + educationCondition(QStringLiteral("MORFWSH_MHTERAS"), choice.mother) +
+        QStringLiteral(" AND ") +
+        educationCondition(QStringLiteral("MORFWSH_MHTERAS"), choice.mother) +
         QStringLiteral(" AND ") +
         educationCondition(QStringLiteral("MORFWSH_KHDEMONA"), choice.guardian);
-    return {title, parametrisedSearchHead() + condition +
-                       QStringLiteral(" ORDER BY EPWNYMO_PAIDIOY ASC")};
+    return {title,
+            parametrisedSearchHead() + condition + QStringLiteral(" ORDER BY EPWNYMO_PAIDIOY ASC")};
 }
 
 std::optional<SearchRequest> bornBetweenSearch(const QString& typedFrom, const QString& typedTo) {
@@ -130,10 +141,10 @@ std::optional<SearchRequest> positionSearch(const QString& typedPosition) {
     if (!position) {
         return std::nullopt;
     }
-    return SearchRequest{
-        QStringLiteral("θΕΣΗ ΤΟΥ ΠΑΙΔΙΟΥ ΣΤΗΝ ΟΙΚΟΓΕΝΕΙΑ EINAI ") + *position,
-        parametrisedSearchHead() + activeOnly() + QStringLiteral("THESH_PAIDIOY_STHN_OIKOGENEIA=") +
-            *position + orderBySurname()};
+    return SearchRequest{QStringLiteral("θΕΣΗ ΤΟΥ ΠΑΙΔΙΟΥ ΣΤΗΝ ΟΙΚΟΓΕΝΕΙΑ EINAI ") + *position,
+                         parametrisedSearchHead() + activeOnly() +
+                             QStringLiteral("THESH_PAIDIOY_STHN_OIKOGENEIA=") + *position +
+                             orderBySurname()};
 }
 
 SearchRequest arrivalSearch(const QString& hour) {

@@ -30,4 +30,6 @@ QWidget* TForm33::makeInputs() {
     return inputs;
 }
 
-void TForm33::search() { runCheckedSearch(reports::positionSearch(position_->text())); }
+void TForm33::search() {
+    runCheckedSearch(reports::positionSearch(position_->text()));
+}

@@ -42,6 +42,8 @@ void RangeSearchWindow::fieldChanged() {
                               app::passesForbiddenCharacterTest(to_->text()));
 }
 
-void RangeSearchWindow::search() { runCheckedSearch(build_(from_->text(), to_->text())); }
+void RangeSearchWindow::search() {
+    runCheckedSearch(build_(from_->text(), to_->text()));
+}
 
 }  // namespace reports

@@ -32,13 +32,15 @@ QList<ui::GridColumn> resultColumns() {
         {QStringLiteral("ARITHMOS_MHTRWOY"), QStringLiteral("Αριθμός μητρώου"), 113, kCentred},
         {QStringLiteral("ONOMA_PAIDIOY"), QStringLiteral("Όνομα παιδιού"), 110, kLeft},
         {QStringLiteral("EPWNYMO_PAIDIOY"), QStringLiteral("Επώνυμο παιδιού"), 110, kLeft},
-        {QStringLiteral("HMEROMHNIA_GENNHSEWS"), QStringLiteral("Ημερομηνία γεννήσεως"), 150, kCentred},
+        {QStringLiteral("HMEROMHNIA_GENNHSEWS"), QStringLiteral("Ημερομηνία γεννήσεως"), 150,
+         kCentred},
         {QStringLiteral("FYLO"), QStringLiteral("Φύλο"), 0, kCentred},
         {QStringLiteral("ONOMA_PATERA"), QStringLiteral("Ονοματεπώνυμο πατέρα"), 160, kLeft},
         {QStringLiteral("ONOMA_MHTERAS"), QStringLiteral("Ονοματεπώνυμο μητέρας"), 160, kLeft},
         {QStringLiteral("ONOMA_KHDEMONA"), QStringLiteral("Ονοματεπώνυμο κηδεμόνα"), 167, kLeft},
         {QStringLiteral("DIEYTHYNSH_OIKIAS"), QStringLiteral("Διεύθυνση οικίας"), 227, kLeft},
-        {QStringLiteral("THLEFWNO_ERGASIAS_KHDEMONA"), QStringLiteral("Τηλ.  κηδεμόνα"), 112, kLeft},
+        {QStringLiteral("THLEFWNO_ERGASIAS_KHDEMONA"), QStringLiteral("Τηλ.  κηδεμόνα"), 112,
+         kLeft},
     };
 }
 
@@ -131,13 +133,21 @@ void TForm27::refresh() {
     printButton_->setEnabled(found != 0);
 }
 
-const db::RowSet& TForm27::result() const { return children_->rows(); }
+const db::RowSet& TForm27::result() const {
+    return children_->rows();
+}
 
-QString TForm27::firstTitleLine() const { return firstTitle_->text(); }
+QString TForm27::firstTitleLine() const {
+    return firstTitle_->text();
+}
 
-QString TForm27::secondTitleLine() const { return secondTitle_->text(); }
+QString TForm27::secondTitleLine() const {
+    return secondTitle_->text();
+}
 
-QString TForm27::countText() const { return count_->text(); }
+QString TForm27::countText() const {
+    return count_->text();
+}
 
 void TForm27::showChildCard() {
     const db::RowSet& rows = children_->rows();

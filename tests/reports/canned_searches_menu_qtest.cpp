@@ -33,7 +33,8 @@ class CannedSearchesMenuTest : public QObject {
 private slots:
     void everySearchHasItsEntryInMenuOrder() {
         QMenuBar bar;
-        app::MainMenu menu(&bar, [](QStringView) { return false; }, [](QStringView) {});
+        app::MainMenu menu(
+            &bar, [](QStringView) { return false; }, [](QStringView) {});
         QList<app::CannedSearchCommand> commands;
         QStringList ran;
         for (const reports::CannedSearch& search : reports::cannedSearches()) {

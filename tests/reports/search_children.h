@@ -45,10 +45,10 @@ inline Values neutralChild() {
         {QStringLiteral("WRA_FEYGEI"), QStringLiteral("'13:00'")},
         {QStringLiteral("ENERGO"), QStringLiteral("'ΝΑΙ'")},
     };
-    for (const char* column : {"EMBOLIO_ANEMEBLOGIAS", "EMBOLIO_DIFTHERITIDA", "EMBOLIO_TETANOS",
-                               "EMBOLIO_KOKKITHS", "EMBOLIO_ILARAS", "EMBOLIO_PAROTITIDAS",
-                               "EMBOLIO_ERYTHRAS", "EMBOLIO_POLYOMYELITIS",
-                               "EMBOLIO_YPATITIDAS_B"}) {
+    for (const char* column :
+         {"EMBOLIO_ANEMEBLOGIAS", "EMBOLIO_DIFTHERITIDA", "EMBOLIO_TETANOS", "EMBOLIO_KOKKITHS",
+          "EMBOLIO_ILARAS", "EMBOLIO_PAROTITIDAS", "EMBOLIO_ERYTHRAS", "EMBOLIO_POLYOMYELITIS",
+          "EMBOLIO_YPATITIDAS_B"}) {
         values.append({QString::fromLatin1(column), QStringLiteral("#9/1/2020#")});
     }
     return values;
@@ -95,7 +95,8 @@ public:
     void addChild(int number, const QString& surname, const Values& changes = {},
                   const QStringList& extra = {}) {
         Values values = withValues(neutralChild(), changes);
-        values.prepend({QStringLiteral("EPWNYMO_PAIDIOY"), QLatin1Char('\'') + surname + QLatin1Char('\'')});
+        values.prepend(
+            {QStringLiteral("EPWNYMO_PAIDIOY"), QLatin1Char('\'') + surname + QLatin1Char('\'')});
         values.prepend({QStringLiteral("ARITHMOS_MHTRWOY"), QString::number(number)});
         QStringList columns;
         QStringList literals;
@@ -107,10 +108,13 @@ public:
                             QStringLiteral(") VALUES (") + literals.join(u',') + u')');
         connection_.execute(
             QStringLiteral("INSERT INTO CHILDREN_EGG_DIAG (ARITHMOS_MHTRWOY,HMEROMHNIA_EGGRAFHS) "
-                           "VALUES (%1,#9/1/2023#)").arg(number));
+                           "VALUES (%1,#9/1/2023#)")
+                .arg(number));
         connection_.execute(
-            QStringLiteral("INSERT INTO APODEIKSEIS_DIDAKTRWN (ARITHMOS_MHTRWOY,MHNAS,ETOS,CHECKER) "
-                           "VALUES (%1,9,2023,'Π')").arg(number));
+            QStringLiteral(
+                "INSERT INTO APODEIKSEIS_DIDAKTRWN (ARITHMOS_MHTRWOY,MHNAS,ETOS,CHECKER) "
+                "VALUES (%1,9,2023,'Π')")
+                .arg(number));
         for (const QString& statement : extra) {
             connection_.execute(statement.arg(number));
         }
@@ -122,7 +126,8 @@ public:
         query.open();
         QList<int> numbers;
         for (int row = 0; row < query.rowCount(); ++row) {
-            numbers.append(query.valueAt(row, query.columnIndex(QStringLiteral("ARITHMOS_MHTRWOY"))).toInt());
+            numbers.append(
+                query.valueAt(row, query.columnIndex(QStringLiteral("ARITHMOS_MHTRWOY"))).toInt());
         }
         return numbers;
     }
@@ -144,11 +149,16 @@ private:
 
 // The ten columns the search results window shows, in order.
 inline QStringList resultColumns() {
-    return {QStringLiteral("ARITHMOS_MHTRWOY"),  QStringLiteral("ONOMA_PAIDIOY"),
-            QStringLiteral("EPWNYMO_PAIDIOY"),   QStringLiteral("HMEROMHNIA_GENNHSEWS"),
-            QStringLiteral("FYLO"),              QStringLiteral("ONOMA_PATERA"),
-            QStringLiteral("ONOMA_MHTERAS"),     QStringLiteral("ONOMA_KHDEMONA"),
-            QStringLiteral("DIEYTHYNSH_OIKIAS"), QStringLiteral("THLEFWNO_ERGASIAS_KHDEMONA")};
+    return {QStringLiteral("ARITHMOS_MHTRWOY"),
+            QStringLiteral("ONOMA_PAIDIOY"),
+            QStringLiteral("EPWNYMO_PAIDIOY"),
+            QStringLiteral("HMEROMHNIA_GENNHSEWS"),
+            QStringLiteral("FYLO"),
+            QStringLiteral("ONOMA_PATERA"),
+            QStringLiteral("ONOMA_MHTERAS"),
+            QStringLiteral("ONOMA_KHDEMONA"),
+            QStringLiteral("DIEYTHYNSH_OIKIAS"),
+            QStringLiteral("THLEFWNO_ERGASIAS_KHDEMONA")};
 }
 
 }  // namespace searchtest

@@ -94,7 +94,8 @@ private slots:
                 opened = card->registryNumber();
                 db::Connection other(database->connectionString());
                 other.open();
-                other.execute(u"UPDATE CHILDREN SET ENERGO='ΟΧΙ' WHERE ARITHMOS_MHTRWOY="_s + opened);
+                other.execute(u"UPDATE CHILDREN SET ENERGO='ΟΧΙ' WHERE ARITHMOS_MHTRWOY="_s +
+                              opened);
             } else {
                 window->grid()->selectRow(1);
                 QTest::mouseClick(window->cardButton(), Qt::LeftButton);
@@ -109,9 +110,9 @@ private slots:
     }
 
     void printsTheTitleLinesAndTheChildren() {
-        QVERIFY(QFile::copy(qEnvironmentVariable("VELORIMA_SOURCE_DIR") +
-                                u"/report-files/EREYNA.rav"_s,
-                            database->programDirectory() + u"/EREYNA.rav"_s));
+        QVERIFY(
+            QFile::copy(qEnvironmentVariable("VELORIMA_SOURCE_DIR") + u"/report-files/EREYNA.rav"_s,
+                        database->programDirectory() + u"/EREYNA.rav"_s));
         reports::RecordingOutput printed;
         reports::ScopedOutput output(printed);
         answers->onShow = [&](QDialog*) {
