@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/program_context.h"
+#include "app/shell_long_lived.h"
 #include "db/connection.h"
 #include "db/query.h"
 #include "reports/report_dataset.h"
@@ -61,12 +62,15 @@ void TForm35::print(CardPrint which) {
 namespace children {
 
 TForm35& cardPrintWindow() {
-    static QPointer<TForm35> window;
-    if (!window) {
-        window = new TForm35;
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
+    if (TForm35* programs = app::longLivedWindow<TForm35>()) {
+        return *programs;
     }
-    return *window;
+    static QPointer<TForm35> own;
+    if (!own) {
+        own = new TForm35;
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, own, &QObject::deleteLater);
+    }
+    return *own;
 }
 
 }  // namespace children

@@ -9,7 +9,7 @@ class QPushButton;
 // personal information cards and the health cards, of every active child (the mode "all",
 // opened from the children list) or of one child (opened from the child's details window).
 // One window lives for the whole program and keeps its mode and list select between
-// openings; children::cardPrintWindow() gives it.
+// openings; children::cardPrintWindow() finds it.
 class TForm35 : public ui::Window {
     Q_OBJECT
 public:
@@ -44,8 +44,9 @@ private:
 
 namespace children {
 
-// The program's one card print window, made on first use; the start-up creates it in its
-// place among the long-lived windows. It is destroyed when the application quits.
+// The program's one card print window: the long-lived one the program made at start-up, or,
+// where there is none (a window used on its own, as in tests), one made on first use and
+// destroyed when the application quits.
 TForm35& cardPrintWindow();
 
 }  // namespace children
