@@ -52,7 +52,7 @@ TForm25::TForm25(QWidget* parent)
                    {QStringLiteral("DIEYTHYNSH_OIKIAS"), QStringLiteral("Διεύθυνση οικίας"), 180},
                    {QStringLiteral("THLEFWNO_OIKIAS"), QStringLiteral("Τηλέφωνο οικίας"), 110},
                });
-    grid_->setMinimumSize(820, 260);
+    grid_->setMinimumSize(900, 260);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(makeSliders());

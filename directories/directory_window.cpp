@@ -46,28 +46,25 @@ DirectoryWindow::DirectoryWindow(const DirectoryLayout& layout, Kind kind, QWidg
     fixSizeAndCentre();
 }
 
-// Label above field, the fields in two columns so the window stays low.
+// Each field under its label, in form order, the required ones marked on their right.
 QLayout* DirectoryWindow::makeFields() {
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(2);
-    const auto half = (layout_.fields.size() + 1) / 2;
-    for (qsizetype i = 0; i < layout_.fields.size(); ++i) {
-        const DirectoryField& description = layout_.fields.at(i);
+    int row = 0;
+    for (const DirectoryField& description : layout_.fields) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(description.column);
-        edit->setMinimumWidth(320);
+        edit->setFixedWidth(380);
         rows_->bind(edit, description.column);
         fields_.append(edit);
-        const int row = static_cast<int>(i % half) * 2;
-        const int column = static_cast<int>(i / half) * 2;
-        grid->addWidget(new QLabel(description.label, this), row, column);
-        grid->addWidget(edit, row + 1, column);
+        grid->addWidget(new QLabel(description.label, this), row++, 0);
+        grid->addWidget(edit, row, 0);
         if (description.required) {
-            grid->addWidget(ui::requiredMark(this), row + 1, column + 1);
+            grid->addWidget(ui::requiredMark(this), row, 1);
         }
+        ++row;
     }
-    grid->setColumnMinimumWidth(1, 14);
+    grid->setColumnStretch(2, 1);
     return grid;
 }
 
@@ -95,7 +92,9 @@ void DirectoryWindow::search() {
         return;
     }
     rows_->setControlsEnabled(true);
-    rows_->settle();  // a row being edited is written before the rows are replaced
+    // A row being edited is written before the rows are replaced; one whose value was refused
+    // (the message has been shown) cannot be, and is dropped with them.
+    rows_->settle();
     rows_->discard();
     try {
         rows_->setStatement(layout_.searchStatement(typed));

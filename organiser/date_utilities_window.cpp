@@ -1,6 +1,7 @@
 #include "organiser/date_utilities_window.h"
 
 #include <QCalendarWidget>
+#include <QLocale>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,6 +68,7 @@ TForm22::TForm22(QWidget* parent)
     setWindowTitle(QStringLiteral("Ημερολογιακά"));
     const QDate today = db::Clock::today();
 
+    calendar_->setLocale(QLocale(QLocale::Greek, QLocale::Greece));
     calendar_->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
     calendar_->setGridVisible(true);
     calendar_->setSelectedDate(today);

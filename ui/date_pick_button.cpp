@@ -1,6 +1,7 @@
 #include "ui/date_pick_button.h"
 
 #include <QCalendarWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QWidgetAction>
 
@@ -11,6 +12,7 @@ DatePickButton::DatePickButton(QWidget* parent)
     setArrowType(Qt::DownArrow);
     setPopupMode(QToolButton::InstantPopup);
     calendar_->setGridVisible(true);
+    calendar_->setLocale(QLocale(QLocale::Greek, QLocale::Greece));
     auto* menu = new QMenu(this);
     auto* action = new QWidgetAction(menu);
     action->setDefaultWidget(calendar_);

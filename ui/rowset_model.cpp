@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QTableView>
+#include <algorithm>
 
 namespace ui {
 
@@ -97,11 +98,14 @@ void configureGrid(QTableView* grid, RowSetModel* model) {
     grid->setWordWrap(false);
     QHeaderView* header = grid->horizontalHeader();
     header->setHighlightSections(false);
+    header->setStretchLastSection(true);
     for (int c = 0; c < model->columnCount(); ++c) {
         const GridColumn& column = model->gridColumn(c);
         header->setSectionResizeMode(c, QHeaderView::Interactive);
+        // Never narrower than its title.
+        const int titleWidth = header->fontMetrics().horizontalAdvance(column.title) + 16;
         if (column.width > 0) {
-            grid->setColumnWidth(c, column.width);
+            grid->setColumnWidth(c, std::max(column.width, titleWidth));
         } else {
             grid->resizeColumnToContents(c);
         }
