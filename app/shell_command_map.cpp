@@ -28,6 +28,7 @@
 #include "reports/arrival_search_window.h"
 #include "reports/bedrooms_search_window.h"
 #include "reports/born_between_search_window.h"
+#include "reports/canned_searches.h"
 #include "reports/departure_search_window.h"
 #include "reports/education_search_window.h"
 #include "reports/position_search_window.h"
@@ -147,9 +148,13 @@ LongLivedFactory longLivedFactory(QStringView className) {
 }
 
 QList<CannedSearchCommand> cannedSearchCommands() {
-    // The canned searches of the "Έ&ρευνα" menu attach here; until then their entries stay
-    // disabled.
-    return {};
+    QList<CannedSearchCommand> commands;
+    for (const reports::CannedSearch& search : reports::cannedSearches()) {
+        commands.append({search.menuPath, search.caption, [search](QWidget*) {
+                             reports::runCannedSearch(search, *longLivedWindow<TForm27>());
+                         }});
+    }
+    return commands;
 }
 
 }  // namespace app
