@@ -28,13 +28,9 @@ enum class ChildWindow {
 // Opens a per-child window modally for the child and returns when it has closed.
 using ChildOpener = std::function<void(QWidget* parent, const ChildIdentity& child)>;
 
-// Ties a per-child window to the children list, once at program start, e.g.
-//   children::registerChildOpener(children::ChildWindow::TuitionPayment,
-//       [](QWidget* parent, const children::ChildIdentity& child) {
-//           TForm56 window(child.registryNumber, child.firstName, child.surname, parent);
-//           ui::showModal(&window);
-//       });
-// A window without an opener stays disabled in the list.
+// Ties a per-child window to the children list, once at program start; for a window built as
+// (number, first name, surname, parent), children::openModally<W> of children_list_window.h is
+// the opener. A window without an opener stays disabled in the list.
 void registerChildOpener(ChildWindow window, ChildOpener opener);
 
 // The opener of a window, or an empty function when none is registered.

@@ -4,6 +4,7 @@
 
 #include "children/child_openers.h"
 #include "ui/data_window.h"
+#include "ui/modal.h"
 
 class QAction;
 class QGroupBox;
@@ -84,3 +85,18 @@ private:
     QString listText_;
     bool hidden_ = false;
 };
+
+namespace children {
+
+// The opener of a per-child window whose constructor takes the child's registry number, first
+// name, surname and parent, as the list hands them. Tying such a window in is one line at
+// program start:
+//   children::registerChildOpener(children::ChildWindow::TuitionPayment,
+//                                 children::openModally<TForm56>);
+template <class W>
+void openModally(QWidget* parent, const ChildIdentity& child) {
+    W window(child.registryNumber, child.firstName, child.surname, parent);
+    ui::showModal(&window);
+}
+
+}  // namespace children

@@ -22,6 +22,16 @@
 using children::ChildWindow;
 using Entry = TForm15::Entry;
 
+// A per-child window that shows whom it was opened for in its title.
+class ChildProbe : public QDialog {
+public:
+    ChildProbe(const QString& number, const QString& firstName, const QString& surname,
+               QWidget* parent)
+        : QDialog(parent) {
+        setWindowTitle(number + u'|' + firstName + u'|' + surname);
+    }
+};
+
 class ChildrenListTest : public QObject {
     Q_OBJECT
 
@@ -177,6 +187,15 @@ private slots:
             QCOMPARE(handed.registryNumber, QStringLiteral("2"));
             QCOMPARE(handed.firstName, QStringLiteral("Μαρία"));
             QCOMPARE(handed.surname, QStringLiteral("Παπαδάκη"));
+        }
+        children::registerChildOpener(ChildWindow::Measurements, children::openModally<ChildProbe>);
+        {
+            childrentest::RecordingSeam seam;
+            ui::ScopedModalSeam scoped(seam);
+            TForm15 list;
+            list.grid()->selectRow(2);
+            list.button(Entry::Measurements)->click();
+            QCOMPARE(seam.shown, QStringList({QStringLiteral("3|Νίκος|Νικολάου")}));
         }
         app::context().receiptNumberingSet = true;
         TForm15 list;
