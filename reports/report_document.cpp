@@ -93,17 +93,21 @@ QSizeF RenderedReport::contentSize(const QSizeF& paperMillimetres) const {
                   toLayout(height));
 }
 
-RenderedReport::Documents RenderedReport::layOut(const QSizeF& size) const {
-    Documents documents;
+const RenderedReport::Documents& RenderedReport::layOut(const QSizeF& size) const {
+    if (laidOut_ && laidOutSize_ == size)
+        return *laidOut_;
+    auto documents = std::make_shared<Documents>();
     for (const QString& html : htmlParts_)
-        documents.push_back(makeDocument(html, size.width(), size.height()));
-    return documents;
+        documents->push_back(makeDocument(html, size.width(), size.height()));
+    laidOut_ = std::move(documents);
+    laidOutSize_ = size;
+    return *laidOut_;
 }
 
 int RenderedReport::print(QPagedPaintDevice& device) const {
     const QSizeF paper = device.pageLayout().fullRect(QPageLayout::Millimeter).size();
     const QSizeF size = contentSize(paper);
-    const Documents documents = layOut(size);
+    const Documents& documents = layOut(size);
     int total = 0;
     for (const auto& document : documents) total += document->pageCount();
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -40,7 +41,9 @@ public:
 
 private:
     using Documents = std::vector<std::unique_ptr<QTextDocument>>;
-    Documents layOut(const QSizeF& contentSize) const;
+    // The parts laid out for a content size; the last layout is kept, since the preview
+    // paints the same paper several times.
+    const Documents& layOut(const QSizeF& contentSize) const;
     QSizeF contentSize(const QSizeF& paperMillimetres) const;
 
     QString sourcePath_;
@@ -48,6 +51,8 @@ private:
     PageSetup pageSetup_;
     QStringList htmlParts_;
     QDate printDate_;
+    mutable QSizeF laidOutSize_;
+    mutable std::shared_ptr<Documents> laidOut_;
 };
 
 }  // namespace reports
