@@ -34,7 +34,9 @@ TForm13::TForm13(QWidget* parent) : ui::DataWindow(parent) {
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(navigator_);
     bottom->addStretch();
-    bottom->addWidget(makeExitButton());
+    QPushButton* exit = makeExitButton();
+    exit->setText(QStringLiteral("Έξοδος"));  // this window's exit has no accelerator
+    bottom->addWidget(exit);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(card_, 1);
     layout->addLayout(bottom);
