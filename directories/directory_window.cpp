@@ -56,6 +56,7 @@ QLayout* DirectoryWindow::makeFields() {
         edit->setObjectName(description.column);
         edit->setFixedWidth(380);
         rows_->bind(edit, description.column);
+        rows_->setCaption(description.column, QString(description.label).remove(u':'));
         fields_.append(edit);
         grid->addWidget(new QLabel(description.label, this), row++, 0);
         grid->addWidget(edit, row, 0);

@@ -24,6 +24,7 @@ DatedBookWindow::DatedBookWindow(const QString& caption, const organiser::Book& 
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     grid_->setFocusPolicy(Qt::ClickFocus);  // the keyboard order passes the grid by
     rows_->bind(date_, QStringLiteral("HMEROMHNIA"));
+    rows_->setCaption(QStringLiteral("HMEROMHNIA"), QStringLiteral("Ημερομηνία"));
     rows_->bind(text_, QStringLiteral("KEIMENO"));
     rows_->attachGrid(grid_,
                       {{QStringLiteral("HMEROMHNIA"), QStringLiteral("Ημερομηνία"), 110,

@@ -90,6 +90,10 @@ void BoundTable::attachNavigator(Navigator* navigator) {
     updateNavigator();
 }
 
+void BoundTable::setCaption(const QString& column, const QString& caption) {
+    captions_.insert(column.toUpper(), caption);
+}
+
 void BoundTable::navigatorClicked(Navigator::Button which) {
     switch (which) {
         case Navigator::First:
@@ -240,8 +244,11 @@ bool BoundTable::refusedValue() {
         if (value.typeId() != QMetaType::QString) {
             continue;  // not typed text: a value read from the database
         }
+        const QString name = current.columnName(column);
+        const QString caption = captions_.value(name.toUpper());
         try {
-            db::convertTypedValue(value, current.columnKind(column), current.columnName(column));
+            db::convertTypedValue(value, current.columnKind(column),
+                                  caption.isEmpty() ? name : u'«' + caption + u'»');
         } catch (const db::Error& refused) {
             reportError(owner_, refused.message());
             return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -47,6 +48,8 @@ public:
     void attachGrid(QTableView* grid, const QList<GridColumn>& columns,
                     GridEditing editing = GridEditing::ReadOnly);
     void attachNavigator(Navigator* navigator);
+    // The name a refusal message gives the column (its label), instead of the column's name.
+    void setCaption(const QString& column, const QString& caption);
 
     // Reads the rows again (runs a query's statement again); an unsaved change is dropped.
     void reload();
@@ -105,6 +108,7 @@ private:
     std::unique_ptr<RowSource> source_;
     QWidget* owner_;
     QList<Binding> bindings_;
+    QHash<QString, QString> captions_;  // upper-case column name -> caption
     RowSetModel* model_ = nullptr;
     QPointer<QTableView> grid_;
     QPointer<Navigator> navigator_;

@@ -99,6 +99,8 @@ private slots:
         QTest::keyClicks(hours, QStringLiteral("30h"));
         QTest::mouseClick(window.navigator()->button(ui::Navigator::Post), Qt::LeftButton);
         QCOMPARE(answers.errors.size(), 1);
+        QVERIFY2(answers.errors.first().contains(QStringLiteral("«Εβδομαδιαίες ώρες εργασίας»")),
+                 qPrintable(answers.errors.first()));
         QCOMPARE(hours->text(), QStringLiteral("30h"));
         QVERIFY(window.rows()->isEditing());
         hours->selectAll();
