@@ -5,6 +5,7 @@
 #include "app/greek_translation.h"
 #include "app/main_window.h"
 #include "app/shell_application.h"
+#include "app/shell_command_map.h"
 #include "app/shell_long_lived.h"
 
 int main(int argc, char* argv[]) {
@@ -12,6 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("velorima created by Quornbeck"));
     app::installGreekTranslation(application);
 
+    app::tieChildWindows();
     TForm3 mainWindow;
     switch (mainWindow.start(QDir::currentPath())) {
         case app::StartupOutcome::Running:

@@ -15,7 +15,9 @@
 #include "directories/phone_book_find_window.h"
 #include "directories/staff_entry_window.h"
 #include "directories/staff_find_window.h"
+#include "children/children_list_window.h"
 #include "finance/issued_receipts_window.h"
+#include "finance/payment_window.h"
 #include "finance/receipt_header_window.h"
 #include "finance/receipt_numbering_window.h"
 #include "finance/receipt_print_window.h"
@@ -155,6 +157,11 @@ QList<CannedSearchCommand> cannedSearchCommands() {
                          }});
     }
     return commands;
+}
+
+void tieChildWindows() {
+    children::registerChildOpener(children::ChildWindow::TuitionPayment,
+                                  children::openModally<TForm56>);
 }
 
 }  // namespace app

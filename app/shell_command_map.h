@@ -32,4 +32,8 @@ struct CannedSearchCommand {
 // The canned searches the main menu attaches to its entries.
 QList<CannedSearchCommand> cannedSearchCommands();
 
+// Ties the per-child windows of the children list (payment, ...) to their buttons. Run once at
+// start-up, before the children list can open.
+void tieChildWindows();
+
 }  // namespace app
