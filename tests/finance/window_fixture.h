@@ -50,7 +50,7 @@ public:
     bool fail = false;
 };
 
-// A program directory with the delivered database and the receipt layouts, made the program's
+// A program directory with the delivered database and the delivered receipt files, made the program's
 // own, and a fixed day (15 March 2008). The connection is the test's, apart from the windows'.
 class ProgramDirectory {
     testsupport::TempProgramDir dir_;  // first, so that it goes last
@@ -68,7 +68,7 @@ public:
     QString path() const { return dir_.path(); }
     void copyReceiptLayouts() {
         const QDir source(qEnvironmentVariable("VELORIMA_SOURCE_DIR") +
-                          QStringLiteral("/tests/finance/layouts"));
+                          QStringLiteral("/report-files"));
         for (const QString& name : {QStringLiteral("APODEIKSEIS.RAV"),
                                     QStringLiteral("APODEIKSEISVATFREE.RAV")}) {
             QFile::copy(source.filePath(name), QDir(path()).filePath(name));
