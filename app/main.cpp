@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QLocale>
 #include <exception>
 #include <optional>
 
@@ -12,6 +13,8 @@ int main(int argc, char* argv[]) {
     app::Application application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velorima created by Quornbeck"));
     app::installGreekTranslation(application);
+    // The staff read Greek: month and day names, the calendar's first weekday.
+    QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
 
     app::tieChildWindows();
     TForm3 mainWindow;

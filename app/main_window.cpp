@@ -17,6 +17,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/date_literal.h"
 #include "app/desktop_programs.h"
 #include "app/menu_tree.h"
 #include "app/program_context.h"
@@ -139,6 +140,7 @@ QWidget* TForm3::makeBottomPanel() {
     layout->setContentsMargins(2, 2, 2, 2);
 
     calendar_ = new QCalendarWidget(panel);
+    calendar_->setLocale(QLocale(QLocale::Greek, QLocale::Greece));
     calendar_->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
     calendar_->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     calendar_->setFixedWidth(200);
@@ -167,12 +169,9 @@ QString TForm3::makersNotice() const {
 
 void TForm3::Timer1Timer() {
     const QDateTime now = db::Clock::now();
-    const QLocale locale = QLocale::system();
-    // The long time form without the time zone some locales add to it.
-    const QString timeFormat =
-        locale.timeFormat(QLocale::LongFormat).remove(QLatin1Char('t')).trimmed();
-    dateTimePanel_->setText(locale.toString(now.date(), QLocale::ShortFormat) + u' ' +
-                            locale.toString(now.time(), timeFormat));
+    // The program's short date form and the long time form.
+    dateTimePanel_->setText(app::shortDate(now.date()) + u' ' +
+                            now.time().toString(QStringLiteral("HH:mm:ss")));
     clock_->setTime(now.time());
 }
 
