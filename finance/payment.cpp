@@ -14,10 +14,6 @@ namespace {
 constexpr int kFirstYear = 2007;
 constexpr int kLastYear = 2030;
 
-// The pound rate as a 64-bit-mantissa factor: held as a double it is slightly smaller, and at
-// amounts such as 7500.00 the product then falls on the other side of a half cent.
-constexpr long double kCypRateExtended = 0.585274L;
-
 double parsedNumber(const QString& text, const QString& what) {
     bool ok = false;
     const double value = app::parseAmount(text.trimmed(), &ok);
@@ -65,8 +61,8 @@ std::optional<ReceiptAmounts> receiptAmounts(const QString& amountText,
     const double amount = parsedNumber(amountText, QStringLiteral("Ποσό"));
     ReceiptAmounts amounts;
     amounts.amount = app::statementNumber(amount);
-    amounts.cypAmount = app::statementNumber(app::centRound(
-        static_cast<double>(static_cast<long double>(amount) * kCypRateExtended)));
+    amounts.cypAmount =
+        app::statementNumber(app::centRound(app::extendedProduct(amount, app::kCypRate)));
     if (!(amount > 0)) {
         return std::nullopt;
     }
