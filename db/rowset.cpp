@@ -6,6 +6,7 @@
 
 #include "db/error.h"
 #include "db/greek_text.h"
+#include "db/statement.h"
 
 namespace db {
 
@@ -150,6 +151,31 @@ void RowSet::sortRows(const QString& orderBy) {
                          }
                          return false;
                      });
+    first();
+}
+
+void RowSet::readRows(Statement& statement, int hiddenColumns) {
+    // Read everything first, so a statement that fails leaves the rows as they were.
+    QStringList names;
+    QVector<ColumnKind> kinds;
+    QVector<QVector<QVariant>> rows;
+    bool hasRow = statement.step();
+    const int columns = statement.columnCount();
+    for (int c = hiddenColumns; c < columns; ++c) {
+        names.append(statement.columnName(c));
+        kinds.append(statement.columnKind(c));
+    }
+    const int shown = columns - hiddenColumns;
+    for (; hasRow; hasRow = statement.step()) {
+        QVector<QVariant> row(columns);
+        for (int c = 0; c < columns; ++c) {
+            row[c < hiddenColumns ? shown + c : c - hiddenColumns] = statement.value(c);
+        }
+        rows.append(std::move(row));
+    }
+    names_ = std::move(names);
+    kinds_ = std::move(kinds);
+    rows_ = std::move(rows);
     first();
 }
 

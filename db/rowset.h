@@ -7,6 +7,8 @@
 
 namespace db {
 
+class Statement;
+
 // The kind of a result column, taken from its declared type in the schema (or, for a computed
 // column, from the value the engine returned).
 enum class ColumnKind { Integer, Decimal, Date, DateTime, Text, LongText, YesNo, Other };
@@ -54,6 +56,10 @@ public:
 
 protected:
     void clearRows();
+    // Replaces the rows with every row of the statement (the first becomes current); a failing
+    // statement leaves them as they were. Its first hiddenColumns columns are not shown as
+    // columns but kept at the end of each row, where sorting keeps them with their row.
+    void readRows(Statement& statement, int hiddenColumns = 0);
     QStringList names_;
     QVector<ColumnKind> kinds_;
     QVector<QVector<QVariant>> rows_;

@@ -1,5 +1,7 @@
 #include "db/table.h"
 
+#include <algorithm>
+
 #include "db/connection.h"
 #include "db/dialect.h"
 #include "db/error.h"
@@ -15,7 +17,8 @@ QString quoted(const QString& name) {
 }
 
 bool isView(Connection& connection, const QString& name) {
-    Statement statement(connection, QStringLiteral("SELECT type FROM sqlite_master WHERE name = ?"));
+    Statement statement(connection,
+                        QStringLiteral("SELECT type FROM sqlite_master WHERE name = ?"));
     statement.bind(1, name);
     if (!statement.step()) {
         throw Error(QStringLiteral("no such table: ") + name);
@@ -23,20 +26,30 @@ bool isView(Connection& connection, const QString& name) {
     return statement.value(0).toString() == u"view";
 }
 
+Error readOnly(const QString& name) {
+    return Error(QStringLiteral("Cannot update: the saved query ") + name +
+                 QStringLiteral(" is read-only"));
+}
+
+void bindAll(Statement& statement, const QVector<QVariant>& values) {
+    for (int i = 0; i < values.size(); ++i) {
+        statement.bind(i + 1, values.at(i));
+    }
+}
+
 }  // namespace
 
-Table::Table(Connection& connection, const QString& name)
-    : connection_(&connection), name_(name) {}
+Table::Table(Connection& connection, const QString& name) : connection_(&connection), name_(name) {}
 
 void Table::open() {
     hasRowId_ = !isView(*connection_, name_);
-    readRows(0);
+    readTableRows(0);
+    changes_.clear();
     state_ = State::Browse;
 }
 
 void Table::close() {
     clearRows();
-    rowIds_.clear();
     changes_.clear();
     state_ = State::Closed;
 }
@@ -44,66 +57,80 @@ void Table::close() {
 void Table::setSort(const QString& orderBy) {
     sort_ = orderBy;
     if (isOpen()) {
-        readRows(0);
+        readTableRows(0);
+        changes_.clear();
         state_ = State::Browse;
     }
 }
 
 void Table::refresh() {
-    readRows(state_ == State::Browse ? rowId() : 0);
+    readTableRows(state_ == State::Browse ? rowId() : 0);
     changes_.clear();
     state_ = State::Browse;
 }
 
+// The engine's text of the rows to read, with the table's rowid as the first column.
 QString Table::selectStatement() const {
-    QString sql = hasRowId_ ? QStringLiteral("SELECT rowid AS vel_rowid, * FROM ")
-                            : QStringLiteral("SELECT 0 AS vel_rowid, * FROM ");
-    sql += quoted(name_);
+    const QString rowId =
+        hasRowId_ ? quoted(name_) + QStringLiteral(".rowid") : QStringLiteral("0");
+    if (!statement_.isEmpty()) {
+        return statementWithRowId(rowId);
+    }
+    QString sql = QStringLiteral("SELECT %1 AS vel_rowid, * FROM %2").arg(rowId, quoted(name_));
     if (!sort_.trimmed().isEmpty()) {
         sql += QStringLiteral(" ORDER BY ") + translate(sort_);
     }
     return sql;
 }
 
-void Table::readRows(qint64 keepRowId) {
-    clearRows();
-    rowIds_.clear();
+QString Table::statementWithRowId(const QString& rowId) const {
+    const QString trimmed = translate(statement_).trimmed();
+    const QString select = QStringLiteral("select");
+    const QString rest = trimmed.mid(select.size());
+    if (!trimmed.startsWith(select, Qt::CaseInsensitive) || rest.isEmpty() ||
+        !rest.at(0).isSpace() ||
+        rest.trimmed().startsWith(QStringLiteral("distinct"), Qt::CaseInsensitive)) {
+        throw Error(QStringLiteral("The statement cannot be edited row by row: ") + statement_);
+    }
+    return select + u' ' + rowId + QStringLiteral(" AS vel_rowid,") + rest;
+}
+
+void Table::readTableRows(qint64 keepRowId) {
     Statement statement(*connection_, selectStatement());
-    bool hasRow = statement.step();
-    const int columns = statement.columnCount();
-    for (int c = 1; c < columns; ++c) {
-        names_.append(statement.columnName(c));
-        kinds_.append(statement.columnKind(c));
+    readRows(statement, 1);  // the rowid travels with its row as a hidden last value
+    if (!statement_.isEmpty() && !sort_.trimmed().isEmpty()) {
+        sortRows(sort_);
     }
-    for (; hasRow; hasRow = statement.step()) {
-        QVector<QVariant> row(columns - 1);
-        for (int c = 1; c < columns; ++c) {
-            row[c - 1] = statement.value(c);
-        }
-        rowIds_.append(statement.value(0).toLongLong());
-        rows_.append(std::move(row));
-    }
-    first();
     if (keepRowId != 0) {
-        const int found = static_cast<int>(rowIds_.indexOf(keepRowId));
-        if (found >= 0) {
-            position_ = found;
+        for (int row = 0; row < rowCount(); ++row) {
+            if (rows_.at(row).at(columnCount()).toLongLong() == keepRowId) {
+                position_ = row;
+                break;
+            }
         }
     }
 }
 
-qint64 Table::rowId() const { return position_ < 0 ? 0 : rowIds_.at(position_); }
+qint64 Table::rowId() const {
+    return position_ < 0 ? 0 : rows_.at(position_).at(columnCount()).toLongLong();
+}
+
+void Table::requireRow() const {
+    if (position_ < 0) {
+        throw Error(QStringLiteral("Either BOF or EOF is True: there is no current record"));
+    }
+}
 
 void Table::insert() {
     if (!hasRowId_) {
-        throw Error(QStringLiteral("Cannot update: the saved query ") + name_ +
-                    QStringLiteral(" is read-only"));
+        throw readOnly(name_);
     }
     if (state_ != State::Browse) {
         post();
     }
-    rows_.append(QVector<QVariant>(columnCount()));
-    rowIds_.append(0);
+    QVector<QVariant> row(columnCount() + 1);
+    row.last() = qint64(0);
+    rows_.append(std::move(row));
     position_ = rowCount() - 1;
     changes_.clear();
     state_ = State::Insert;
@@ -114,12 +141,9 @@ void Table::edit() {
         return;
     }
     if (!hasRowId_) {
-        throw Error(QStringLiteral("Cannot update: the saved query ") + name_ +
-                    QStringLiteral(" is read-only"));
+        throw readOnly(name_);
     }
-    if (position_ < 0) {
-        throw Error(QStringLiteral("Either BOF or EOF is True: there is no current record"));
-    }
+    requireRow();
     savedRow_ = rows_.at(position_);
     changes_.clear();
     state_ = State::Edit;
@@ -133,10 +157,6 @@ void Table::setValue(int column, const QVariant& value) {
     changes_.insert(column, value);
 }
 
-QVariant Table::convertForColumn(int column, const QVariant& value) const {
-    return convertTypedValue(value, kinds_.at(column), names_.at(column));
-}
-
 void Table::post() {
     if (state_ != State::Edit && state_ != State::Insert) {
         return;
@@ -145,33 +165,28 @@ void Table::post() {
     QList<int> columns = changes_.keys();
     std::sort(columns.begin(), columns.end());
     QVector<QVariant> converted;
-    for (int column : columns) {
-        converted.append(convertForColumn(column, changes_.value(column)));
-    }
     QStringList names;
     for (int column : columns) {
+        converted.append(
+            convertTypedValue(changes_.value(column), kinds_.at(column), names_.at(column)));
         names.append(quoted(names_.at(column)));
     }
     qint64 id = rowId();
     if (state_ == State::Insert) {
         const QString sql =
-            names.isEmpty()
-                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(name_))
-                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                      .arg(quoted(name_), names.join(u','),
-                           QStringList(names.size(), QStringLiteral("?")).join(u','));
+            names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(name_))
+                            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                  .arg(quoted(name_), names.join(u','),
+                                       QStringList(names.size(), QStringLiteral("?")).join(u','));
         Statement statement(*connection_, sql);
-        for (int i = 0; i < converted.size(); ++i) {
-            statement.bind(i + 1, converted.at(i));
-        }
+        bindAll(statement, converted);
         statement.step();
         id = connection_->lastInsertRowId();
     } else if (!names.isEmpty()) {
-        Statement statement(*connection_, QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?")
-                                              .arg(quoted(name_), names.join(QStringLiteral(" = ?, "))));
-        for (int i = 0; i < converted.size(); ++i) {
-            statement.bind(i + 1, converted.at(i));
-        }
+        Statement statement(*connection_,
+                            QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?")
+                                .arg(quoted(name_), names.join(QStringLiteral(" = ?, "))));
+        bindAll(statement, converted);
         statement.bind(static_cast<int>(converted.size()) + 1, id);
         statement.step();
     }
@@ -180,22 +195,26 @@ void Table::post() {
     state_ = State::Browse;
 }
 
+// Reads the stored row back, so the row shows what the engine keeps (converted values,
+// defaults). Columns are matched by name, since a statement may show only some of them.
 void Table::rereadRow(qint64 id) {
-    Statement statement(*connection_, QStringLiteral("SELECT * FROM %1 WHERE rowid = ?")
-                                          .arg(quoted(name_)));
+    Statement statement(*connection_,
+                        QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(quoted(name_)));
     statement.bind(1, id);
     if (statement.step()) {
-        for (int c = 0; c < columnCount(); ++c) {
-            rows_[position_][c] = statement.value(c);
+        for (int c = 0; c < statement.columnCount(); ++c) {
+            const int column = findColumn(statement.columnName(c));
+            if (column >= 0) {
+                rows_[position_][column] = statement.value(c);
+            }
         }
     }
-    rowIds_[position_] = id;
+    rows_[position_][columnCount()] = id;
 }
 
 void Table::cancel() {
     if (state_ == State::Insert) {
         rows_.removeAt(position_);
-        rowIds_.removeAt(position_);
         moveTo(position_);
     } else if (state_ == State::Edit) {
         rows_[position_] = savedRow_;
@@ -211,18 +230,15 @@ void Table::remove() {
         cancel();
         return;
     }
-    if (position_ < 0) {
-        throw Error(QStringLiteral("Either BOF or EOF is True: there is no current record"));
-    }
+    requireRow();
     if (!hasRowId_) {
         throw Error(QStringLiteral("Cannot delete from the saved query ") + name_);
     }
-    Statement statement(*connection_, QStringLiteral("DELETE FROM %1 WHERE rowid = ?")
-                                          .arg(quoted(name_)));
+    Statement statement(*connection_,
+                        QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(name_)));
     statement.bind(1, rowId());
     statement.step();
     rows_.removeAt(position_);
-    rowIds_.removeAt(position_);
     moveTo(position_);
     changes_.clear();
     state_ = State::Browse;

@@ -12,6 +12,9 @@ class Connection;
 // windows use it: insert or edit the current row, set values, post or cancel, delete the
 // current row. Rows are addressed by the engine's rowid, so tables need no key of their own.
 //
+// The rows are the whole table, or those of a SELECT over it (setStatement): a search whose
+// rows are edited as the table's own, each written back to the table row it came from.
+//
 // post() converts every changed value to its column's kind first; a value that does not fit
 // (letters in a whole number, a date not typed dd/mm/yyyy) throws db::Error with a message the
 // staff can read, and the row stays in editing with the typed value kept.
@@ -22,13 +25,20 @@ public:
     Table(Connection& connection, const QString& name);
 
     QString name() const { return name_; }
-    void open();
+    // The rows as a SELECT over this table in the program's dialect, read at open(); empty for
+    // the whole table. Only a plain "SELECT ... FROM <table> ..." maps each of its rows back to
+    // one table row: a statement starting otherwise, or with DISTINCT, fails at open().
+    void setStatement(const QString& statement) { statement_ = statement; }
+    QString statement() const { return statement_; }
+
+    void open();  // reads the rows; the first becomes current
     void close();
     bool isOpen() const { return state_ != State::Closed; }
     State state() const { return state_; }
     bool isModified() const { return !changes_.isEmpty(); }
 
-    // Re-reads the rows ordered by a text such as "HMEROMHNIA DESC" (empty: the table's order).
+    // Orders the rows by a text such as "HMEROMHNIA DESC" (empty: the table's or the statement's
+    // order) and reads them again.
     void setSort(const QString& orderBy);
     QString sort() const { return sort_; }
     // Re-reads the rows, keeping the current row where it still exists.
@@ -49,17 +59,18 @@ public:
     qint64 rowId() const;  // rowid of the current row (0 for an unsaved insert)
 
 private:
-    void readRows(qint64 keepRowId);
+    void readTableRows(qint64 keepRowId);
     void rereadRow(qint64 id);
     QString selectStatement() const;
-    QVariant convertForColumn(int column, const QVariant& value) const;
+    QString statementWithRowId(const QString& rowId) const;
+    void requireRow() const;
 
     Connection* connection_;
     QString name_;
+    QString statement_;
     QString sort_;
     bool hasRowId_ = true;
     State state_ = State::Closed;
-    QVector<qint64> rowIds_;
     QHash<int, QVariant> changes_;  // column -> typed value
     QVector<QVariant> savedRow_;    // the current row before editing, for cancel()
 };

@@ -26,6 +26,11 @@ protected:
 
     int count() { return db::scalar(connection_, QStringLiteral("SELECT COUNT(*) FROM NOTES")).toInt(); }
 
+    QVariant stored(const QString& column, const QString& text) {
+        return db::scalar(connection_, QStringLiteral("SELECT %1 FROM NOTES WHERE KEIMENO='%2'")
+                                           .arg(column, text));
+    }
+
     testsupport::TempProgramDir dir_;
     db::Connection connection_;
 };
@@ -90,6 +95,59 @@ TEST_F(TableTest, SavedQueriesOpenReadOnly) {
     EXPECT_THROW(view.insert(), db::Error);
     db::Table missing(connection_, QStringLiteral("NOPE"));
     EXPECT_THROW(missing.open(), db::Error);
+}
+
+TEST_F(TableTest, StatementRowsAreEditedAsTheTablesOwnRows) {
+    connection_.execute(QStringLiteral("INSERT INTO NOTES (HMEROMHNIA, KEIMENO, N) VALUES "
+                                       "(#6/1/2024#, 'τρίτη', 3)"));
+    db::Table table(connection_, QStringLiteral("NOTES"));
+    table.setStatement(
+        QStringLiteral("SELECT KEIMENO, N FROM NOTES WHERE N > 1 ORDER BY N DESC"));
+    table.open();
+    ASSERT_EQ(table.rowCount(), 2);
+    EXPECT_EQ(table.columnNames(), QStringList({QStringLiteral("KEIMENO"), QStringLiteral("N")}));
+    EXPECT_EQ(table.text(QStringLiteral("KEIMENO")), QStringLiteral("τρίτη"));
+
+    // Sorted in memory, each row still writes back to the table row it came from.
+    table.sortRows(QStringLiteral("KEIMENO ASC"));
+    EXPECT_EQ(table.text(QStringLiteral("KEIMENO")), QStringLiteral("δεύτερη"));
+    table.setValue(QStringLiteral("N"), QStringLiteral("20"));
+    table.post();
+    EXPECT_EQ(stored(QStringLiteral("N"), QStringLiteral("δεύτερη")).toInt(), 20);
+    table.next();
+    table.remove();
+    EXPECT_EQ(count(), 2);
+    EXPECT_EQ(db::scalar(connection_, QStringLiteral("SELECT SUM(N) FROM NOTES")).toInt(), 21);
+
+    // A new row is written with the table's defaults and shows what was stored.
+    table.insert();
+    table.setValue(QStringLiteral("KEIMENO"), QStringLiteral("νέα"));
+    table.post();
+    EXPECT_EQ(count(), 3);
+    EXPECT_EQ(table.rowCount(), 2);
+    EXPECT_EQ(stored(QStringLiteral("ENERGO"), QStringLiteral("νέα")).toString(),
+              QStringLiteral("ΝΑΙ"));
+
+    // Read again, the rows are the statement's.
+    table.refresh();
+    EXPECT_EQ(table.rowCount(), 1);
+    EXPECT_EQ(table.value(QStringLiteral("N")).toInt(), 20);
+}
+
+TEST_F(TableTest, StatementsThatCannotMapToTableRowsFailAndKeepTheRowsRead) {
+    db::Table table(connection_, QStringLiteral("NOTES"));
+    table.setStatement(QStringLiteral("SELECT * FROM NOTES WHERE N=1"));
+    table.open();
+    ASSERT_EQ(table.rowCount(), 1);
+    for (const QString& statement :
+         {QStringLiteral("SELECT DISTINCT KEIMENO FROM NOTES"), QStringLiteral("SELECT"),
+          QStringLiteral("DELETE FROM NOTES"), QStringLiteral("SELECT * FROM NOTES WHERE N=x")}) {
+        table.setStatement(statement);
+        EXPECT_THROW(table.open(), db::Error) << statement.toStdString();
+        EXPECT_EQ(table.rowCount(), 1);
+        EXPECT_EQ(table.value(QStringLiteral("N")).toInt(), 1);
+    }
+    EXPECT_EQ(count(), 2);
 }
 
 TEST_F(TableTest, QuerySortsRowsAlreadyReadAsTheirColumnKinds) {
