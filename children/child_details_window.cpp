@@ -9,7 +9,6 @@
 #include "children/card_print_window.h"
 #include "ui/modal.h"
 #include "ui/navigator.h"
-#include "ui/row_source.h"
 
 using children::CardPanel;
 
@@ -38,16 +37,8 @@ TForm16::TForm16(const QString& registryNumber, QWidget* parent)
 
     child_->setStatement(QStringLiteral("SELECT * FROM CHILDREN WHERE ARITHMOS_MHTRWOY=") +
                          registryNumber_);
-    startEditing();
-}
-
-// The row is in editing at once, so save and cancel are there before the first key.
-void TForm16::startEditing() {
-    auto& source = static_cast<ui::EditableQuerySource&>(child_->source());
-    if (source.rows().position() >= 0) {
-        source.query().edit();
-        child_->setControlsEnabled(true);  // shows the editing state on the navigator
-    }
+    // In editing at once, so save and cancel are there before the first key.
+    child_->edit();
 }
 
 QString TForm16::caption() {

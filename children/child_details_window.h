@@ -29,7 +29,6 @@ public:
     ui::BoundTable& child() { return *child_; }
 
 private:
-    void startEditing();
     void openCardPrints();
 
     QString registryNumber_;

@@ -186,6 +186,16 @@ bool BoundTable::insert() {
     return true;
 }
 
+bool BoundTable::edit() {
+    if (!source_->isEditable() || rows().position() < 0) {
+        return false;
+    }
+    source_->edit();
+    updateNavigator();
+    emit changed();
+    return true;
+}
+
 bool BoundTable::post() {
     if (!isEditing()) {
         return true;

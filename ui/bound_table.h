@@ -67,6 +67,9 @@ public:
     bool next() { return moveTo(rows().position() + 1); }
     bool last() { return moveTo(rows().rowCount() - 1); }
     bool insert();
+    // Puts the current row in editing; false when there is no row or the rows cannot be
+    // edited.
+    bool edit();
     // Writes the row being edited; false when a value was refused (message shown).
     bool post();
     // Before the rows are replaced: writes a changed row, drops an unchanged new one.

@@ -27,7 +27,7 @@ BoundTable* DataWindow::bindTable(const QString& tableName) {
 BoundTable* DataWindow::bindQuery() { return adopt(std::make_unique<QuerySource>(connection_)); }
 
 BoundTable* DataWindow::bindEditableQuery(const QString& tableName) {
-    return adopt(std::make_unique<EditableQuerySource>(connection_, tableName));
+    return adopt(std::make_unique<TableSource>(connection_, tableName));
 }
 
 void DataWindow::done(int result) {

@@ -25,7 +25,8 @@ protected:
     BoundTable* bindTable(const QString& tableName);
     // A read-only query; its statement runs with BoundTable::setStatement or reload().
     BoundTable* bindQuery();
-    // The editable rows of a search over one table; runs with BoundTable::setStatement.
+    // The rows of a search over one table, edited as the table's own; nothing is read until
+    // BoundTable::setStatement runs the search.
     BoundTable* bindEditableQuery(const QString& tableName);
 
     // Runs each time the window is shown (not when the desktop merely uncovers it): the place

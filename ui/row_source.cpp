@@ -1,7 +1,5 @@
 #include "ui/row_source.h"
 
-#include <stdexcept>
-
 #include "db/error.h"
 
 namespace ui {
@@ -12,18 +10,16 @@ db::Error readOnly() { return db::Error(QStringLiteral("Cannot update: the rows 
 
 }  // namespace
 
-void RowSource::setStatement(const QString&) {
-    throw std::logic_error("a table has no statement to set");
-}
-
 TableSource::TableSource(db::Connection& connection, const QString& tableName)
     : table_(connection, tableName) {}
 
+// A search runs its statement again from its first row; the whole table is read again with
+// the current row kept. A search that has not been asked for yet reads nothing.
 void TableSource::reload() {
-    if (table_.isOpen()) {
-        table_.refresh();
-    } else {
+    if (!table_.statement().isEmpty()) {
         table_.open();
+    } else if (table_.isOpen()) {
+        table_.refresh();
     }
 }
 
@@ -36,14 +32,10 @@ void QuerySource::reload() {
 
 void QuerySource::insert() { throw readOnly(); }
 
+void QuerySource::edit() { throw readOnly(); }
+
 void QuerySource::setValue(int, const QVariant&) { throw readOnly(); }
 
 void QuerySource::remove() { throw readOnly(); }
-
-void EditableQuerySource::reload() {
-    if (!query_.statement().isEmpty()) {
-        query_.open();
-    }
-}
 
 }  // namespace ui

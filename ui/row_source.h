@@ -6,12 +6,11 @@
 
 #include "db/query.h"
 #include "db/table.h"
-#include "ui/editable_query.h"
 
 namespace ui {
 
-// What a bound window shows and edits: a table, the editable rows of a search over one table,
-// or the read-only result of a query. The kit's binding works on this one interface.
+// What a bound window shows and edits: a table (all its rows or those a search found), or the
+// read-only result of a query. The kit's binding works on this one interface.
 class RowSource {
 public:
     using State = db::Table::State;
@@ -23,14 +22,15 @@ public:
     virtual State state() const = 0;
     virtual bool isModified() const = 0;
 
-    // Reads the rows again (a query runs its statement again).
+    // Reads the rows again (a statement runs again).
     virtual void reload() = 0;
     // Orders the rows by a text such as "HMEROMHNIA DESC".
     virtual void setSort(const QString& orderBy) = 0;
-    // A new statement for a query; tables have none and throw std::logic_error.
-    virtual void setStatement(const QString& statement);
+    // A new statement for the rows, run by reload().
+    virtual void setStatement(const QString& statement) = 0;
 
     virtual void insert() = 0;
+    virtual void edit() = 0;
     virtual void setValue(int column, const QVariant& value) = 0;
     virtual void post() = 0;
     virtual void cancel() = 0;
@@ -39,7 +39,8 @@ public:
     bool isEditing() const { return state() == State::Edit || state() == State::Insert; }
 };
 
-// A table opened by name, edited directly.
+// A table opened by name and edited directly: every row of it, or the rows a search over it
+// found (setStatement), each written back to its own table row.
 class TableSource : public RowSource {
 public:
     TableSource(db::Connection& connection, const QString& tableName);
@@ -51,7 +52,9 @@ public:
     bool isModified() const override { return table_.isModified(); }
     void reload() override;
     void setSort(const QString& orderBy) override { table_.setSort(orderBy); }
+    void setStatement(const QString& statement) override { table_.setStatement(statement); }
     void insert() override { table_.insert(); }
+    void edit() override { table_.edit(); }
     void setValue(int column, const QVariant& value) override { table_.setValue(column, value); }
     void post() override { table_.post(); }
     void cancel() override { table_.cancel(); }
@@ -75,6 +78,7 @@ public:
     void setSort(const QString& orderBy) override { query_.sortRows(orderBy); }
     void setStatement(const QString& statement) override { query_.setStatement(statement); }
     void insert() override;
+    void edit() override;
     void setValue(int column, const QVariant& value) override;
     void post() override {}
     void cancel() override {}
@@ -82,30 +86,6 @@ public:
 
 private:
     db::Query query_;
-};
-
-// The rows a search over one table found, edited as the table's own rows.
-class EditableQuerySource : public RowSource {
-public:
-    EditableQuerySource(db::Connection& connection, const QString& tableName)
-        : query_(connection, tableName) {}
-    EditableQuery& query() { return query_; }
-
-    db::RowSet& rows() override { return query_; }
-    bool isEditable() const override { return true; }
-    State state() const override { return query_.state(); }
-    bool isModified() const override { return query_.isModified(); }
-    void reload() override;
-    void setSort(const QString& orderBy) override { query_.sortRows(orderBy); }
-    void setStatement(const QString& statement) override { query_.setStatement(statement); }
-    void insert() override { query_.insert(); }
-    void setValue(int column, const QVariant& value) override { query_.setValue(column, value); }
-    void post() override { query_.post(); }
-    void cancel() override { query_.cancel(); }
-    void remove() override { query_.remove(); }
-
-private:
-    EditableQuery query_;
 };
 
 }  // namespace ui
