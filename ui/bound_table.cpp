@@ -114,6 +114,9 @@ void BoundTable::navigatorClicked(Navigator::Button which) {
         case Navigator::Delete:
             remove();
             break;
+        case Navigator::Edit:
+            edit();
+            break;
         case Navigator::Post:
             post();
             break;
@@ -205,6 +208,7 @@ bool BoundTable::post() {
     }
     source_->post();
     rowsChanged();
+    emit posted();
     return true;
 }
 
@@ -393,6 +397,7 @@ void BoundTable::updateNavigator() {
     navigator_->setButtonEnabled(Navigator::Last, hasRow && !current.atLast());
     navigator_->setButtonEnabled(Navigator::Insert, editable);
     navigator_->setButtonEnabled(Navigator::Delete, editable && hasRow);
+    navigator_->setButtonEnabled(Navigator::Edit, editable && hasRow && !isEditing());
     navigator_->setButtonEnabled(Navigator::Post, isEditing());
     navigator_->setButtonEnabled(Navigator::Cancel, isEditing());
 }

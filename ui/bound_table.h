@@ -67,8 +67,8 @@ public:
     bool next() { return moveTo(rows().position() + 1); }
     bool last() { return moveTo(rows().rowCount() - 1); }
     bool insert();
-    // Puts the current row in editing; false when there is no row or the rows cannot be
-    // edited.
+    // Puts the current row in editing (the navigator's edit button); false when there is no
+    // row or the rows cannot be edited.
     bool edit();
     // Writes the row being edited; false when a value was refused (message shown).
     bool post();
@@ -88,6 +88,9 @@ public:
 signals:
     // The current row, its values or the rows changed.
     void changed();
+    // The row being edited was saved: by the save button, post(), or on moving away from a
+    // changed row. Emitted after the fields show the row as stored.
+    void posted();
 
 private:
     enum class FieldKind { Line, Plain, List };

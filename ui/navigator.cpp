@@ -18,7 +18,8 @@ const QList<ButtonLook>& looks() {
         {Navigator::First, QStringLiteral("|◀")},  {Navigator::Prior, QStringLiteral("◀")},
         {Navigator::Next, QStringLiteral("▶")},    {Navigator::Last, QStringLiteral("▶|")},
         {Navigator::Insert, QStringLiteral("+")},  {Navigator::Delete, QStringLiteral("−")},
-        {Navigator::Post, QStringLiteral("✔")},    {Navigator::Cancel, QStringLiteral("✘")},
+        {Navigator::Edit, QStringLiteral("✎")},    {Navigator::Post, QStringLiteral("✔")},
+        {Navigator::Cancel, QStringLiteral("✘")},
     };
     return list;
 }
@@ -39,6 +40,8 @@ QString Navigator::hint(Button which) {
             return QStringLiteral("Εισαγωγή εγγραφής");
         case Delete:
             return QStringLiteral("Διαγραφή εγγραφής");
+        case Edit:
+            return QStringLiteral("Επεξεργασία εγγραφής");
         case Post:
             return QStringLiteral("Αποθήκευση αλλαγών");
         case Cancel:

@@ -23,11 +23,14 @@ public:
         Delete = 0x20,
         Post = 0x40,
         Cancel = 0x80,
+        Edit = 0x100,
     };
     Q_DECLARE_FLAGS(Buttons, Button)
     Q_FLAG(Buttons)
 
     static constexpr Buttons moving() { return {First | Prior | Next | Last}; }
+    // The buttons of a navigator that edits a table. Edit is not among them: typing into a
+    // field starts editing; a window that wants the button asks for it by name.
     static constexpr Buttons all() { return moving() | Insert | Delete | Post | Cancel; }
 
     explicit Navigator(Buttons buttons, QWidget* parent = nullptr);

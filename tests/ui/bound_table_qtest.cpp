@@ -2,6 +2,7 @@
 // refused values, the delete question, closing, the grid and the editable search rows.
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -21,7 +22,7 @@ public:
     explicit MeasurementsWindow(bool search = false)
         : rows(search ? bindEditableQuery(QStringLiteral("CHILDREN_METRHSEIS"))
                       : bindTable(QStringLiteral("CHILDREN_METRHSEIS"))),
-          navigator(new ui::Navigator(ui::Navigator::all(), this)) {
+          navigator(new ui::Navigator(ui::Navigator::all() | ui::Navigator::Edit, this)) {
         rows->bind(number, QStringLiteral("ARITHMOS_MHTRWOY"));
         rows->bind(date, QStringLiteral("HMEROMHNIA"));
         rows->bind(height, QStringLiteral("YPSOS"));
@@ -84,6 +85,41 @@ private slots:
         QCOMPARE(window.number->text(), QStringLiteral("3"));
         QCOMPARE(storedText(QStringLiteral("HMEROMHNIA"), 2), QStringLiteral("2023-10-05"));
         QVERIFY(answers.errors.isEmpty());
+    }
+
+    void editStartsEditingAndEverySaveIsSignalled() {
+        testsupport::ModalAnswers answers;
+        ui::ScopedModalSeam seam(answers);
+        MeasurementsWindow window;
+        QSignalSpy posted(window.rows, &ui::BoundTable::posted);
+        QCOMPARE(window.navigator->button(ui::Navigator::Edit)->toolTip(),
+                 QStringLiteral("Επεξεργασία εγγραφής"));
+        QVERIFY(window.navigator->button(ui::Navigator::Edit)->isEnabled());
+        window.click(ui::Navigator::Edit);
+        QVERIFY(window.rows->isEditing());
+        QVERIFY(!window.navigator->button(ui::Navigator::Edit)->isEnabled());
+        QVERIFY(window.navigator->button(ui::Navigator::Cancel)->isEnabled());
+        window.click(ui::Navigator::Cancel);
+        QVERIFY(window.navigator->button(ui::Navigator::Edit)->isEnabled());
+
+        // Moving away from an untouched row saves nothing; from a changed one, it saves.
+        window.click(ui::Navigator::Edit);
+        window.click(ui::Navigator::Next);
+        QCOMPARE(posted.size(), 0);
+        retype(window.height, QStringLiteral("1,4"));
+        window.click(ui::Navigator::Next);
+        QCOMPARE(posted.size(), 1);
+        QCOMPARE(storedHeight(2), 1.4);
+
+        // A refused value saves nothing; the save button then saves the mended row.
+        retype(window.number, QStringLiteral("x"));
+        window.click(ui::Navigator::Post);
+        QCOMPARE(answers.errors.size(), 1);
+        QCOMPARE(posted.size(), 1);
+        retype(window.number, QStringLiteral("33"));
+        window.click(ui::Navigator::Post);
+        QCOMPARE(posted.size(), 2);
+        QCOMPARE(storedHeight(33), 1.2);
     }
 
     void cancelDropsTheChange() {
