@@ -18,7 +18,8 @@ TForm16::TForm16(const QString& registryNumber, QWidget* parent)
     child_ = bindEditableQuery(QStringLiteral("CHILDREN"));
     card_ = new CardPanel(CardPanel::RegistryNumber::Hidden, this);
     card_->bindTo(*child_);
-    navigator_ = new ui::Navigator(ui::Navigator::Post | ui::Navigator::Cancel, this);
+    navigator_ = new ui::Navigator(
+        ui::Navigator::Edit | ui::Navigator::Post | ui::Navigator::Cancel, this);
     child_->attachNavigator(navigator_);
 
     print_ = new QPushButton(QStringLiteral("Ε&κτύπωση"), this);

@@ -14,7 +14,7 @@ class CardPanel;
 
 // The child details window, "Στοιχεία του παιδιού": one child's whole card (without the
 // registry number, which it is opened with), ready for typing at once; save writes the changes,
-// cancel drops them, and "Ε&κτύπωση" prints the child's stored cards.
+// cancel drops them, edit starts editing again, and "Ε&κτύπωση" prints the child's stored cards.
 class TForm16 : public ui::DataWindow {
     Q_OBJECT
 public:

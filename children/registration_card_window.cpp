@@ -24,12 +24,19 @@ TForm13::TForm13(QWidget* parent) : ui::DataWindow(parent) {
         pendingRegistryNumber_ = children::pendingRegistryNumber(text);
     });
 
-    // The navigator is not handed to the bound table: its two buttons run the card's own
-    // save, which adds the enrolment and the tuition row to the row's write.
+    // The kit's navigator: its new-card button (insert) writes a changed card before it begins
+    // an empty one and drops an untouched one; every written card runs the statements that
+    // follow a registration.
     navigator_ = new ui::Navigator(ui::Navigator::Insert | ui::Navigator::Post, this);
-    connect(navigator_, &ui::Navigator::clicked, this,
-            [this](ui::Navigator::Button which) { navigatorClicked(which); });
-    connect(rows_, &ui::BoundTable::changed, this, &TForm13::updateButtons);
+    rows_->attachNavigator(navigator_);
+    connect(rows_, &ui::BoundTable::changed, this, &TForm13::showCardState);
+    connect(rows_, &ui::BoundTable::posted, this, &TForm13::cardWritten);
+    // After the kit's own handling of the click, which was connected first.
+    connect(navigator_, &ui::Navigator::clicked, this, [this](ui::Navigator::Button which) {
+        if (which == ui::Navigator::Insert && cardState() == CardState::Empty) {
+            focusFirstField();
+        }
+    });
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(navigator_);
@@ -57,40 +64,30 @@ TForm13::CardState TForm13::cardState() const {
                                                               : CardState::Empty;
 }
 
-void TForm13::navigatorClicked(int which) {
-    if (which == ui::Navigator::Insert) {
-        newCard();
-    } else if (which == ui::Navigator::Post) {
-        saveCard();
-    }
-}
-
 bool TForm13::saveCard() {
-    if (cardState() != CardState::Changed) {
-        return false;
-    }
-    if (!rows_->post()) {
-        return false;
-    }
-    // The row is written: from here on the card is saved, even if a statement below fails.
-    card_->setReadOnly(true);
-    updateButtons();
-    children::recordEnrolmentAndTuition(connection(), pendingRegistryNumber_);
-    return true;
+    return cardState() == CardState::Changed && rows_->post();
 }
 
 void TForm13::newCard() {
-    if (cardState() == CardState::Changed && !saveCard()) {
-        return;
-    }
-    rows_->insert();  // an untouched card is dropped on the way
-    card_->setReadOnly(false);
-    updateButtons();
-    if (QWidget* first = card_->fieldsInOrder().value(0)) {
-        first->setFocus();
+    if (rows_->insert()) {
+        focusFirstField();
     }
 }
 
-void TForm13::updateButtons() {
+// The card's row is written: from here on the card is saved, even if a statement below fails.
+void TForm13::cardWritten() {
+    children::recordEnrolmentAndTuition(connection(), pendingRegistryNumber_);
+}
+
+// A card shown without being edited is a saved one: it stays read-only until a new card begins,
+// so it can never be saved a second time. Only a changed card can be saved.
+void TForm13::showCardState() {
+    card_->setReadOnly(!rows_->isEditing());
     navigator_->setButtonEnabled(ui::Navigator::Post, cardState() == CardState::Changed);
+}
+
+void TForm13::focusFirstField() {
+    if (QWidget* first = card_->fieldsInOrder().value(0)) {
+        first->setFocus();
+    }
 }

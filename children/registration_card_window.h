@@ -42,8 +42,9 @@ public:
     ui::Navigator* navigator() const { return navigator_; }
 
 private:
-    void navigatorClicked(int which);
-    void updateButtons();
+    void cardWritten();
+    void showCardState();
+    void focusFirstField();
 
     ui::BoundTable* rows_ = nullptr;
     children::CardPanel* card_ = nullptr;

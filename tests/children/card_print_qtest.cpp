@@ -64,6 +64,9 @@ private slots:
                 ->text(),
             QStringLiteral("06/02/2016"));
 
+        ui::Navigator* navigator = details.navigator();
+        QVERIFY(!navigator->button(ui::Navigator::Edit)->isEnabled());  // editing already
+        QVERIFY(navigator->button(ui::Navigator::Post)->isEnabled());
         typeInto(surname, QStringLiteral("Αντωνιάδης"));
         details.navigator()->button(ui::Navigator::Cancel)->click();
         QCOMPARE(surname->text(), QStringLiteral("Αντωνίου"));
@@ -75,6 +78,13 @@ private slots:
         saved.open();
         QCOMPARE(saved.text(QStringLiteral("EPWNYMO_PAIDIOY")), QStringLiteral("Αντωνιάδης"));
         QCOMPARE(saved.text(QStringLiteral("ALLERGIES")), QStringLiteral("Γύρη"));
+
+        // Saved, the row leaves editing; the edit button starts it again.
+        QVERIFY(!navigator->button(ui::Navigator::Post)->isEnabled());
+        navigator->button(ui::Navigator::Edit)->click();
+        QVERIFY(details.child().isEditing());
+        QVERIFY(navigator->button(ui::Navigator::Cancel)->isEnabled());
+        QVERIFY(!navigator->button(ui::Navigator::Edit)->isEnabled());
     }
 
     void printingFromTheDetailsWindowPrintsOnlyThatChildsStoredCards() {

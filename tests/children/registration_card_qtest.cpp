@@ -153,6 +153,40 @@ private slots:
                  1);
     }
 
+    void theNavigatorsButtonsSaveACardAndBeginTheNext() {
+        childrentest::DeliveredProgram program;
+        childrentest::RecordingSeam seam;
+        ui::ScopedModalSeam scoped(seam);
+        TForm13 card;
+        QToolButton* save = card.navigator()->button(ui::Navigator::Post);
+        QToolButton* newCard = card.navigator()->button(ui::Navigator::Insert);
+        QVERIFY(!save->isEnabled());
+        fillCard(card, QStringLiteral("9"));
+        save->click();
+        QCOMPARE(written(program), 3);
+        QCOMPARE(card.cardState(), TForm13::CardState::Saved);
+        QVERIFY(!save->isEnabled());
+
+        newCard->click();
+        QCOMPARE(card.cardState(), TForm13::CardState::Empty);
+        newCard->click();  // an untouched card is only cleared
+        QCOMPARE(written(program), 3);
+
+        // A refused value keeps the card as typed, unsaved; mended, the new card saves it.
+        fillCard(card, QStringLiteral("1ο"));
+        newCard->click();
+        QCOMPARE(seam.errors.size(), 1);
+        QCOMPARE(written(program), 3);
+        QCOMPARE(text(card, "ARITHMOS_MHTRWOY"), QStringLiteral("1ο"));
+        typeInto(field(card, "ARITHMOS_MHTRWOY"), QStringLiteral("10"));
+        newCard->click();
+        QCOMPARE(written(program), 6);
+        QCOMPARE(card.cardState(), TForm13::CardState::Empty);
+        QCOMPARE(program.count(QStringLiteral("SELECT COUNT(*) FROM APODEIKSEIS_DIDAKTRWN WHERE "
+                                              "ARITHMOS_MHTRWOY=10")),
+                 1);
+    }
+
     void closingAnUnsavedCardWritesNothing() {
         childrentest::DeliveredProgram program;
         childrentest::RecordingSeam seam;
