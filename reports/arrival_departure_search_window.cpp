@@ -1,12 +1,9 @@
 #include "reports/arrival_departure_search_window.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QLabel>
 #include <QPushButton>
 
 #include "reports/hour_search_window.h"
-#include "ui/labels.h"
 
 TForm50::TForm50(TForm27* results, QWidget* parent) : reports::SearchWindow(results, parent) {
     setWindowTitle(QStringLiteral("Ώρα προσέλευσης  και αποχώρησης"));
@@ -17,19 +14,12 @@ TForm50::TForm50(TForm27* results, QWidget* parent) : reports::SearchWindow(resu
 }
 
 QWidget* TForm50::makeInputs() {
-    auto* inputs = new QWidget(this);
-    auto* layout = new QGridLayout(inputs);
-    arrival_ = reports::makeHourList(reports::arrivalHours(), inputs);
-    departure_ = reports::makeHourList(reports::departureHours(), inputs);
-    layout->addWidget(new QLabel(QStringLiteral("Ώρα προσέλευσης:"), inputs), 0, 0);
-    layout->addWidget(arrival_, 0, 1);
-    layout->addWidget(ui::requiredMark(inputs), 0, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Ώρα αποχώρησης:"), inputs), 1, 0);
-    layout->addWidget(departure_, 1, 1);
-    layout->addWidget(ui::requiredMark(inputs), 1, 2);
+    arrival_ = reports::makeHourList(reports::arrivalHours(), this);
+    departure_ = reports::makeHourList(reports::departureHours(), this);
     connect(arrival_, &QComboBox::currentIndexChanged, this, &TForm50::hourChosen);
     connect(departure_, &QComboBox::currentIndexChanged, this, &TForm50::hourChosen);
-    return inputs;
+    return makeRequiredInputs({{QStringLiteral("Ώρα προσέλευσης:"), arrival_},
+                               {QStringLiteral("Ώρα αποχώρησης:"), departure_}});
 }
 
 void TForm50::hourChosen() {

@@ -2,5 +2,9 @@
 
 TForm32::TForm32(TForm27* results, QWidget* parent)
     : reports::RangeSearchWindow(
-          QStringLiteral("Ό αριθμός των υπνοδωματίων στο σπίτι τους είναι από ... μέχρι ..."),
-          &reports::bedroomsSearch, results, parent) {}
+          {.caption =
+               QStringLiteral("Ό αριθμός των υπνοδωματίων στο σπίτι τους είναι από ... μέχρι ..."),
+           .searchCaption = QStringLiteral("Εύ&ρεση"),
+           .build = &reports::bedroomsSearch,
+           .fieldWidth = 60},
+          results, parent) {}

@@ -1,40 +1,32 @@
 #include "reports/range_search_window.h"
 
-#include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "app/forbidden_characters.h"
-#include "ui/labels.h"
 
 namespace reports {
 
-RangeSearchWindow::RangeSearchWindow(const QString& caption, Builder build, TForm27* results,
-                                     QWidget* parent)
-    : SearchWindow(results, parent), build_(build) {
-    setWindowTitle(caption);
-    searchButton_ = makeSearchButton(QStringLiteral("Εύ&ρεση"));
+RangeSearchWindow::RangeSearchWindow(const Range& range, TForm27* results, QWidget* parent)
+    : SearchWindow(results, parent), build_(range.build) {
+    setWindowTitle(range.caption);
+    searchButton_ = makeSearchButton(range.searchCaption);
     connect(searchButton_, &QPushButton::clicked, this, &RangeSearchWindow::search);
-    arrange(makeInputs(), searchButton_);
+    arrange(makeInputs(range), searchButton_);
 }
 
-QWidget* RangeSearchWindow::makeInputs() {
-    auto* inputs = new QWidget(this);
-    auto* layout = new QGridLayout(inputs);
-    from_ = new QLineEdit(inputs);
-    to_ = new QLineEdit(inputs);
-    from_->setMaximumWidth(60);
-    to_->setMaximumWidth(60);
-    layout->addWidget(new QLabel(QStringLiteral("Από:"), inputs), 0, 0);
-    layout->addWidget(from_, 0, 1);
-    layout->addWidget(ui::requiredMark(inputs), 0, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Μέχρι:"), inputs), 1, 0);
-    layout->addWidget(to_, 1, 1);
-    layout->addWidget(ui::requiredMark(inputs), 1, 2);
+QWidget* RangeSearchWindow::makeInputs(const Range& range) {
+    from_ = new QLineEdit(this);
+    to_ = new QLineEdit(this);
+    from_->setToolTip(range.fromHint);
+    to_->setToolTip(range.toHint);
+    if (range.fieldWidth > 0) {
+        from_->setMaximumWidth(range.fieldWidth);
+        to_->setMaximumWidth(range.fieldWidth);
+    }
     connect(from_, &QLineEdit::textChanged, this, &RangeSearchWindow::fieldChanged);
     connect(to_, &QLineEdit::textChanged, this, &RangeSearchWindow::fieldChanged);
-    return inputs;
+    return makeRequiredInputs({{QStringLiteral("Από:"), from_}, {QStringLiteral("Μέχρι:"), to_}});
 }
 
 void RangeSearchWindow::fieldChanged() {

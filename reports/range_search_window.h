@@ -6,7 +6,9 @@ class QLineEdit;
 
 namespace reports {
 
-// A search over a range of whole numbers typed as "Από:" and "Μέχρι:" (siblings, bedrooms).
+// A search over a range typed as "Από:" and "Μέχρι:" (birth dates, siblings, bedrooms). The
+// search is allowed while both texts pass the forbidden-character test; what they hold is
+// checked when the search runs.
 class RangeSearchWindow : public SearchWindow {
     Q_OBJECT
 public:
@@ -17,10 +19,20 @@ public:
 protected:
     using Builder = std::optional<SearchRequest> (*)(const QString& from, const QString& to);
 
-    RangeSearchWindow(const QString& caption, Builder build, TForm27* results, QWidget* parent);
+    // What tells one range search from another; members left out keep their defaults.
+    struct Range {
+        QString caption;
+        QString searchCaption;  // the search button's text
+        Builder build;
+        int fieldWidth = 0;  // 0: the fields take the width there is
+        QString fromHint{};  // shown when the pointer rests on a field
+        QString toHint{};
+    };
+
+    RangeSearchWindow(const Range& range, TForm27* results, QWidget* parent);
 
 private:
-    QWidget* makeInputs();
+    QWidget* makeInputs(const Range& range);
     void fieldChanged();
     void search();
 

@@ -1,6 +1,8 @@
 #include "reports/search_window.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <stdexcept>
@@ -9,6 +11,7 @@
 #include "db/error.h"
 #include "reports/search_results_window.h"
 #include "reports/title_lines.h"
+#include "ui/labels.h"
 #include "ui/modal.h"
 
 namespace reports {
@@ -48,6 +51,20 @@ QPushButton* SearchWindow::makeSearchButton(const QString& caption) {
     auto* button = new QPushButton(caption, this);
     setMainAction(button);
     return button;
+}
+
+QWidget* SearchWindow::makeRequiredInputs(
+    const QList<std::pair<QString, QWidget*>>& labelledInputs) {
+    auto* inputs = new QWidget(this);
+    auto* layout = new QGridLayout(inputs);
+    int row = 0;
+    for (const auto& [label, input] : labelledInputs) {
+        layout->addWidget(new QLabel(label, inputs), row, 0);
+        layout->addWidget(input, row, 1);
+        layout->addWidget(ui::requiredMark(inputs), row, 2);
+        ++row;
+    }
+    return inputs;
 }
 
 void SearchWindow::arrange(QWidget* inputs, QPushButton* searchButton) {

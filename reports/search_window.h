@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <optional>
+#include <utility>
 
 #include "reports/parametrised_searches.h"
 #include "ui/data_window.h"
@@ -31,6 +33,10 @@ protected:
 
     // The search button: Enter presses it.
     QPushButton* makeSearchButton(const QString& caption);
+
+    // Inputs one under the other, each with its label on its left and the red mark of a value
+    // the search needs on its right.
+    QWidget* makeRequiredInputs(const QList<std::pair<QString, QWidget*>>& labelledInputs);
 
     // The usual arrangement: the inputs above, the search and exit buttons below; fixed size,
     // centred.

@@ -1,5 +1,9 @@
 #include "reports/siblings_search_window.h"
 
 TForm31::TForm31(TForm27* results, QWidget* parent)
-    : reports::RangeSearchWindow(QStringLiteral("Παιδιά με αριθμό αδελφιών από ... μέχρι ..."),
-                                 &reports::siblingsSearch, results, parent) {}
+    : reports::RangeSearchWindow(
+          {.caption = QStringLiteral("Παιδιά με αριθμό αδελφιών από ... μέχρι ..."),
+           .searchCaption = QStringLiteral("Εύ&ρεση"),
+           .build = &reports::siblingsSearch,
+           .fieldWidth = 60},
+          results, parent) {}
