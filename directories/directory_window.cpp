@@ -12,22 +12,30 @@
 #include "ui/labels.h"
 #include "ui/modal.h"
 
-DirectoryWindow::DirectoryWindow(const DirectoryLayout& layout, Kind kind, QWidget* parent)
+DirectoryWindow::DirectoryWindow(const QString& caption, const DirectoryLayout& layout,
+                                 QWidget* parent)
+    : DirectoryWindow(caption, layout, nullptr, parent) {}
+
+DirectoryWindow::DirectoryWindow(const QString& caption, const DirectoryLayout& layout,
+                                 const DirectorySearch& search, QWidget* parent)
+    : DirectoryWindow(caption, layout, &search, parent) {}
+
+DirectoryWindow::DirectoryWindow(const QString& caption, const DirectoryLayout& layout,
+                                 const DirectorySearch* search, QWidget* parent)
     : ui::DataWindow(parent),
       layout_(layout),
-      kind_(kind),
-      rows_(kind == Kind::Entry ? bindTable(layout.table) : bindEditableQuery(layout.table)),
+      rows_(search ? bindEditableQuery(layout.table) : bindTable(layout.table)),
       grid_(new QTableView(this)),
-      navigator_(new ui::Navigator(kind == Kind::Entry
-                                       ? ui::Navigator::all()
-                                       : ui::Navigator::all() & ~ui::Navigator::Buttons(
-                                                                    ui::Navigator::Insert),
-                                   this)) {
-    setWindowTitle(layout.caption);
+      navigator_(new ui::Navigator(
+          search ? ui::Navigator::all() & ~ui::Navigator::Buttons(ui::Navigator::Insert)
+                 : ui::Navigator::all(),
+          this)) {
+    setWindowTitle(caption);
     auto* window = new QVBoxLayout(this);
-    if (kind == Kind::Find) {
+    if (search) {
+        searchStatement_ = search->statement;
         search_ = new QLineEdit(this);
-        window->addWidget(new QLabel(layout.searchCaption, this));
+        window->addWidget(new QLabel(search->caption, this));
         window->addWidget(search_);
         window->addSpacing(8);
         connect(search_, &QLineEdit::textChanged, this, &DirectoryWindow::search);
@@ -40,8 +48,8 @@ DirectoryWindow::DirectoryWindow(const DirectoryLayout& layout, Kind kind, QWidg
     rows_->attachGrid(grid_, layout.grid);
     rows_->attachNavigator(navigator_);
     grid_->setMinimumSize(760, 220);
-    if (kind == Kind::Find) {
-        search();
+    if (search) {
+        this->search();
     }
     fixSizeAndCentre();
 }
@@ -79,7 +87,7 @@ QLineEdit* DirectoryWindow::field(const QString& column) const {
 }
 
 void DirectoryWindow::formShow() {
-    if (kind_ == Kind::Entry) {
+    if (!searchStatement_) {
         rows_->sortBy(layout_.sort);
     }
 }
@@ -98,7 +106,7 @@ void DirectoryWindow::search() {
     rows_->settle();
     rows_->discard();
     try {
-        rows_->setStatement(layout_.searchStatement(typed));
+        rows_->setStatement(searchStatement_(typed));
     } catch (const db::Error&) {
         ui::inform(this, QStringLiteral("Λανθασμένα κριτήρια."));
     }

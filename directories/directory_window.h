@@ -16,16 +16,19 @@ struct DirectoryField {
     bool required = false;
 };
 
-// What a directory window shows: caption, table, fields in form order and grid columns. A find
-// window adds its search caption and the statement its search text builds.
+// What a directory window shows: table, fields in form order and grid columns.
 struct DirectoryLayout {
-    QString caption;
     QString table;
     QString sort;  // the entry window's order
     QList<DirectoryField> fields;
     QList<ui::GridColumn> grid;
-    QString searchCaption;                                  // find windows only
-    std::function<QString(const QString&)> searchStatement;  // find windows only
+};
+
+// How a find window finds its rows: the caption above its search edit and the statement the
+// text typed there builds.
+struct DirectorySearch {
+    QString caption;
+    std::function<QString(const QString&)> statement;
 };
 
 // A directory window: bound fields under their labels, a read-only grid of every row and a
@@ -34,9 +37,11 @@ struct DirectoryLayout {
 class DirectoryWindow : public ui::DataWindow {
     Q_OBJECT
 public:
-    enum class Kind { Entry, Find };
-
-    DirectoryWindow(const DirectoryLayout& layout, Kind kind, QWidget* parent);
+    // An entry window: every row of the table.
+    DirectoryWindow(const QString& caption, const DirectoryLayout& layout, QWidget* parent);
+    // A find window: the rows its search finds.
+    DirectoryWindow(const QString& caption, const DirectoryLayout& layout,
+                    const DirectorySearch& search, QWidget* parent);
 
     ui::BoundTable* rows() const { return rows_; }
     QLineEdit* field(const QString& column) const;
@@ -48,11 +53,13 @@ protected:
     void formShow() override;
 
 private:
+    DirectoryWindow(const QString& caption, const DirectoryLayout& layout,
+                    const DirectorySearch* search, QWidget* parent);
     QLayout* makeFields();
     void search();
 
     DirectoryLayout layout_;
-    Kind kind_;
+    std::function<QString(const QString&)> searchStatement_;  // find windows only
     ui::BoundTable* rows_;
     QList<QLineEdit*> fields_;
     QLineEdit* search_ = nullptr;

@@ -6,7 +6,6 @@ namespace {
 
 DirectoryLayout doctorsLayout() {
     DirectoryLayout layout;
-    layout.caption = QStringLiteral("Γιατροί του νηπιαγωγείου");
     layout.table = directories::doctors().table;
     layout.sort = directories::doctors().sort;
     layout.fields = {
@@ -28,4 +27,5 @@ DirectoryLayout doctorsLayout() {
 
 }  // namespace
 
-TForm61::TForm61(QWidget* parent) : DirectoryWindow(doctorsLayout(), Kind::Entry, parent) {}
+TForm61::TForm61(QWidget* parent)
+    : DirectoryWindow(QStringLiteral("Γιατροί του νηπιαγωγείου"), doctorsLayout(), parent) {}

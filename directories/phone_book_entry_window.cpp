@@ -26,10 +26,5 @@ DirectoryLayout phoneBookLayout() {
 }
 
 TForm1::TForm1(QWidget* parent)
-    : DirectoryWindow(
-          [] {
-              DirectoryLayout layout = phoneBookLayout();
-              layout.caption = QStringLiteral("Τηλεφωνικός κατάλογος -  Καταχώρηση και Επεξεργασία");
-              return layout;
-          }(),
-          Kind::Entry, parent) {}
+    : DirectoryWindow(QStringLiteral("Τηλεφωνικός κατάλογος -  Καταχώρηση και Επεξεργασία"),
+                      phoneBookLayout(), parent) {}

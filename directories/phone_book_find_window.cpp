@@ -5,11 +5,6 @@
 
 TForm2::TForm2(QWidget* parent)
     : DirectoryWindow(
-          [] {
-              DirectoryLayout layout = phoneBookLayout();
-              layout.caption = QStringLiteral("Τηλεφωνικός κατάλογος - Εύρεση και Επεξεργασία");
-              layout.searchCaption = QStringLiteral("Εύρεση ονόματος από τα αρχικά του");
-              layout.searchStatement = &directories::phoneBookSearch;
-              return layout;
-          }(),
-          Kind::Find, parent) {}
+          QStringLiteral("Τηλεφωνικός κατάλογος - Εύρεση και Επεξεργασία"), phoneBookLayout(),
+          {QStringLiteral("Εύρεση ονόματος από τα αρχικά του"), &directories::phoneBookSearch},
+          parent) {}

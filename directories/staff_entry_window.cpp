@@ -27,11 +27,5 @@ DirectoryLayout staffLayout(const QString& nameLabel, const QString& nameHeading
 
 TForm51::TForm51(QWidget* parent)
     : DirectoryWindow(
-          [] {
-              DirectoryLayout layout = staffLayout(QStringLiteral("Ονοματεπώνυμο:"),
-                                                   QStringLiteral("Ονοματεπώνυμο"));
-              layout.caption =
-                  QStringLiteral("Προσωπικό του νηπιαγωγείου -  Καταχώρηση και Επεξεργασία");
-              return layout;
-          }(),
-          Kind::Entry, parent) {}
+          QStringLiteral("Προσωπικό του νηπιαγωγείου -  Καταχώρηση και Επεξεργασία"),
+          staffLayout(QStringLiteral("Ονοματεπώνυμο:"), QStringLiteral("Ονοματεπώνυμο")), parent) {}
