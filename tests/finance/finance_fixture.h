@@ -11,23 +11,10 @@
 #include "db/error.h"
 #include "db/query.h"
 #include "db/schema.h"
-#include "finance/tuition_receipt.h"
+#include "receipt_fixture.h"
 #include "support/temp_database.h"
 
 namespace financetest {
-
-// Remembers which receipts were printed; can be told to fail like a missing report file.
-class RecordingPrinter : public finance::TuitionReceiptPrinter {
-public:
-    void printReceipt(int receiptNumber) override {
-        if (fail) {
-            throw db::Error(QStringLiteral("Δεν βρέθηκε το αρχείο APODEIKSEIS.RAV"));
-        }
-        printed.append(receiptNumber);
-    }
-    QList<int> printed;
-    bool fail = false;
-};
 
 // A delivered database in a temporary program directory, a connection to it, and a fixed day
 // (15 March 2008) for DATE().
@@ -47,11 +34,8 @@ protected:
     }
     void run(const QString& statement) { connection_.execute(statement); }
 
-    void setCounter(int next) {
-        run(QStringLiteral("DELETE FROM APODEIKSH_LAST"));
-        run(QStringLiteral("INSERT INTO APODEIKSH_LAST(LAST_NUMBER) VALUES(%1)").arg(next));
-    }
-    int counter() { return scalar(QStringLiteral("SELECT LAST_NUMBER FROM APODEIKSH_LAST")).toInt(); }
+    void setCounter(int next) { setReceiptCounter(connection_, next); }
+    int counter() { return receiptCounter(connection_); }
     void setVatRate(double rate) {
         run(QStringLiteral("UPDATE SYNTELESTHS_VAT SET VAT_RATIO=%1").arg(rate));
     }

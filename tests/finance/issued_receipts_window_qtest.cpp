@@ -9,14 +9,13 @@
 
 using financetest::ProgramDirectory;
 using financetest::RecordingPrinter;
-using financetest::RecordingSeam;
 
 class IssuedReceiptsWindowTest : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<ProgramDirectory> program_;
-    std::unique_ptr<RecordingSeam> seam_;
+    std::unique_ptr<testsupport::ModalAnswers> seam_;
     std::unique_ptr<ui::ScopedModalSeam> seamInPlace_;
     RecordingPrinter printer_;
     std::unique_ptr<finance::ScopedTuitionReceiptPrinter> printerInPlace_;
@@ -47,7 +46,7 @@ private slots:
     void init() {
         program_ = std::make_unique<ProgramDirectory>();
         program_->setCounter(41);
-        seam_ = std::make_unique<RecordingSeam>();
+        seam_ = std::make_unique<testsupport::ModalAnswers>();
         seamInPlace_ = std::make_unique<ui::ScopedModalSeam>(*seam_);
         printer_.printed.clear();
         printerInPlace_ = std::make_unique<finance::ScopedTuitionReceiptPrinter>(printer_);
@@ -95,12 +94,12 @@ private slots:
         window.show();
         window.receipts()->next();
 
-        seam_->answerYes = false;
+        seam_->defaultAnswer = false;
         window.cancelButton()->click();
         QCOMPARE(seam_->questions, QStringList{QStringLiteral("Να ακυρώσω την απόδειξη με αριθμό\n42;")});
         QCOMPARE(valid(42), 1);
 
-        seam_->answerYes = true;
+        seam_->defaultAnswer = true;
         window.cancelButton()->click();
         QCOMPARE(valid(42), 0);
         QCOMPARE(valid(41), 1);

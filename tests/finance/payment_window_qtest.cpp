@@ -12,14 +12,13 @@
 
 using financetest::ProgramDirectory;
 using financetest::RecordingPrinter;
-using financetest::RecordingSeam;
 
 class PaymentWindowTest : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<ProgramDirectory> program_;
-    std::unique_ptr<RecordingSeam> seam_;
+    std::unique_ptr<testsupport::ModalAnswers> seam_;
     std::unique_ptr<ui::ScopedModalSeam> seamInPlace_;
 
     static void type(TForm56& window, const QString& amount, const QString& recipient) {
@@ -39,7 +38,7 @@ private slots:
         program_->setCounter(41);
         program_->run(QStringLiteral("INSERT INTO APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,MHNAS,ETOS,CHECKER) "
                                      "VALUES(7,3,2008,'Χ')"));
-        seam_ = std::make_unique<RecordingSeam>();
+        seam_ = std::make_unique<testsupport::ModalAnswers>();
         seamInPlace_ = std::make_unique<ui::ScopedModalSeam>(*seam_);
     }
     void cleanup() {
@@ -105,7 +104,7 @@ private slots:
         QCOMPARE(program_->counter(), 42);
         QCOMPARE(program_->scalar(QStringLiteral("SELECT POSO_KAI_VATCY FROM APODEIKSEIS_HISTORY")).toDouble(),
                  67.31);
-        QVERIFY(seam_->messages.isEmpty());
+        QVERIFY(seam_->informations.isEmpty());
     }
 
     void refusalsAndFailuresClearTheEntryAndKeepTheWindowOpen() {
@@ -121,10 +120,10 @@ private slots:
             {QStringLiteral("εκατό"), QStringLiteral("Η καταχώρηση δεν έγινε")},
         };
         for (const auto& c : cases) {
-            seam_->messages.clear();
+            seam_->informations.clear();
             type(window, c.amount, QStringLiteral("Μαρία Παπαδάκη"));
             window.payButton()->click();
-            QCOMPARE(seam_->messages, QStringList{c.message});
+            QCOMPARE(seam_->informations, QStringList{c.message});
             QVERIFY(window.amountField()->text().isEmpty());
             QVERIFY(window.recipientField()->text().isEmpty());
             QVERIFY(!window.payButton()->isEnabled());
@@ -141,7 +140,7 @@ private slots:
         TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
         type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
         window.payButton()->click();
-        QCOMPARE(seam_->messages, QStringList{QStringLiteral("Η καταχώρηση δεν έγινε")});
+        QCOMPARE(seam_->informations, QStringList{QStringLiteral("Η καταχώρηση δεν έγινε")});
         QVERIFY(owedMarchUntouched());
     }
 

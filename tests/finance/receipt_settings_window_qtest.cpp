@@ -14,14 +14,13 @@
 
 using financetest::ProgramDirectory;
 using financetest::RecordingPrinter;
-using financetest::RecordingSeam;
 
 class ReceiptSettingsWindowTest : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<ProgramDirectory> program_;
-    std::unique_ptr<RecordingSeam> seam_;
+    std::unique_ptr<testsupport::ModalAnswers> seam_;
     std::unique_ptr<ui::ScopedModalSeam> seamInPlace_;
 
     static void store(ui::Navigator* navigator) { navigator->button(ui::Navigator::Post)->click(); }
@@ -30,7 +29,7 @@ private:
 private slots:
     void init() {
         program_ = std::make_unique<ProgramDirectory>();
-        seam_ = std::make_unique<RecordingSeam>();
+        seam_ = std::make_unique<testsupport::ModalAnswers>();
         seamInPlace_ = std::make_unique<ui::ScopedModalSeam>(*seam_);
     }
     void cleanup() {
@@ -59,7 +58,7 @@ private slots:
         QTest::keyClicks(window.rateField(), QStringLiteral("18"));
         store(window.navigator());
         QCOMPARE(rate(), 18.0);
-        QCOMPARE(seam_->messages,
+        QCOMPARE(seam_->informations,
                  QStringList{QStringLiteral("Η καταχώρηση έγινε με επιτυχία.\nΗ λειτουργία του "
                                             "προγράμματος θα τερματιστεί.\nΓια να μπορέσεις να "
                                             "εργαστείς τρέξε ξανά το πρόγραμμα.")});
@@ -85,11 +84,11 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("Καθορισμός αρίθμησης των αποδείξεων"));
         QCOMPARE(window.numberField()->text(), QStringLiteral("1"));
         for (const QString& refused : {QStringLiteral("0"), QStringLiteral("-3"), QStringLiteral("abc")}) {
-            seam_->messages.clear();
+            seam_->informations.clear();
             window.numberField()->setText(refused);
             window.storeButton()->click();
             // The message begins with a Latin capital H.
-            QCOMPARE(seam_->messages, QStringList{QStringLiteral("H τιμή δεν είναι αποδεκτή")});
+            QCOMPARE(seam_->informations, QStringList{QStringLiteral("H τιμή δεν είναι αποδεκτή")});
             QVERIFY(window.isVisible());
             QVERIFY(!window.stored());
             QVERIFY(!app::receiptNumberingIsSet(program_->connection));
@@ -101,7 +100,7 @@ private slots:
         QSignalSpy closed(&window, &QDialog::finished);
         window.show();
         window.storeButton()->click();
-        QCOMPARE(seam_->messages, QStringList{QStringLiteral("Η καταχώρηση έγινε με επιτυχία")});
+        QCOMPARE(seam_->informations, QStringList{QStringLiteral("Η καταχώρηση έγινε με επιτυχία")});
         QVERIFY(window.stored());
         QCOMPARE(closed.count(), 1);
         QVERIFY(app::receiptNumberingIsSet(program_->connection));
