@@ -77,10 +77,8 @@ TEST(Connection, SeesWhatAnotherConnectionCommitted) {
 }
 
 TEST(Transaction, RollsBackEverythingUnlessCommitted) {
-    TempProgramDir dir;
-    testsupport::makeEmptyDatabase(dir);
-    db::Connection connection(dir.connectionString());
-    connection.open();
+    testsupport::EmptyDatabase database;
+    db::Connection& connection = database.connection();
     connection.executeNative(QStringLiteral("CREATE TABLE T(N INTEGER UNIQUE)"));
     try {
         db::Transaction transaction(connection);
@@ -99,10 +97,8 @@ TEST(Transaction, RollsBackEverythingUnlessCommitted) {
 }
 
 TEST(Statement, RefusesASecondStatementSmuggledIntoOne) {
-    TempProgramDir dir;
-    testsupport::makeEmptyDatabase(dir);
-    db::Connection connection(dir.connectionString());
-    connection.open();
+    testsupport::EmptyDatabase database;
+    db::Connection& connection = database.connection();
     connection.executeNative(QStringLiteral("CREATE TABLE T(N INTEGER)"));
     EXPECT_THROW(connection.execute(QStringLiteral("INSERT INTO T VALUES (1); DROP TABLE T")),
                  db::Error);

@@ -12,9 +12,6 @@ namespace {
 class Dialect : public ::testing::Test {
 protected:
     void SetUp() override {
-        testsupport::makeEmptyDatabase(dir_);
-        connection_.setConnectionString(dir_.connectionString());
-        connection_.open();
         connection_.executeNative(QStringLiteral(
             "CREATE TABLE K (ID INTEGER, NAME TEXT COLLATE GREEK, BORN DATE, AMOUNT DOUBLE, "
             "VALID BOOLEAN, \"0800-0830\" TEXT COLLATE GREEK)"));
@@ -40,8 +37,8 @@ protected:
         return values;
     }
 
-    testsupport::TempProgramDir dir_;
-    db::Connection connection_;
+    testsupport::EmptyDatabase database_;
+    db::Connection& connection_ = database_.connection();
 };
 
 TEST_F(Dialect, TranslatesLiteralsNamesAndFunctionsByTokensNotInsideTexts) {

@@ -11,9 +11,6 @@ namespace {
 class TableTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        testsupport::makeEmptyDatabase(dir_);
-        connection_.setConnectionString(dir_.connectionString());
-        connection_.open();
         connection_.executeNative(QStringLiteral(
             "CREATE TABLE NOTES (HMEROMHNIA DATE, KEIMENO TEXT COLLATE GREEK, "
             "ENERGO TEXT COLLATE GREEK DEFAULT 'ΝΑΙ', POSO DOUBLE, N INTEGER);"
@@ -31,8 +28,8 @@ protected:
                                            .arg(column, text));
     }
 
-    testsupport::TempProgramDir dir_;
-    db::Connection connection_;
+    testsupport::EmptyDatabase database_;
+    db::Connection& connection_ = database_.connection();
 };
 
 TEST_F(TableTest, SortsAfterOpeningAndNavigates) {

@@ -8,10 +8,4 @@ void makeDeliveredDatabase(const TempProgramDir& dir) {
     db::createDeliveredDatabase(dir.databasePath());
 }
 
-DeliveredDatabase::DeliveredDatabase() {
-    makeDeliveredDatabase(dir_);
-    connection_.setConnectionString(dir_.connectionString());
-    connection_.open();
-}
-
 }  // namespace testsupport

@@ -10,15 +10,9 @@ namespace testsupport {
 void makeDeliveredDatabase(const TempProgramDir& dir);
 
 // A program directory of its own holding the delivered database, and an open connection to it.
-class DeliveredDatabase {
+class DeliveredDatabase : public TempDatabase {
 public:
-    DeliveredDatabase();
-    const TempProgramDir& dir() const { return dir_; }
-    db::Connection& connection() { return connection_; }
-
-private:
-    TempProgramDir dir_;
-    db::Connection connection_;
+    DeliveredDatabase() : TempDatabase(&makeDeliveredDatabase) {}
 };
 
 }  // namespace testsupport

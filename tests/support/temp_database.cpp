@@ -19,4 +19,10 @@ void makeEmptyDatabase(const TempProgramDir& dir) {
     db::Connection::createFile(dir.databasePath(), db::databasePassword());
 }
 
+TempDatabase::TempDatabase(void (*make)(const TempProgramDir&)) {
+    make(dir_);
+    connection_.setConnectionString(dir_.connectionString());
+    connection_.open();
+}
+
 }  // namespace testsupport

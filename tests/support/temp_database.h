@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include "db/connection.h"
 #include "support/qt_printers.h"
 
 namespace testsupport {
@@ -22,5 +23,26 @@ private:
 
 // Writes an empty encrypted data.mdb (no tables) into the directory.
 void makeEmptyDatabase(const TempProgramDir& dir);
+
+// A program directory of its own holding a database, and an open connection to it.
+class TempDatabase {
+public:
+    const TempProgramDir& dir() const { return dir_; }
+    db::Connection& connection() { return connection_; }
+
+protected:
+    // make writes the database into the directory.
+    explicit TempDatabase(void (*make)(const TempProgramDir&));
+
+private:
+    TempProgramDir dir_;
+    db::Connection connection_;
+};
+
+// An empty database: the ground for tests that make their own tables.
+class EmptyDatabase : public TempDatabase {
+public:
+    EmptyDatabase() : TempDatabase(&makeEmptyDatabase) {}
+};
 
 }  // namespace testsupport
