@@ -15,7 +15,7 @@ using children::CardPanel;
 TForm16::TForm16(const QString& registryNumber, QWidget* parent)
     : ui::DataWindow(parent), registryNumber_(registryNumber.trimmed()) {
     setWindowTitle(caption());
-    child_ = bindEditableQuery(QStringLiteral("CHILDREN"));
+    child_ = bindTableSearch(QStringLiteral("CHILDREN"));
     card_ = new CardPanel(CardPanel::RegistryNumber::Hidden, this);
     card_->bindTo(*child_);
     navigator_ = new ui::Navigator(

@@ -71,7 +71,7 @@ QList<ui::GridColumn> gridColumns() {
 
 TForm15::TForm15(QWidget* parent) : ui::DataWindow(parent) {
     setWindowTitle(caption());
-    list_ = bindEditableQuery(QStringLiteral("CHILDREN"));
+    list_ = bindTableSearch(QStringLiteral("CHILDREN"));
     entries_.resize(8);
 
     auto* side = new QVBoxLayout;

@@ -14,7 +14,7 @@ using children::CardPanel;
 
 TForm13::TForm13(QWidget* parent) : ui::DataWindow(parent) {
     setWindowTitle(caption());
-    rows_ = bindEditableQuery(QStringLiteral("CHILDREN"));
+    rows_ = bindTableSearch(QStringLiteral("CHILDREN"));
     rows_->setStatement(children::emptyCardStatement());
 
     card_ = new CardPanel(CardPanel::RegistryNumber::Shown, this);

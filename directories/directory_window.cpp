@@ -24,7 +24,7 @@ DirectoryWindow::DirectoryWindow(const QString& caption, const DirectoryLayout& 
                                  const DirectorySearch* search, QWidget* parent)
     : ui::DataWindow(parent),
       layout_(layout),
-      rows_(search ? bindEditableQuery(layout.table) : bindTable(layout.table)),
+      rows_(search ? bindTableSearch(layout.table) : bindTable(layout.table)),
       grid_(new QTableView(this)),
       navigator_(new ui::Navigator(
           search ? ui::Navigator::all() & ~ui::Navigator::Buttons(ui::Navigator::Insert)

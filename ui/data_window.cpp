@@ -26,7 +26,7 @@ BoundTable* DataWindow::bindTable(const QString& tableName) {
 
 BoundTable* DataWindow::bindQuery() { return adopt(std::make_unique<QuerySource>(connection_)); }
 
-BoundTable* DataWindow::bindEditableQuery(const QString& tableName) {
+BoundTable* DataWindow::bindTableSearch(const QString& tableName) {
     return adopt(std::make_unique<TableSource>(connection_, tableName));
 }
 

@@ -27,7 +27,7 @@ protected:
     BoundTable* bindQuery();
     // The rows of a search over one table, edited as the table's own; nothing is read until
     // BoundTable::setStatement runs the search.
-    BoundTable* bindEditableQuery(const QString& tableName);
+    BoundTable* bindTableSearch(const QString& tableName);
 
     // Runs each time the window is shown (not when the desktop merely uncovers it): the place
     // to order the rows as the window lists them.

@@ -20,7 +20,7 @@ namespace {
 class MeasurementsWindow : public ui::DataWindow {
 public:
     explicit MeasurementsWindow(bool search = false)
-        : rows(search ? bindEditableQuery(QStringLiteral("CHILDREN_METRHSEIS"))
+        : rows(search ? bindTableSearch(QStringLiteral("CHILDREN_METRHSEIS"))
                       : bindTable(QStringLiteral("CHILDREN_METRHSEIS"))),
           navigator(new ui::Navigator(ui::Navigator::all() | ui::Navigator::Edit, this)) {
         rows->bind(number, QStringLiteral("ARITHMOS_MHTRWOY"));
