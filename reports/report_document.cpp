@@ -1,61 +1,20 @@
 #include "reports/report_document.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QTextDocument>
 
 #include "reports/report_error.h"
-#include "reports/report_pagination.h"
+#include "reports/report_layout.h"
 
 namespace reports {
 
 namespace {
 
-// Reports are laid out in pixels of 1/96 inch, whatever the device, so that sizes written in
-// the report files (px) mean the same on screen, paper and PDF.
-constexpr double kLayoutDpi = 96.0;
 constexpr double kFooterHeightMm = 6.0;
 
 double toLayout(double millimetres) {
     return millimetres / 25.4 * kLayoutDpi;
-}
-
-// The paint device every report is laid out for: fonts are measured at the layout resolution.
-QPaintDevice* layoutDevice() {
-    static QImage device = [] {
-        QImage image(1, 1, QImage::Format_RGB32);
-        const int dotsPerMetre = qRound(kLayoutDpi / 0.0254);
-        image.setDotsPerMeterX(dotsPerMetre);
-        image.setDotsPerMeterY(dotsPerMetre);
-        return image;
-    }();
-    return &device;
-}
-
-std::unique_ptr<QTextDocument> makeDocument(const QString& html, double width, double height) {
-    auto document = std::make_unique<QTextDocument>();
-    document->documentLayout()->setPaintDevice(layoutDevice());
-    document->setDocumentMargin(0);
-    document->setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 10));
-    document->setPageSize(QSizeF(width, height));
-    document->setHtml(html);
-    keepTableRowsTogether(*document);
-    return document;
-}
-
-void drawPage(QPainter& painter, QTextDocument& document, int page, const QRectF& content) {
-    const double pageHeight = content.height();
-    painter.save();
-    painter.translate(content.left(), content.top() - page * pageHeight);
-    const QRectF view(0, page * pageHeight, content.width(), pageHeight);
-    painter.setClipRect(view);
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = view;
-    context.palette.setColor(QPalette::Text, Qt::black);
-    document.documentLayout()->draw(&painter, context);
-    painter.restore();
 }
 
 void drawFooter(QPainter& painter, const QRectF& content, const QString& left,
@@ -93,13 +52,13 @@ QSizeF RenderedReport::contentSize(const QSizeF& paperMillimetres) const {
                   toLayout(height));
 }
 
-const RenderedReport::Documents& RenderedReport::layOut(const QSizeF& size) const {
+const RenderedReport::Parts& RenderedReport::layOut(const QSizeF& size) const {
     if (laidOut_ && laidOutSize_ == size)
         return *laidOut_;
-    auto documents = std::make_shared<Documents>();
+    auto parts = std::make_shared<Parts>();
     for (const QString& html : htmlParts_)
-        documents->push_back(makeDocument(html, size.width(), size.height()));
-    laidOut_ = std::move(documents);
+        parts->push_back(std::make_unique<LaidOutPart>(html, size));
+    laidOut_ = std::move(parts);
     laidOutSize_ = size;
     return *laidOut_;
 }
@@ -107,9 +66,9 @@ const RenderedReport::Documents& RenderedReport::layOut(const QSizeF& size) cons
 int RenderedReport::print(QPagedPaintDevice& device) const {
     const QSizeF paper = device.pageLayout().fullRect(QPageLayout::Millimeter).size();
     const QSizeF size = contentSize(paper);
-    const Documents& documents = layOut(size);
+    const Parts& parts = layOut(size);
     int total = 0;
-    for (const auto& document : documents) total += document->pageCount();
+    for (const auto& part : parts) total += part->pageCount();
 
     QPainter painter(&device);
     if (!painter.isActive())
@@ -122,12 +81,15 @@ int RenderedReport::print(QPagedPaintDevice& device) const {
     const QString date = QStringLiteral("Ημερομηνία εκτύπωσης: %1")
                              .arg(printDate_.toString(QStringLiteral("dd/MM/yyyy")));
     int printed = 0;
-    for (const auto& document : documents) {
-        for (int page = 0; page < document->pageCount(); ++page) {
+    for (const auto& part : parts) {
+        for (int page = 0; page < part->pageCount(); ++page) {
             if (printed > 0)
                 device.newPage();
             ++printed;
-            drawPage(painter, *document, page, content);
+            painter.save();
+            painter.translate(content.topLeft());
+            part->drawPage(painter, page);
+            painter.restore();
             if (pageSetup_.footer) {
                 drawFooter(painter, content, date,
                            QStringLiteral("Σελίδα %1 από %2").arg(printed).arg(total));
@@ -140,7 +102,7 @@ int RenderedReport::print(QPagedPaintDevice& device) const {
 int RenderedReport::pageCount() const {
     const QSizeF paper = pageSetup_.paperLayout().fullRect(QPageLayout::Millimeter).size();
     int total = 0;
-    for (const auto& document : layOut(contentSize(paper))) total += document->pageCount();
+    for (const auto& part : layOut(contentSize(paper))) total += part->pageCount();
     return total;
 }
 

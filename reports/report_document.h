@@ -11,9 +11,10 @@
 #include "reports/report_page_setup.h"
 
 class QPagedPaintDevice;
-class QTextDocument;
 
 namespace reports {
+
+class LaidOutPart;
 
 // A report filled with its data: HTML parts, each starting on a new page, and the paper they
 // were written for. print() is the one routine that draws it, for the preview, the printer
@@ -40,10 +41,10 @@ public:
     QString plainText() const;
 
 private:
-    using Documents = std::vector<std::unique_ptr<QTextDocument>>;
+    using Parts = std::vector<std::unique_ptr<LaidOutPart>>;
     // The parts laid out for a content size; the last layout is kept, since the preview
     // paints the same paper several times.
-    const Documents& layOut(const QSizeF& contentSize) const;
+    const Parts& layOut(const QSizeF& contentSize) const;
     QSizeF contentSize(const QSizeF& paperMillimetres) const;
 
     QString sourcePath_;
@@ -52,7 +53,7 @@ private:
     QStringList htmlParts_;
     QDate printDate_;
     mutable QSizeF laidOutSize_;
-    mutable std::shared_ptr<Documents> laidOut_;
+    mutable std::shared_ptr<Parts> laidOut_;
 };
 
 }  // namespace reports

@@ -1,0 +1,71 @@
+#include "reports/report_layout.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QImage>
+#include <QPainter>
+#include <QTextDocument>
+
+#include "reports/report_table_rows.h"
+
+namespace reports {
+
+namespace {
+
+QPaintDevice* layoutDevice() {
+    static QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        const int dotsPerMetre = qRound(kLayoutDpi / 0.0254);
+        image.setDotsPerMeterX(dotsPerMetre);
+        image.setDotsPerMeterY(dotsPerMetre);
+        return image;
+    }();
+    return &device;
+}
+
+// Reads the HTML without laying it out: the toolkit lays a document out on every change
+// once it has a page size, and a null one keeps it from doing so.
+std::unique_ptr<QTextDocument> readDocument(const QString& html) {
+    auto document = std::make_unique<QTextDocument>();
+    document->documentLayout()->setPaintDevice(layoutDevice());
+    document->setDocumentMargin(0);
+    document->setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+    document->setPageSize(QSizeF(0, 0));
+    document->setUndoRedoEnabled(false);
+    document->setHtml(html);
+    return document;
+}
+
+}  // namespace
+
+LaidOutPart::LaidOutPart(const QString& html, const QSizeF& pageSize)
+    : width_(pageSize.width()), document_(readDocument(html)) {
+    tables_ = prepareTables(*document_);
+    // A negative height lays the text out as one long page, without the toolkit's own page
+    // breaks, which would split rows and repeat headings where the pages here do not fall.
+    document_->setPageSize(QSizeF(width_, -1));
+    document_->documentLayout()->documentSize();
+    laidOut_ = std::make_unique<LaidOutTables>(*document_, tables_);
+    pages_ = paginate(*document_, pageSize.height(), *laidOut_);
+    grids_ = std::make_unique<GridPainter>(*document_, tables_, *laidOut_);
+}
+
+LaidOutPart::~LaidOutPart() = default;
+
+void LaidOutPart::drawPage(QPainter& painter, int page) const {
+    for (const Slice& slice : pages_.at(page)) {
+        const QRectF part(0, slice.top, width_, slice.bottom - slice.top);
+        painter.save();
+        painter.translate(0, slice.at - slice.top);
+        painter.setClipRect(part);
+        QAbstractTextDocumentLayout::PaintContext context;
+        // A paragraph ending where the part starts is left out altogether: the toolkit would
+        // draw it, clipped away on paper but still in the PDF's text.
+        context.clip = part.adjusted(0, 0.01, 0, -0.01);
+        context.palette.setColor(QPalette::Text, Qt::black);
+        document_->documentLayout()->draw(&painter, context);
+        grids_->paint(painter, part);
+        painter.restore();
+    }
+}
+
+}  // namespace reports

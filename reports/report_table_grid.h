@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+
+class QPainter;
+class QRectF;
+class QTextDocument;
+class QTextTable;
+
+namespace reports {
+
+class LaidOutTables;
+
+// The report files draw their lists, forms and totals as tables with collapsed borders, the
+// same solid line round every cell. The toolkit lays such a table out and draws it by comparing
+// every edge of every cell with its neighbours' edges, which costs many times more than the
+// text itself on a long list. Such a table is prepared, before it is laid out, as a grid: its
+// borders are taken off the cells and the room they took is kept as padding and margin, so
+// that the text lies exactly where the toolkit would have put it; the lines are then painted
+// here, in the toolkit's places, over what it drew.
+struct PreparedTable {
+    QTextTable* table = nullptr;
+    bool everyCellTopAligned = true;
+    QList<int> lastRowReached;  // per row, the last row its cells reach (empty: no row spans)
+    bool grid = false;          // its lines are painted here
+    double lineWidth = 0;
+    bool spansColumns = false;
+    QList<QColor> rowColours;  // per row, the colour of its cells' lines
+    QColor usualColour;        // the colour of most rows' lines
+};
+
+// Every table of the document, outer tables before the tables in their cells, each prepared
+// as a grid when it can be; tables with other borders (on some edges only, of mixed widths,
+// styles or colours within a row) are left to the toolkit. The document must not be laid out.
+QList<PreparedTable> prepareTables(QTextDocument& document);
+
+// Paints the grids' lines over a part of the laid-out document, once the toolkit has drawn it.
+class GridPainter {
+public:
+    GridPainter(const QTextDocument& document, const QList<PreparedTable>& tables,
+                LaidOutTables& laidOut);
+    void paint(QPainter& painter, const QRectF& part) const;
+
+private:
+    struct Grid {
+        const PreparedTable* table = nullptr;
+        QList<double> tops;         // the rows' cells
+        double bottom = 0;          // under the last row's cells
+        QList<double> columnLefts;  // where each column's cells start
+        double right = 0;           // where the last column ends
+    };
+    void paintRows(QPainter& painter, const Grid& grid, int first, int last, bool otherColours,
+                   const QRectF& part) const;
+    QList<double> lineStops(const Grid& grid, int row) const;
+
+    QList<Grid> grids_;
+};
+
+}  // namespace reports
