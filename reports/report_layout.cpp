@@ -3,8 +3,11 @@
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QPainter>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
+#include "reports/report_grid_painter.h"
 #include "reports/report_table_rows.h"
 
 namespace reports {
@@ -40,6 +43,9 @@ std::unique_ptr<QTextDocument> readDocument(const QString& html) {
 LaidOutPart::LaidOutPart(const QString& html, const QSizeF& pageSize)
     : width_(pageSize.width()), document_(readDocument(html)) {
     tables_ = prepareTables(*document_);
+    // The shaped text is kept after the layout, so that drawing does not shape it again.
+    for (QTextBlock block = document_->begin(); block.isValid(); block = block.next())
+        block.layout()->setCacheEnabled(true);
     // A negative height lays the text out as one long page, without the toolkit's own page
     // breaks, which would split rows and repeat headings where the pages here do not fall.
     document_->setPageSize(QSizeF(width_, -1));
@@ -56,13 +62,16 @@ void LaidOutPart::drawPage(QPainter& painter, int page) const {
         const QRectF part(0, slice.top, width_, slice.bottom - slice.top);
         painter.save();
         painter.translate(0, slice.at - slice.top);
+        for (const QRectF& piece : grids_->partsForToolkit(part)) {
+            painter.setClipRect(piece);
+            QAbstractTextDocumentLayout::PaintContext context;
+            // A paragraph ending where the piece starts is left out altogether: the toolkit
+            // would draw it, clipped away on paper but still in the PDF's text.
+            context.clip = piece.adjusted(0, 0.01, 0, -0.01);
+            context.palette.setColor(QPalette::Text, Qt::black);
+            document_->documentLayout()->draw(&painter, context);
+        }
         painter.setClipRect(part);
-        QAbstractTextDocumentLayout::PaintContext context;
-        // A paragraph ending where the part starts is left out altogether: the toolkit would
-        // draw it, clipped away on paper but still in the PDF's text.
-        context.clip = part.adjusted(0, 0.01, 0, -0.01);
-        context.palette.setColor(QPalette::Text, Qt::black);
-        document_->documentLayout()->draw(&painter, context);
         grids_->paint(painter, part);
         painter.restore();
     }

@@ -14,6 +14,7 @@ class QTextDocument;
 
 namespace reports {
 
+class GridPainter;
 class LaidOutTables;
 
 // One part of a report (the whole report, or one row's pages of a page-per-row report) laid

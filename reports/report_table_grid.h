@@ -3,14 +3,10 @@
 #include <QColor>
 #include <QList>
 
-class QPainter;
-class QRectF;
 class QTextDocument;
 class QTextTable;
 
 namespace reports {
-
-class LaidOutTables;
 
 // The report files draw their lists, forms and totals as tables with collapsed borders, the
 // same solid line round every cell. The toolkit lays such a table out and draws it by comparing
@@ -18,7 +14,7 @@ class LaidOutTables;
 // text itself on a long list. Such a table is prepared, before it is laid out, as a grid: its
 // borders are taken off the cells and the room they took is kept as padding and margin, so
 // that the text lies exactly where the toolkit would have put it; the lines are then painted
-// here, in the toolkit's places, over what it drew.
+// here, in the toolkit's places (see GridPainter).
 struct PreparedTable {
     QTextTable* table = nullptr;
     bool everyCellTopAligned = true;
@@ -34,27 +30,5 @@ struct PreparedTable {
 // as a grid when it can be; tables with other borders (on some edges only, of mixed widths,
 // styles or colours within a row) are left to the toolkit. The document must not be laid out.
 QList<PreparedTable> prepareTables(QTextDocument& document);
-
-// Paints the grids' lines over a part of the laid-out document, once the toolkit has drawn it.
-class GridPainter {
-public:
-    GridPainter(const QTextDocument& document, const QList<PreparedTable>& tables,
-                LaidOutTables& laidOut);
-    void paint(QPainter& painter, const QRectF& part) const;
-
-private:
-    struct Grid {
-        const PreparedTable* table = nullptr;
-        QList<double> tops;         // the rows' cells
-        double bottom = 0;          // under the last row's cells
-        QList<double> columnLefts;  // where each column's cells start
-        double right = 0;           // where the last column ends
-    };
-    void paintRows(QPainter& painter, const Grid& grid, int first, int last, bool otherColours,
-                   const QRectF& part) const;
-    QList<double> lineStops(const Grid& grid, int row) const;
-
-    QList<Grid> grids_;
-};
 
 }  // namespace reports

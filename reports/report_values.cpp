@@ -5,12 +5,15 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <optional>
+
 namespace reports {
 
 namespace {
 
-QLocale greek() {
-    return QLocale(QLocale::Greek, QLocale::Greece);
+const QLocale& greek() {
+    static const QLocale locale(QLocale::Greek, QLocale::Greece);
+    return locale;
 }
 
 QString decimalText(double value) {
@@ -69,7 +72,45 @@ QString moneyText(const QString& text) {
 
 namespace {
 
+// The number written with the digits text[from, to), or -1 when they are not all digits.
+int number(QStringView text, qsizetype from, qsizetype to) {
+    int value = 0;
+    for (qsizetype i = from; i < to; ++i) {
+        if (!text.at(i).isDigit())
+            return -1;
+        value = value * 10 + text.at(i).digitValue();
+    }
+    return from < to ? value : -1;
+}
+
+// The two forms the database hands, yyyy-mm-dd and d/m/yyyy, read digit by digit: reading
+// them with a format string costs more than everything else a report does with a date, and
+// a long list has thousands. Anything else goes through the toolkit as written.
+std::optional<QDate> readCommonDate(QStringView text) {
+    if (text.size() >= 10 && text.at(4) == u'-' && text.at(7) == u'-') {
+        const int year = number(text, 0, 4);
+        const int month = number(text, 5, 7);
+        const int day = number(text, 8, 10);
+        if (year >= 0 && month >= 0 && day >= 0)
+            return QDate(year, month, day);
+    }
+    const QStringView first = text.left(text.indexOf(u' ') < 0 ? text.size() : text.indexOf(u' '));
+    const qsizetype slash = first.indexOf(u'/');
+    const qsizetype second = first.indexOf(u'/', slash + 1);
+    if (slash >= 1 && slash <= 2 && second - slash >= 2 && second - slash <= 3 &&
+        first.size() - second == 5) {
+        const int day = number(first, 0, slash);
+        const int month = number(first, slash + 1, second);
+        const int year = number(first, second + 1, first.size());
+        if (year >= 0 && month >= 0 && day >= 0)
+            return QDate(year, month, day);
+    }
+    return std::nullopt;
+}
+
 QDate readDate(const QString& text) {
+    if (const std::optional<QDate> common = readCommonDate(text))
+        return *common;
     const QDate date = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
     if (date.isValid())
         return date;
