@@ -6,12 +6,10 @@ set -eu
 cd "$(dirname "$0")/.."
 ROOT="$(pwd)"
 sh scripts/install-packages.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELORIMA_TESTS=OFF
-cmake --build build -j"$(nproc)"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$(nproc)" --target velorima velorima-makedb
 mkdir -p run/IMAGES
 [ -f run/data.mdb ] || build/tools/velorima-makedb --sample run
 cp report-files/* run/
-if [ -x build/app/velorima ]; then
-  cd run && exec "$ROOT/build/app/velorima"
-fi
-echo "Program directory ready in $ROOT/run"
+cd run
+exec "$ROOT/build/velorima"
