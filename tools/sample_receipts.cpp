@@ -2,26 +2,38 @@
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
 
 #include "app/money.h"
+#include "db/error.h"
+#include "finance/payment.h"
 
 namespace sample {
 
 namespace {
 
 // What the database receives: the number written in the statement number format, read back.
-double asStored(double value) { return app::statementNumber(value).toDouble(); }
+double asStored(const QString& statementText) {
+    bool ok = false;
+    return app::parseAmount(statementText, &ok);
+}
 
 }  // namespace
 
+// The payment window's own computation, so the sample holds exactly what a payment would write.
 Amounts receiptAmounts(double amount, double vatRate) {
+    const std::optional<finance::ReceiptAmounts> texts =
+        finance::receiptAmounts(app::statementNumber(amount), app::statementNumber(vatRate));
+    if (!texts) {
+        throw db::Error(QStringLiteral("A sample receipt needs an amount above zero"));
+    }
     Amounts a;
-    a.amount = asStored(amount);
-    a.cypAmount = asStored(app::centRound(app::extendedProduct(amount, app::kCypRate)));
-    a.vat = asStored(app::centRound(app::extendedPercent(amount, vatRate)));
-    a.total = asStored(a.vat + amount);
-    a.cypVat = asStored(app::centRound(app::extendedPercent(a.cypAmount, vatRate)));
-    a.cypTotal = asStored(app::centRound(a.cypAmount + a.cypVat));
+    a.amount = asStored(texts->amount);
+    a.vat = asStored(texts->vat);
+    a.total = asStored(texts->total);
+    a.cypAmount = asStored(texts->cypAmount);
+    a.cypVat = asStored(texts->cypVat);
+    a.cypTotal = asStored(texts->cypTotal);
     return a;
 }
 

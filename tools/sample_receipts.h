@@ -6,7 +6,7 @@
 
 namespace sample {
 
-// The amounts of one receipt, computed as the payment windows compute them, each value as the
+// The amounts of one receipt, computed by the payment window's own rules, each value as the
 // statement text carries it into the database.
 struct Amounts {
     double amount = 0;  // net, as typed
