@@ -1,6 +1,5 @@
 #pragma once
 
-#include "db/connection.h"
 #include "finance/tuition_receipt.h"
 #include "ui/window.h"
 
@@ -13,10 +12,7 @@ public:
     explicit TForm72(QWidget* parent = nullptr);
     ~TForm72() override;
 
-    // Prints the archived receipt with that number on its own fresh connection, which it
-    // closes again afterwards; failures reach the caller.
+    // Prints the archived receipt with that number on a fresh connection of its own, closed
+    // again afterwards; failures reach the caller.
     void printReceipt(int receiptNumber) override;
-
-private:
-    db::Connection connection_;
 };
