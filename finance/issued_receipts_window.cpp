@@ -128,14 +128,9 @@ void TForm71::applyButtonRule() {
     }
     const finance::ReceiptActions actions = finance::receiptActions(
         rows.value(QStringLiteral("EGKYRO")).toInt(), rows.text(QStringLiteral("POSOCY")),
-        rows.text(QStringLiteral("VAT")), currentVatRate());
+        rows.text(QStringLiteral("VAT")), finance::currentVatRate(vatRate_->rows()));
     Button1->setEnabled(actions.cancel);
     Button2->setEnabled(actions.reprint);
-}
-
-double TForm71::currentVatRate() const {
-    const db::RowSet& rate = vatRate_->rows();
-    return rate.position() < 0 ? 0.0 : rate.value(0).toDouble();
 }
 
 int TForm71::currentReceiptNumber() const {

@@ -32,7 +32,6 @@ private:
     void buildLayout();
     void sortChosen(finance::ReceiptOrder order, bool checked);
     void applyButtonRule();
-    double currentVatRate() const;
     int currentReceiptNumber() const;
     void Button1Click();
     void Button2Click();

@@ -7,15 +7,6 @@
 
 namespace finance {
 
-namespace {
-
-// The rate is the first column of the rate table's current row; with no row there is no VAT.
-double currentVatRate(const db::Table& vatRate) {
-    return vatRate.isEmpty() ? 0.0 : vatRate.value(0).toDouble();
-}
-
-}  // namespace
-
 void printTuitionReceipt(db::Connection& connection, const QString& programDirectory,
                          int receiptNumber) {
     db::Query receipt(connection, tuitionReceiptStatement(receiptNumber));

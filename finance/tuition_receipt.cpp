@@ -1,6 +1,7 @@
 #include "finance/tuition_receipt.h"
 
 #include "db/error.h"
+#include "db/rowset.h"
 
 namespace finance {
 
@@ -61,6 +62,11 @@ QString tuitionReceiptStatement(int receiptNumber) {
                "APODEIKSEIS_HISTORY ") +
            QStringLiteral("WHERE APODEIKSEIS_HISTORY.ARITHMOS_APODEIKSHS='") +
            QString::number(receiptNumber) + u'\'';
+}
+
+double currentVatRate(const db::RowSet& vatRateTable) {
+    return vatRateTable.position() < 0 ? 0.0
+                                       : vatRateTable.value(QStringLiteral("VAT_RATIO")).toDouble();
 }
 
 QString tuitionReceiptFile(double vatRate) {
