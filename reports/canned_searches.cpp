@@ -6,13 +6,15 @@ QString CannedSearch::statement() const {
     return specialStatement.isEmpty() ? cannedSearchStatement(condition) : specialStatement;
 }
 
-QString cannedSearchStatement(const QString& condition) {
+QString cannedSearchHead() {
     return QStringLiteral(
-               "SELECT ARITHMOS_MHTRWOY,ONOMA_PAIDIOY, EPWNYMO_PAIDIOY,str(HMEROMHNIA_GENNHSEWS) "
-               "as "
-               "HMEROMHNIA_GENNHSEWS,FYLO,ONOMA_PATERA,ONOMA_MHTERAS,ONOMA_KHDEMONA,"
-               "DIEYTHYNSH_OIKIAS,THLEFWNO_ERGASIAS_KHDEMONA FROM CHILDREN WHERE ") +
-           condition + QStringLiteral(" ORDER BY EPWNYMO_PAIDIOY ASC");
+        "SELECT ARITHMOS_MHTRWOY,ONOMA_PAIDIOY, EPWNYMO_PAIDIOY,str(HMEROMHNIA_GENNHSEWS) as "
+        "HMEROMHNIA_GENNHSEWS,FYLO,ONOMA_PATERA,ONOMA_MHTERAS,ONOMA_KHDEMONA,DIEYTHYNSH_OIKIAS,"
+        "THLEFWNO_ERGASIAS_KHDEMONA FROM CHILDREN WHERE ");
+}
+
+QString cannedSearchStatement(const QString& condition) {
+    return cannedSearchHead() + condition + QStringLiteral(" ORDER BY EPWNYMO_PAIDIOY ASC");
 }
 
 QList<CannedSearch> cannedSearchesUnder(const QStringList& menuPath) {

@@ -27,6 +27,10 @@ const QList<CannedSearch>& cannedSearches();
 // The searches of one submenu (a path below "Έ&ρευνα"), in menu order.
 QList<CannedSearch> cannedSearchesUnder(const QStringList& menuPath);
 
+// The head of the canned searches' statement: the ten result columns of the search results
+// window, from CHILDREN, up to WHERE (str() and as in small letters).
+QString cannedSearchHead();
+
 // The standard statement of a canned search: the ten result columns of the children
 // matching the condition, by surname.
 QString cannedSearchStatement(const QString& condition);

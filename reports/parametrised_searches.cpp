@@ -3,6 +3,7 @@
 #include <QTime>
 
 #include "app/date_literal.h"
+#include "reports/canned_searches.h"
 
 namespace reports {
 
@@ -14,14 +15,6 @@ QString orderBySurname() {
 
 QString activeOnly() {
     return QStringLiteral("ENERGO='ΝΑΙ' AND ");
-}
-
-// The bedrooms search writes str() and as in small letters; the engine reads both alike.
-QString bedroomsHead() {
-    return QStringLiteral(
-        "SELECT ARITHMOS_MHTRWOY,ONOMA_PAIDIOY, EPWNYMO_PAIDIOY,str(HMEROMHNIA_GENNHSEWS) as "
-        "HMEROMHNIA_GENNHSEWS,FYLO,ONOMA_PATERA,ONOMA_MHTERAS,ONOMA_KHDEMONA,DIEYTHYNSH_OIKIAS,"
-        "THLEFWNO_ERGASIAS_KHDEMONA FROM CHILDREN WHERE ");
 }
 
 QStringList halfHours(const QTime& first, int count) {
@@ -128,11 +121,12 @@ std::optional<SearchRequest> bedroomsSearch(const QString& typedFrom, const QStr
     if (!from || !to) {
         return std::nullopt;
     }
-    // The single O after ΠΟΥ is a Latin letter, as the printed title has always shown it.
+    // The single O after ΠΟΥ is a Latin letter, as the printed title has always shown it. This
+    // search starts its statement as the canned searches do (str() and as in small letters).
     return SearchRequest{
         QStringLiteral("ΠΑΙΔΙΑ ΠΟΥ O ΑΡΙΘΜΟΣ ΤΩΝ ΥΠΝΟΔΩΜΑΤΙΩΝ ΣΤΟ ΣΠΙΤΙ ΤΟΥΣ ΕΙΝΑΙ ΑΠΟ ") + *from +
             QStringLiteral(" ΕΩΣ ") + *to,
-        bedroomsHead() + activeOnly() + QStringLiteral("ARITHMOS_YPNODWMATIWN BETWEEN ") + *from +
+        cannedSearchHead() + activeOnly() + QStringLiteral("ARITHMOS_YPNODWMATIWN BETWEEN ") + *from +
             QStringLiteral(" AND ") + *to + orderBySurname()};
 }
 
