@@ -83,13 +83,10 @@ mustache::data rowData(const DataSet& set, int rowIndex, const QHash<int, double
     return row;
 }
 
-mustache::data rowsData(const DataSet& set, int onlyRow) {
+mustache::data rowsData(const DataSet& set) {
     const QHash<int, double> maxima = numberColumnMaxima(set);
     mustache::data rows{mustache::data::type::list};
-    for (int row = 0; row < set.rows.size(); ++row) {
-        if (onlyRow < 0 || row == onlyRow)
-            rows.push_back(rowData(set, row, maxima));
-    }
+    for (int row = 0; row < set.rows.size(); ++row) rows.push_back(rowData(set, row, maxima));
     return rows;
 }
 
@@ -102,13 +99,11 @@ mustache::data reformatting(QString (*format)(const QString&)) {
 
 }  // namespace
 
-mustache::data templateData(const QList<DataSet>& dataSets, const QDate& printDate,
-                            const QString& onlyRowOf, int onlyRow) {
+mustache::data templateData(const QList<DataSet>& dataSets, const QDate& printDate) {
     mustache::data data;
     mustache::data counts;
     for (const DataSet& set : dataSets) {
-        const bool single = set.name.compare(onlyRowOf, Qt::CaseInsensitive) == 0;
-        data.set(utf8(set.name), rowsData(set, single ? onlyRow : -1));
+        data.set(utf8(set.name), rowsData(set));
         counts.set(utf8(set.name), utf8(QString::number(set.rows.size())));
     }
     data.set("count", counts);

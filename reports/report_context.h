@@ -22,9 +22,7 @@ struct DataSet;
 //   money, date, longDate,   sections that reformat what they enclose: an amount with two
 //   monthName                decimals, a date as dd/mm/yyyy, a date with its weekday and month
 //                            written out, a month number as its name
-// When only one row of a data set is to be shown (one page per row), pass its name and row.
-kainjow::mustache::data templateData(const QList<DataSet>& dataSets, const QDate& printDate,
-                                     const QString& onlyRowOf = {}, int onlyRow = -1);
+kainjow::mustache::data templateData(const QList<DataSet>& dataSets, const QDate& printDate);
 
 // HTML escaping for values, with line breaks of multi-line texts kept as <br/>.
 std::string escapeValue(const std::string& text);

@@ -107,31 +107,28 @@ void ReportFile::checkDataSets(const QList<DataSet>& dataSets) const {
     }
 }
 
-QString ReportFile::renderOne(const QList<DataSet>& dataSets, const QDate& printDate,
-                              const QString& onlyRowOf, int onlyRow) const {
-    mustache::mustache engine(source_.toStdString());
-    engine.set_custom_escape(&escapeValue);
-    const std::string html = engine.render(templateData(dataSets, printDate, onlyRowOf, onlyRow));
-    if (!engine.is_valid())
-        throw malformed(path_, QString::fromStdString(engine.error_message()));
-    return QString::fromStdString(html);
-}
-
 QStringList ReportFile::render(const QList<DataSet>& dataSets, const QDate& printDate) const {
     checkDataSets(dataSets);
-    if (pagePerRow_.isEmpty())
-        return {renderOne(dataSets, printDate, {}, -1)};
-
-    qsizetype rowCount = 0;
-    for (const DataSet& set : dataSets) {
-        if (set.name == pagePerRow_)
-            rowCount = set.rows.size();
-    }
-    if (rowCount == 0)
-        return {renderOne(dataSets, printDate, {}, -1)};
+    mustache::mustache engine(source_.toStdString());
+    engine.set_custom_escape(&escapeValue);
+    const auto renderWith = [&](const mustache::data& data) {
+        const std::string html = engine.render(data);
+        if (!engine.is_valid())
+            throw malformed(path_, QString::fromStdString(engine.error_message()));
+        return QString::fromStdString(html);
+    };
+    // The values are gathered once; a page-per-row part sees its data set as that row alone.
+    mustache::data data = templateData(dataSets, printDate);
+    const std::string perRow = pagePerRow_.toStdString();
+    const mustache::data* rows = pagePerRow_.isEmpty() ? nullptr : data.get(perRow);
+    if (rows == nullptr || rows->list_value().empty())
+        return {renderWith(data)};
+    const mustache::list all = rows->list_value();
     QStringList parts;
-    for (int row = 0; row < rowCount; ++row)
-        parts.append(renderOne(dataSets, printDate, pagePerRow_, row));
+    for (const mustache::data& row : all) {
+        data.set(perRow, mustache::list{row});
+        parts.append(renderWith(data));
+    }
     return parts;
 }
 

@@ -45,8 +45,6 @@ private:
     void readSettings();
     void applySetting(const QString& name, const QString& value);
     void checkDataSets(const QList<DataSet>& dataSets) const;
-    QString renderOne(const QList<DataSet>& dataSets, const QDate& printDate,
-                      const QString& onlyRowOf, int onlyRow) const;
 
     QString path_;
     QString source_;
