@@ -60,8 +60,17 @@ void PreviewOutput::deliver(const RenderedReport& report) {
 
     QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
     dialog.resize(1000, 760);
+    // The toolkit calls this from its event loop, which an exception must not cross: a
+    // printer that cannot be drawn on is reported here and the preview stays open.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&report](QPrinter* target) { report.print(*target); });
+                     [&dialog, &report](QPrinter* target) {
+                         try {
+                             report.print(*target);
+                         } catch (const Error& error) {
+                             QMessageBox::warning(&dialog, QStringLiteral("Εκτύπωση"),
+                                                  error.message());
+                         }
+                     });
     addSavePdfAction(dialog, report);
     dialog.exec();
 }
