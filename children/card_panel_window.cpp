@@ -149,10 +149,6 @@ QList<QWidget*> CardPanel::fieldsInOrder() const {
     return ordered;
 }
 
-QString CardPanel::columnOf(const QWidget* widget) const {
-    return fields_.key(const_cast<QWidget*>(widget));
-}
-
 void CardPanel::bindTo(ui::BoundTable& table) {
     for (const CardField& field : shownFields_) {
         QWidget* input = fields_.value(field.column);

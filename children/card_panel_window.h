@@ -36,9 +36,6 @@ public:
     QWidget* field(const QString& column) const { return fields_.value(column, nullptr); }
     // The fields in the card's order.
     QList<QWidget*> fieldsInOrder() const;
-    // The column of a field widget.
-    QString columnOf(const QWidget* widget) const;
-
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

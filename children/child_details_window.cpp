@@ -7,6 +7,7 @@
 #include "children/card_panel_window.h"
 #include "children/card_print.h"
 #include "children/card_print_window.h"
+#include "children/child_details.h"
 #include "ui/modal.h"
 #include "ui/navigator.h"
 
@@ -36,8 +37,7 @@ TForm16::TForm16(const QString& registryNumber, QWidget* parent)
     layout->addLayout(bottom);
     fixSizeAndCentre(QSize(1100, 720));
 
-    child_->setStatement(QStringLiteral("SELECT * FROM CHILDREN WHERE ARITHMOS_MHTRWOY=") +
-                         registryNumber_);
+    child_->setStatement(children::childDetailsStatement(registryNumber_));
     // In editing at once, so save and cancel are there before the first key.
     child_->edit();
 }

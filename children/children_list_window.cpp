@@ -196,10 +196,10 @@ void TForm15::makeMenu() {
     add(options_, Entry::Details, QStringLiteral("Στοιχεία του &παιδιού"));
     add(options_, Entry::Measurements, QStringLiteral("&Σωματομετρία"));
     add(options_, Entry::Absences, QStringLiteral("Απουσίε&ς"));
-    tuitionMenu_ = options_->addMenu(QStringLiteral("Δί&δακτρα"));
-    add(tuitionMenu_, Entry::Payment, QStringLiteral("Π&ληρωμή διδάκτρων"));
-    add(tuitionMenu_, Entry::Paid, QStringLiteral("Εξοφλη&θέντα δίδακτρα"));
-    add(tuitionMenu_, Entry::Owed, QStringLiteral("Ο&φειλόμενα δίδακτρα"));
+    QMenu* tuition = options_->addMenu(QStringLiteral("Δί&δακτρα"));
+    add(tuition, Entry::Payment, QStringLiteral("Π&ληρωμή διδάκτρων"));
+    add(tuition, Entry::Paid, QStringLiteral("Εξοφλη&θέντα δίδακτρα"));
+    add(tuition, Entry::Owed, QStringLiteral("Ο&φειλόμενα δίδακτρα"));
     add(options_, Entry::History, QStringLiteral("&Επανεγγραφές / Διαγραφές"));
     add(options_, Entry::Prints, QStringLiteral("Ε&κτυπώσεις"));
 }
@@ -246,12 +246,12 @@ void TForm15::refreshList() {
     updateCount();
 }
 
-// Once the list has been empty, the menu and the frames stay hidden for the window's life.
+// Once the list has been empty, the menu and the frames stay hidden for the window's life:
+// nothing shows them again.
 void TForm15::updateCount() {
     const int count = rows().rowCount();
     count_->setCount(count);
-    if (count == 0 && !hidden_) {
-        hidden_ = true;
+    if (count == 0) {
         options_->menuAction()->setVisible(false);
         buttonFrame_->hide();
         sortFrame_->hide();

@@ -75,7 +75,6 @@ private:
     ui::Navigator* navigator_ = nullptr;
     ui::CountLabel* count_ = nullptr;
     QMenu* options_ = nullptr;
-    QMenu* tuitionMenu_ = nullptr;
     QGroupBox* sortFrame_ = nullptr;
     QGroupBox* directionFrame_ = nullptr;
     QGroupBox* buttonFrame_ = nullptr;
@@ -83,7 +82,6 @@ private:
     QRadioButton* descending_ = nullptr;
     QList<PerChild> entries_;
     QString listText_;
-    bool hidden_ = false;
 };
 
 namespace children {

@@ -16,8 +16,8 @@ QString everyoneCondition() {
 }
 
 QString surnameCondition(const QString& typedInitials) {
-    // Letter by letter, so an accented small letter keeps its accent as a capital (the Greek
-    // locale's own rule would drop it).
+    // Unicode's own case mapping, so an accented small letter keeps its accent as a capital
+    // (the Greek locale's rule would drop it).
     const QString capitals = typedInitials.trimmed().toUpper();
     return u"ucase(EPWNYMO_PAIDIOY) LIKE '"_s + capitals + u"%"_s + u"'"_s;
 }

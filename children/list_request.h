@@ -7,18 +7,19 @@ namespace children {
 // Which children the list shows by their active flag.
 enum class StatusFilter { Active, Deleted, All };
 
+// The three list conditions of the find window.
+QString everyoneCondition();
+
 // What the child find window asks the children list window to show: a piece of condition
 // text and the status filter. It lives as long as the program; the find window writes it and
 // the list window reads it when it is created or refreshed.
 struct ListRequest {
-    QString condition = QStringLiteral("1>0");
+    QString condition = everyoneCondition();
     StatusFilter status = StatusFilter::Active;
 };
 
 ListRequest& listRequest();
 
-// The three list conditions of the find window.
-QString everyoneCondition();
 // Surname initials, trimmed and turned into capitals by the Greek rules (accented small
 // letters become accented capitals).
 QString surnameCondition(const QString& typedInitials);

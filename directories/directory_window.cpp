@@ -102,9 +102,8 @@ void DirectoryWindow::search() {
     }
     rows_->setControlsEnabled(true);
     // A row being edited is written before the rows are replaced; one whose value was refused
-    // (the message has been shown) cannot be, and is dropped with them.
+    // (the message has been shown) cannot be, and the new statement drops it with them.
     rows_->settle();
-    rows_->discard();
     try {
         rows_->setStatement(searchStatement_(typed));
     } catch (const db::Error&) {

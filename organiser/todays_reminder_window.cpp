@@ -4,8 +4,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TForm8::TForm8(QWidget* parent) : TForm8(QString(), parent) {}
-
 TForm8::TForm8(const QString& queryText, QWidget* parent)
     : ui::DataWindow(parent),
       queryText_(queryText),

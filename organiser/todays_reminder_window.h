@@ -5,15 +5,12 @@
 class QPlainTextEdit;
 
 // The popup "Υπενθυμίσεις" of today's reminder: shows the text (KEIMENO) of the first row of
-// the query the caller sets, run when the popup is shown. Stays on top of the other windows.
+// the query it is given, run when the popup is shown. Stays on top of the other windows.
 class TForm8 : public ui::DataWindow {
     Q_OBJECT
 public:
-    explicit TForm8(QWidget* parent = nullptr);
     explicit TForm8(const QString& queryText, QWidget* parent = nullptr);
 
-    void setQueryText(const QString& queryText) { queryText_ = queryText; }
-    QString queryText() const { return queryText_; }
     QPlainTextEdit* textField() const { return text_; }
 
 protected:
