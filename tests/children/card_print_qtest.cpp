@@ -92,9 +92,9 @@ private slots:
         prepare(program);
         reports::RecordingOutput output;
         reports::ScopedOutput scopedOutput(output);
-        childrentest::RecordingSeam seam;
+        testsupport::ModalAnswers seam;
         ui::ScopedModalSeam scoped(seam);
-        seam.onExec = [](QDialog* dialog) {
+        seam.onShow = [](QDialog* dialog) {
             auto* prints = qobject_cast<TForm35*>(dialog);
             if (!prints->listButton()->isEnabled()) {
                 prints->personalCardButton()->click();
@@ -118,10 +118,10 @@ private slots:
         prepare(program);
         reports::RecordingOutput output;
         reports::ScopedOutput scopedOutput(output);
-        childrentest::RecordingSeam seam;
+        testsupport::ModalAnswers seam;
         ui::ScopedModalSeam scoped(seam);
         bool listEnabled = false;
-        seam.onExec = [&listEnabled](QDialog* dialog) {
+        seam.onShow = [&listEnabled](QDialog* dialog) {
             auto* prints = qobject_cast<TForm35*>(dialog);
             listEnabled = prints->listButton()->isEnabled();
             prints->listButton()->click();

@@ -68,10 +68,10 @@ private slots:
     void findButtonsFollowTheirFieldsAndSurnameInitialsInSmallLettersFindEveryone() {
         childrentest::DeliveredProgram program;
         addFamily(program);
-        childrentest::RecordingSeam seam;
+        testsupport::ModalAnswers seam;
         ui::ScopedModalSeam scoped(seam);
         QStringList listed;
-        seam.onExec = [&listed](QDialog* dialog) {
+        seam.onShow = [&listed](QDialog* dialog) {
             listed = surnames(*qobject_cast<TForm15*>(dialog));
             return 0;
         };
@@ -132,17 +132,17 @@ private slots:
                            "VALUES (3, #9/1/2019#)"));
         request(children::registryNumberCondition(QStringLiteral("3")),
                 children::StatusFilter::Active);
-        childrentest::RecordingSeam seam;
+        testsupport::ModalAnswers seam;
         ui::ScopedModalSeam scoped(seam);
         TForm15 list;
         QCOMPARE(list.rows().rowCount(), 1);
 
-        seam.answer = false;
+        seam.defaultAnswer = false;
         list.navigator()->button(ui::Navigator::Delete)->click();
         QCOMPARE(program.count(QStringLiteral("SELECT COUNT(*) FROM CHILDREN")), 4);
         QVERIFY(!list.buttonFrame()->isHidden());
 
-        seam.answer = true;
+        seam.defaultAnswer = true;
         list.navigator()->button(ui::Navigator::Delete)->click();
         QCOMPARE(seam.questions.size(), 2);
         QCOMPARE(
@@ -190,7 +190,7 @@ private slots:
         }
         children::registerChildOpener(ChildWindow::Measurements, children::openModally<ChildProbe>);
         {
-            childrentest::RecordingSeam seam;
+            testsupport::ModalAnswers seam;
             ui::ScopedModalSeam scoped(seam);
             TForm15 list;
             list.grid()->selectRow(2);
@@ -217,10 +217,10 @@ private slots:
                     QStringLiteral("update CHILDREN SET ENERGO='ΟΧΙ' WHERE ARITHMOS_MHTRWOY=") +
                     child.registryNumber);
             });
-        childrentest::RecordingSeam seam;
+        testsupport::ModalAnswers seam;
         ui::ScopedModalSeam scoped(seam);
         QString detailsFor;
-        seam.onExec = [&](QDialog* dialog) {
+        seam.onShow = [&](QDialog* dialog) {
             detailsFor = qobject_cast<TForm16*>(dialog)->registryNumber();
             program.connection.execute(QStringLiteral(
                 "update CHILDREN SET EPWNYMO_PAIDIOY='Νικολαΐδης' WHERE ARITHMOS_MHTRWOY=3"));
@@ -243,7 +243,7 @@ private slots:
         addFamily(program);
         request(children::registryNumberCondition(QStringLiteral("αβ")),
                 children::StatusFilter::Active);
-        childrentest::RecordingSeam seam;
+        testsupport::ModalAnswers seam;
         ui::ScopedModalSeam scoped(seam);
         TForm15 list;
         QCOMPARE(seam.errors.size(), 1);

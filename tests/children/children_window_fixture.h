@@ -1,42 +1,12 @@
 #pragma once
 
 #include <QComboBox>
-#include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QStringList>
-#include <functional>
 
-#include "ui/modal.h"
+#include "ui/modal_answers.h"
 
 namespace childrentest {
-
-// Answers the windows' messages and questions and records them; windows opened modally are
-// handed to a test function instead of being shown.
-class RecordingSeam : public ui::ModalSeam {
-public:
-    void information(QWidget*, const QString& text) override { informations.append(text); }
-    void error(QWidget*, const QString& text) override { errors.append(text); }
-    bool question(QWidget*, const QString& text) override {
-        questions.append(text);
-        return answer;
-    }
-    bool confirm(QWidget*, const QString& text) override {
-        questions.append(text);
-        return answer;
-    }
-    int exec(QDialog* dialog) override {
-        shown.append(dialog->windowTitle());
-        return onExec ? onExec(dialog) : QDialog::Rejected;
-    }
-
-    QStringList informations;
-    QStringList errors;
-    QStringList questions;
-    QStringList shown;
-    bool answer = true;
-    std::function<int(QDialog*)> onExec;
-};
 
 // Types into a bound field as the staff would, so the field reports an edit.
 inline void typeInto(QWidget* field, const QString& text) {

@@ -100,7 +100,7 @@ private slots:
             {"HMEROMHNIA_GENNHSEWS", QStringLiteral("αύριο")},
         };
         for (const auto& [column, typed] : wrong) {
-            childrentest::RecordingSeam seam;
+            testsupport::ModalAnswers seam;
             ui::ScopedModalSeam scoped(seam);
             TForm13 card;
             fillCard(card, QStringLiteral("25"));
@@ -155,7 +155,7 @@ private slots:
 
     void theNavigatorsButtonsSaveACardAndBeginTheNext() {
         childrentest::DeliveredProgram program;
-        childrentest::RecordingSeam seam;
+        testsupport::ModalAnswers seam;
         ui::ScopedModalSeam scoped(seam);
         TForm13 card;
         QToolButton* save = card.navigator()->button(ui::Navigator::Post);
@@ -189,7 +189,7 @@ private slots:
 
     void closingAnUnsavedCardWritesNothing() {
         childrentest::DeliveredProgram program;
-        childrentest::RecordingSeam seam;
+        testsupport::ModalAnswers seam;
         ui::ScopedModalSeam scoped(seam);
         TForm13 card;
         fillCard(card, QStringLiteral("3"));

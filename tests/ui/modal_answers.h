@@ -16,6 +16,7 @@ public:
     QStringList informations;
     QStringList errors;
     QStringList questions;
+    QStringList shown;  // the titles of the windows shown modally, in order
     QList<bool> answers;
     bool defaultAnswer = true;
     // Runs in place of showing a window modally; the default rejects it at once.
@@ -25,7 +26,10 @@ public:
     void error(QWidget*, const QString& text) override { errors.append(text); }
     bool question(QWidget*, const QString& text) override { return answer(text); }
     bool confirm(QWidget*, const QString& text) override { return answer(text); }
-    int exec(QDialog* dialog) override { return onShow(dialog); }
+    int exec(QDialog* dialog) override {
+        shown.append(dialog->windowTitle());
+        return onShow(dialog);
+    }
 
 private:
     bool answer(const QString& text) {
