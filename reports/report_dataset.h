@@ -18,10 +18,6 @@ struct DataSet {
     QString name;
     QStringList columns;
     QList<QVariantList> rows;
-
-    // Case-insensitive, as the data connections read columns by name; -1 when absent.
-    int columnIndex(const QString& column) const;
-    QVariant value(int row, const QString& column) const;
 };
 
 // The rows of an open query or table, from the first to the last, whatever row is current.

@@ -32,8 +32,6 @@ public:
     QString path() const { return path_; }
     QString title() const { return title_; }
     const PageSetup& pageSetup() const { return pageSetup_; }
-    QStringList dataConnections() const { return dataConnections_; }
-    QString pagePerRow() const { return pagePerRow_; }
 
     // The HTML of each part that starts on a new page: one part, or one per row of the
     // page-per-row data set (one part, with no row, when that data set is empty). Throws

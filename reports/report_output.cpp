@@ -46,10 +46,6 @@ void writePdf(const RenderedReport& report, const QString& pdfPath) {
     report.print(writer);
 }
 
-void PdfFileOutput::deliver(const RenderedReport& report) {
-    writePdf(report, pdfPath_);
-}
-
 void RecordingOutput::deliver(const RenderedReport& report) {
     printed_.append(Printed{report.sourcePath(), report.title(), report.pageCount(),
                             report.plainText(), report.htmlParts()});

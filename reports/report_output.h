@@ -8,8 +8,8 @@ namespace reports {
 
 class RenderedReport;
 
-// Where a report goes once it is filled: the print preview in the program, a PDF file in
-// tests and tools. Windows never choose; they run the report and the current output shows it.
+// Where a report goes once it is filled: the print preview in the program, a recording in
+// tests. Windows never choose; they run the report and the current output shows it.
 class ReportOutput {
 public:
     virtual ~ReportOutput() = default;
@@ -35,16 +35,6 @@ private:
 // Writes the report as a PDF file on its own paper; throws reports::Error when the file cannot
 // be written.
 void writePdf(const RenderedReport& report, const QString& pdfPath);
-
-// Writes every report it receives to one PDF file (the last one wins).
-class PdfFileOutput : public ReportOutput {
-public:
-    explicit PdfFileOutput(QString pdfPath) : pdfPath_(std::move(pdfPath)) {}
-    void deliver(const RenderedReport& report) override;
-
-private:
-    QString pdfPath_;
-};
 
 // Keeps what each report printed, for tests of the windows that print.
 class RecordingOutput : public ReportOutput {
