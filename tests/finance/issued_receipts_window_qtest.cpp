@@ -15,10 +15,8 @@ class IssuedReceiptsWindowTest : public QObject {
 
 private:
     std::unique_ptr<ProgramDirectory> program_;
-    std::unique_ptr<testsupport::ModalAnswers> seam_;
-    std::unique_ptr<ui::ScopedModalSeam> seamInPlace_;
-    RecordingPrinter printer_;
-    std::unique_ptr<finance::ScopedTuitionReceiptPrinter> printerInPlace_;
+    std::unique_ptr<financetest::AnsweredMessages> seam_;
+    std::unique_ptr<financetest::InstalledPrinter> printer_;
 
     // Pays March for a child with the counter's number at the current rate.
     void pay(int child, const QString& amount) {
@@ -46,14 +44,11 @@ private slots:
     void init() {
         program_ = std::make_unique<ProgramDirectory>();
         program_->setCounter(41);
-        seam_ = std::make_unique<testsupport::ModalAnswers>();
-        seamInPlace_ = std::make_unique<ui::ScopedModalSeam>(*seam_);
-        printer_.printed.clear();
-        printerInPlace_ = std::make_unique<finance::ScopedTuitionReceiptPrinter>(printer_);
+        seam_ = std::make_unique<financetest::AnsweredMessages>();
+        printer_ = std::make_unique<financetest::InstalledPrinter>();
     }
     void cleanup() {
-        printerInPlace_.reset();
-        seamInPlace_.reset();
+        printer_.reset();
         seam_.reset();
         program_.reset();
     }
@@ -84,7 +79,7 @@ private slots:
         TForm71 window;
         window.show();
         window.reprintButton()->click();
-        QCOMPARE(printer_.printed, QList<int>{41});
+        QCOMPARE(printer_->printed, QList<int>{41});
     }
 
     void cancelsAfterAskingAndKeepsTheReceiptListed() {

@@ -11,15 +11,13 @@
 #include "window_fixture.h"
 
 using financetest::ProgramDirectory;
-using financetest::RecordingPrinter;
 
 class PaymentWindowTest : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<ProgramDirectory> program_;
-    std::unique_ptr<testsupport::ModalAnswers> seam_;
-    std::unique_ptr<ui::ScopedModalSeam> seamInPlace_;
+    std::unique_ptr<financetest::AnsweredMessages> seam_;
 
     static void type(TForm56& window, const QString& amount, const QString& recipient) {
         window.amountField()->setText(amount);
@@ -38,11 +36,9 @@ private slots:
         program_->setCounter(41);
         program_->run(QStringLiteral("INSERT INTO APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,MHNAS,ETOS,CHECKER) "
                                      "VALUES(7,3,2008,'Χ')"));
-        seam_ = std::make_unique<testsupport::ModalAnswers>();
-        seamInPlace_ = std::make_unique<ui::ScopedModalSeam>(*seam_);
+        seam_ = std::make_unique<financetest::AnsweredMessages>();
     }
     void cleanup() {
-        seamInPlace_.reset();
         seam_.reset();
         program_.reset();
     }
@@ -93,8 +89,7 @@ private slots:
     }
 
     void aPaymentIsRecordedPrintedAndClosesTheWindow() {
-        RecordingPrinter printer;
-        finance::ScopedTuitionReceiptPrinter installed(printer);
+        financetest::InstalledPrinter printer;
         TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
         type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
         window.payButton()->click();
@@ -108,8 +103,7 @@ private slots:
     }
 
     void refusalsAndFailuresClearTheEntryAndKeepTheWindowOpen() {
-        RecordingPrinter printer;
-        finance::ScopedTuitionReceiptPrinter installed(printer);
+        financetest::InstalledPrinter printer;
         TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
         const struct {
             QString amount;
@@ -135,8 +129,7 @@ private slots:
 
     void withoutAYearThePaymentFailsAndWritesNothing() {
         db::Clock::set(QDateTime(QDate(2031, 3, 5), QTime(9, 0)));
-        RecordingPrinter printer;
-        finance::ScopedTuitionReceiptPrinter installed(printer);
+        financetest::InstalledPrinter printer;
         TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
         type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
         window.payButton()->click();
@@ -147,9 +140,8 @@ private slots:
     // The payment stands once recorded: the window says so and closes instead of offering the
     // same receipt number a second time.
     void aFailedPrintIsReportedAndTheRecordedPaymentClosesTheWindow() {
-        RecordingPrinter printer;
+        financetest::InstalledPrinter printer;
         printer.fail = true;
-        finance::ScopedTuitionReceiptPrinter installed(printer);
         TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
         type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
         window.payButton()->click();

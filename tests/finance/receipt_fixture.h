@@ -23,6 +23,11 @@ public:
     bool fail = false;
 };
 
+// A recording printer that is the program's receipt print for as long as it lives.
+class InstalledPrinter : public RecordingPrinter {
+    finance::ScopedTuitionReceiptPrinter inPlace_{*this};
+};
+
 // The receipt counter: the number the next receipt takes.
 inline void setReceiptCounter(db::Connection& connection, int next) {
     connection.execute(QStringLiteral("DELETE FROM APODEIKSH_LAST"));

@@ -13,15 +13,13 @@
 #include "window_fixture.h"
 
 using financetest::ProgramDirectory;
-using financetest::RecordingPrinter;
 
 class ReceiptSettingsWindowTest : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<ProgramDirectory> program_;
-    std::unique_ptr<testsupport::ModalAnswers> seam_;
-    std::unique_ptr<ui::ScopedModalSeam> seamInPlace_;
+    std::unique_ptr<financetest::AnsweredMessages> seam_;
 
     static void store(ui::Navigator* navigator) { navigator->button(ui::Navigator::Post)->click(); }
     double rate() { return program_->scalar(QStringLiteral("SELECT VAT_RATIO FROM SYNTELESTHS_VAT")).toDouble(); }
@@ -29,11 +27,9 @@ private:
 private slots:
     void init() {
         program_ = std::make_unique<ProgramDirectory>();
-        seam_ = std::make_unique<testsupport::ModalAnswers>();
-        seamInPlace_ = std::make_unique<ui::ScopedModalSeam>(*seam_);
+        seam_ = std::make_unique<financetest::AnsweredMessages>();
     }
     void cleanup() {
-        seamInPlace_.reset();
         seam_.reset();
         program_.reset();
     }

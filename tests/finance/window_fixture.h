@@ -18,6 +18,11 @@
 
 namespace financetest {
 
+// Answers the windows' messages and questions, and remembers them, for as long as it lives.
+class AnsweredMessages : public testsupport::ModalAnswers {
+    ui::ScopedModalSeam inPlace_{*this};
+};
+
 // A program directory with the delivered database and the delivered receipt files, made the program's
 // own, and a fixed day (15 March 2008). The connection is the test's, apart from the windows'.
 class ProgramDirectory {
