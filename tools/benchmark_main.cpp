@@ -6,7 +6,7 @@
 // then runs each operation R times and prints the median and the slowest run in milliseconds.
 // The operations are the ones the windows run: opening a connection (windows reconnect before
 // almost every statement), the start-up's daily duties, the children list in every order, the
-// 76 canned searches, the issued receipts list and a tuition payment.
+// 76 canned searches and the issued receipts list.
 
 #include <QCoreApplication>
 #include <QDir>

@@ -19,7 +19,8 @@ double currentVatRate(db::Connection& connection) {
 }
 
 void writeChildrenAndTuition(db::Connection& connection, Random& random, const Options& options,
-                             const QDate& from, const QDate& until, Summary& summary) {
+                             const QDate& from, const QDate& until, double vatRate,
+                             Summary& summary) {
     const QList<Child> children = makeChildren(random, options.children, from, until);
     writeChildren(connection, children);
     summary.children = static_cast<int>(children.size());
@@ -27,9 +28,8 @@ void writeChildrenAndTuition(db::Connection& connection, Random& random, const O
         summary.activeChildren += child.isActive() ? 1 : 0;
         summary.enrolmentPeriods += static_cast<int>(child.periods.size());
     }
-    const TuitionSummary tuition = writeTuition(connection, random, children, until,
-                                                currentVatRate(connection),
-                                                options.firstReceiptNumber);
+    const TuitionSummary tuition =
+        writeTuition(connection, random, children, until, vatRate, options.firstReceiptNumber);
     summary.ledgerRows = tuition.ledgerRows;
     summary.tuitionReceipts = tuition.tuitionReceipts;
     summary.generalReceipts = tuition.generalReceipts;
@@ -51,12 +51,13 @@ Summary fillSampleData(db::Connection& connection, const Options& options) {
     // engine from encrypting and writing pages out before the commit.
     connection.executeNative(QStringLiteral("PRAGMA cache_size = -131072"));
     db::Transaction transaction(connection);
-    writeChildrenAndTuition(connection, random, options, from, until, summary);
+    const double vatRate = currentVatRate(connection);
+    writeChildrenAndTuition(connection, random, options, from, until, vatRate, summary);
     writeStaff(connection, summary.groups);
     writeContacts(connection, random);
     writeDoctors(connection);
     writeReceiptHeader(connection);
-    summary.expenses = writeExpenses(connection, random, from, until, currentVatRate(connection));
+    summary.expenses = writeExpenses(connection, random, from, until, vatRate);
     writeProgramme(connection, random, from, until);
     writeOrganiser(connection, random, from, until);
     transaction.commit();
