@@ -232,7 +232,8 @@ bool BoundTable::remove() {
     if (!source_->isEditable() || rows().position() < 0) {
         return false;
     }
-    if (!askYesNo(owner_, deleteQuestion())) {
+    // The standard delete confirmation: OK deletes, Cancel keeps the row.
+    if (!askOkCancel(owner_, deleteQuestion())) {
         return false;
     }
     source_->remove();
