@@ -7,6 +7,8 @@
 
 #include <optional>
 
+#include "app/date_literal.h"
+
 namespace reports {
 
 namespace {
@@ -24,7 +26,7 @@ QString decimalText(double value) {
 
 QString dateTimeText(const QDateTime& value) {
     if (value.time() == QTime(0, 0))
-        return value.date().toString(QStringLiteral("dd/MM/yyyy"));
+        return app::shortDate(value.date());
     return value.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
 }
 
@@ -35,7 +37,7 @@ QString cellText(const QVariant& value) {
         return {};
     switch (value.typeId()) {
         case QMetaType::QDate:
-            return value.toDate().toString(QStringLiteral("dd/MM/yyyy"));
+            return app::shortDate(value.toDate());
         case QMetaType::QDateTime:
             return dateTimeText(value.toDateTime());
         case QMetaType::Bool:
@@ -122,7 +124,7 @@ QDate readDate(const QString& text) {
 QString dateText(const QString& text) {
     const QString trimmed = text.trimmed();
     const QDate date = readDate(trimmed);
-    return date.isValid() ? date.toString(QStringLiteral("dd/MM/yyyy")) : trimmed;
+    return date.isValid() ? app::shortDate(date) : trimmed;
 }
 
 QString longDateText(const QString& text) {
