@@ -111,7 +111,7 @@ QString counterAdvanceStatement() {
 }
 
 ReceiptNotPrinted::ReceiptNotPrinted(int receiptNumber, const QString& reason)
-    : db::Error(reason), receiptNumber_(receiptNumber), reason_(reason) {}
+    : db::Error(reason), receiptNumber_(receiptNumber) {}
 
 PaymentOutcome payTuition(db::Connection& connection, const PaymentRequest& request,
                           TuitionReceiptPrinter& printer) {
@@ -148,7 +148,7 @@ QString receiptNotPrintedMessage(const ReceiptNotPrinted& failure) {
     return QStringLiteral("Η καταχώρηση έγινε με επιτυχία, αλλά η απόδειξη με αριθμό %1 δεν "
                           "εκτυπώθηκε:\n%2")
         .arg(failure.receiptNumber())
-        .arg(failure.reason());
+        .arg(failure.message());
 }
 
 }  // namespace finance

@@ -63,16 +63,15 @@ QString counterAdvanceStatement();
 
 enum class PaymentOutcome { Recorded, AmountRefused };
 
-// The payment was recorded in full but its receipt could not be printed.
+// The payment was recorded in full but its receipt could not be printed; the message is the
+// print's own.
 class ReceiptNotPrinted : public db::Error {
 public:
     ReceiptNotPrinted(int receiptNumber, const QString& reason);
     int receiptNumber() const { return receiptNumber_; }
-    QString reason() const { return reason_; }
 
 private:
     int receiptNumber_;
-    QString reason_;
 };
 
 // Pays a month's tuition: replaces the month's ledger row by a paid row, archives the receipt
