@@ -8,6 +8,7 @@
 #include "children/birthdays_window.h"
 #include "children/card_print_window.h"
 #include "children/child_find_window.h"
+#include "children/children_list_window.h"
 #include "children/registration_card_window.h"
 #include "directories/doctors_window.h"
 #include "directories/paediatricians_window.h"
@@ -15,7 +16,6 @@
 #include "directories/phone_book_find_window.h"
 #include "directories/staff_entry_window.h"
 #include "directories/staff_find_window.h"
-#include "children/children_list_window.h"
 #include "finance/issued_receipts_window.h"
 #include "finance/payment_window.h"
 #include "finance/receipt_header_window.h"
@@ -49,14 +49,20 @@ void openFresh(QWidget* parent) {
     ui::showModal(&window);
 }
 
-// The one long-lived window, shown again with what it held before.
+// The one long-lived window; asking for it before the program created it is a programming error.
 template <class W>
-void showLongLived(QWidget* /*parent*/) {
+W& existingLongLived() {
     W* window = longLivedWindow<W>();
     if (!window) {
         throw std::logic_error("A long-lived window was opened before the program created it");
     }
-    ui::showModal(window);
+    return *window;
+}
+
+// The one long-lived window, shown again with what it held before.
+template <class W>
+void showLongLived(QWidget* /*parent*/) {
+    ui::showModal(&existingLongLived<W>());
 }
 
 template <class W>
@@ -153,7 +159,7 @@ QList<CannedSearchCommand> cannedSearchCommands() {
     QList<CannedSearchCommand> commands;
     for (const reports::CannedSearch& search : reports::cannedSearches()) {
         commands.append({search.menuPath, search.caption, [search](QWidget*) {
-                             reports::runCannedSearch(search, *longLivedWindow<TForm27>());
+                             reports::runCannedSearch(search, existingLongLived<TForm27>());
                          }});
     }
     return commands;
