@@ -10,9 +10,8 @@
 #include "db/connection.h"
 #include "db/error.h"
 #include "db/query.h"
-#include "db/schema.h"
 #include "receipt_fixture.h"
-#include "support/temp_database.h"
+#include "support/delivered_database.h"
 
 namespace financetest {
 
@@ -20,12 +19,7 @@ namespace financetest {
 // (15 March 2008) for DATE().
 class FinanceDatabase : public ::testing::Test {
 protected:
-    void SetUp() override {
-        db::createDeliveredDatabase(dir_.databasePath());
-        connection_.setConnectionString(dir_.connectionString());
-        connection_.open();
-        db::Clock::set(QDateTime(QDate(2008, 3, 15), QTime(10, 0)));
-    }
+    void SetUp() override { db::Clock::set(QDateTime(QDate(2008, 3, 15), QTime(10, 0))); }
     void TearDown() override { db::Clock::reset(); }
 
     QVariant scalar(const QString& statement) { return db::scalar(connection_, statement); }
@@ -55,8 +49,8 @@ protected:
                 .arg(action, table));
     }
 
-    testsupport::TempProgramDir dir_;
-    db::Connection connection_;
+    testsupport::DeliveredDatabase database_;
+    db::Connection& connection_ = database_.connection();
 };
 
 }  // namespace financetest

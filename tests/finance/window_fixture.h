@@ -11,9 +11,8 @@
 #include "db/connection.h"
 #include "db/error.h"
 #include "db/query.h"
-#include "db/schema.h"
 #include "receipt_fixture.h"
-#include "support/temp_database.h"
+#include "support/delivered_database.h"
 #include "ui/modal_answers.h"
 
 namespace financetest {
@@ -26,19 +25,16 @@ class AnsweredMessages : public testsupport::ModalAnswers {
 // A program directory with the delivered database and the delivered receipt files, made the program's
 // own, and a fixed day (15 March 2008). The connection is the test's, apart from the windows'.
 class ProgramDirectory {
-    testsupport::TempProgramDir dir_;  // first, so that it goes last
+    testsupport::DeliveredDatabase database_;  // first, so that it goes last
 
 public:
     ProgramDirectory() {
-        db::createDeliveredDatabase(dir_.databasePath());
-        app::setProgramDirectory(dir_.path());
+        app::setProgramDirectory(database_.dir().path());
         db::Clock::set(QDateTime(QDate(2008, 3, 15), QTime(10, 0)));
-        connection.setConnectionString(app::context().connectionString);
-        connection.open();
     }
     ~ProgramDirectory() { db::Clock::reset(); }
 
-    QString path() const { return dir_.path(); }
+    QString path() const { return database_.dir().path(); }
     void copyReceiptLayouts() {
         const QDir source(qEnvironmentVariable("VELORIMA_SOURCE_DIR") +
                           QStringLiteral("/report-files"));
@@ -54,7 +50,7 @@ public:
     int counter() { return receiptCounter(connection); }
     int receipts() { return scalar(QStringLiteral("SELECT COUNT(*) FROM APODEIKSEIS_HISTORY")).toInt(); }
 
-    db::Connection connection;
+    db::Connection& connection = database_.connection();
 };
 
 }  // namespace financetest

@@ -11,8 +11,7 @@
 #include "app/program_context.h"
 #include "db/connection.h"
 #include "db/query.h"
-#include "db/schema.h"
-#include "support/temp_database.h"
+#include "support/delivered_database.h"
 
 namespace searchtest {
 
@@ -71,23 +70,18 @@ inline Values withValues(Values values, const Values& changes) {
     return values;
 }
 
-class SearchDatabase {
+// The delivered database, made the program's own.
+class SearchDatabase : public testsupport::DeliveredDatabase {
 public:
-    SearchDatabase() {
-        db::createDeliveredDatabase(dir_.databasePath());
-        app::setProgramDirectory(dir_.path());
-        connection_.setConnectionString(dir_.connectionString());
-        connection_.open();
-    }
+    SearchDatabase() { app::setProgramDirectory(dir().path()); }
 
-    db::Connection& connection() { return connection_; }
-    QString connectionString() const { return dir_.connectionString(); }
-    QString programDirectory() const { return dir_.path(); }
+    QString connectionString() const { return dir().connectionString(); }
+    QString programDirectory() const { return dir().path(); }
 
     void removeAllChildren() {
-        connection_.execute(QStringLiteral("DELETE FROM CHILDREN"));
-        connection_.execute(QStringLiteral("DELETE FROM CHILDREN_EGG_DIAG"));
-        connection_.execute(QStringLiteral("DELETE FROM APODEIKSEIS_DIDAKTRWN"));
+        connection().execute(QStringLiteral("DELETE FROM CHILDREN"));
+        connection().execute(QStringLiteral("DELETE FROM CHILDREN_EGG_DIAG"));
+        connection().execute(QStringLiteral("DELETE FROM APODEIKSEIS_DIDAKTRWN"));
     }
 
     // A child with the neutral values changed by `changes`, its one enrolment period and a paid
@@ -104,25 +98,25 @@ public:
             columns.append(value.first);
             literals.append(value.second);
         }
-        connection_.execute(QStringLiteral("INSERT INTO CHILDREN (") + columns.join(u',') +
+        connection().execute(QStringLiteral("INSERT INTO CHILDREN (") + columns.join(u',') +
                             QStringLiteral(") VALUES (") + literals.join(u',') + u')');
-        connection_.execute(
+        connection().execute(
             QStringLiteral("INSERT INTO CHILDREN_EGG_DIAG (ARITHMOS_MHTRWOY,HMEROMHNIA_EGGRAFHS) "
                            "VALUES (%1,#9/1/2023#)")
                 .arg(number));
-        connection_.execute(
+        connection().execute(
             QStringLiteral(
                 "INSERT INTO APODEIKSEIS_DIDAKTRWN (ARITHMOS_MHTRWOY,MHNAS,ETOS,CHECKER) "
                 "VALUES (%1,9,2023,'Π')")
                 .arg(number));
         for (const QString& statement : extra) {
-            connection_.execute(statement.arg(number));
+            connection().execute(statement.arg(number));
         }
     }
 
     // The registry numbers a statement lists, in its order.
     QList<int> listed(const QString& statement) {
-        db::Query query(connection_, statement);
+        db::Query query(connection(), statement);
         query.open();
         QList<int> numbers;
         for (int row = 0; row < query.rowCount(); ++row) {
@@ -133,7 +127,7 @@ public:
     }
 
     QStringList titleLines() {
-        db::Query query(connection_, QStringLiteral("SELECT KEIMENO1, KEIMENO2 FROM PERIGRAFH"));
+        db::Query query(connection(), QStringLiteral("SELECT KEIMENO1, KEIMENO2 FROM PERIGRAFH"));
         query.open();
         QStringList lines;
         for (int row = 0; row < query.rowCount(); ++row) {
@@ -141,10 +135,6 @@ public:
         }
         return lines;
     }
-
-private:
-    testsupport::TempProgramDir dir_;
-    db::Connection connection_;
 };
 
 // The ten columns the search results window shows, in order.
