@@ -79,8 +79,7 @@ int RenderedReport::print(QPagedPaintDevice& device) const {
     painter.scale(scale, device.logicalDpiY() / kLayoutDpi);
     const QRectF content(
         QPointF(toLayout(pageSetup_.margins.left()), toLayout(pageSetup_.margins.top())), size);
-    const QString date = QStringLiteral("Ημερομηνία εκτύπωσης: %1")
-                             .arg(app::shortDate(printDate_));
+    const QString date = QStringLiteral("Ημερομηνία εκτύπωσης: %1").arg(app::shortDate(printDate_));
     int printed = 0;
     for (const auto& part : parts) {
         for (int page = 0; page < part->pageCount(); ++page) {

@@ -9,8 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include "children/card_print.h"
 #include "db/query.h"
 #include "db/table.h"
+#include "finance/tuition_receipt.h"
 #include "report_test_support.h"
 #include "reports/report_engine.h"
 #include "support/delivered_database.h"
@@ -136,8 +138,8 @@ TEST_F(ReportData, ListsAndCardsReadTheChildrenStatements) {
         << catalogue.toStdString();
     EXPECT_TRUE(catalogue.contains(QStringLiteral("22 778899 ΝΑΙ"))) << catalogue.toStdString();
 
-    const DataSet cards = query(QStringLiteral("RvDataSetConnection9"),
-                                QStringLiteral("SELECT * FROM KARTA WHERE ENERGO='ΝΑΙ'"));
+    const DataSet cards =
+        query(QStringLiteral("RvDataSetConnection9"), children::allCardsStatement());
     const QString personal = printed(QStringLiteral("ATOMIKO_DELTIO.RAV"), {cards});
     EXPECT_TRUE(personal.contains(QStringLiteral("Ημερομηνία γεννήσεως: 14/05/2020")))
         << personal.toStdString();
@@ -196,28 +198,16 @@ TEST_F(ReportData, RegisterAndYearlyStatusReadTheirScratchTables) {
 }
 
 TEST_F(ReportData, ReceiptsReadTheReceiptQueriesHeaderAndRate) {
-    const QString tuitionQuery = QStringLiteral(
-        "select APODEIKSEIS_HISTORY.ARITHMOS_APODEIKSHS as ARITHMOS_APODEIKSHS, "
-        "APODEIKSEIS_HISTORY.ARITHMOS_MHTRWOY as ARITHMOS_MHTRWOY,APODEIKSEIS_HISTORY.MHNAS as "
-        "MHNAS, APODEIKSEIS_HISTORY.ETOS as ETOS,APODEIKSEIS_HISTORY.PARALHPTHS as PARALHPTHS,"
-        "Format(APODEIKSEIS_HISTORY.POSO,'0.00') AS POSO,str(APODEIKSEIS_HISTORY.HMEROMHNIA) AS "
-        "HMEROMHNIA,Format(APODEIKSEIS_HISTORY.POSO_KAI_VAT,'0.00') AS POSO_KAI_VAT,"
-        "APODEIKSEIS_HISTORY.EGKYRO as EGKYRO,Format(APODEIKSEIS_HISTORY.VAT,'0.00') AS VAT,"
-        "Format(APODEIKSEIS_HISTORY.POSOCY,'0.00') AS POSOCY,Format(APODEIKSEIS_HISTORY.VATCY,"
-        "'0.00') AS VATCY,Format(APODEIKSEIS_HISTORY.POSO_KAI_VATCY,'0.00') as POSO_KAI_VATCY,"
-        "APODEIKSEIS_HISTORY.ONOMA_PAIDIOY as ONOMA_PAIDIOY,APODEIKSEIS_HISTORY.EPWNYMO_PAIDIOY as "
-        "EPWNYMO_PAIDIOY from  APODEIKSEIS_HISTORY WHERE "
-        "APODEIKSEIS_HISTORY.ARITHMOS_APODEIKSHS='");
-    const auto tuitionSets = [&](const QString& number) {
+    const auto tuitionSets = [&](int number) {
         return QList<DataSet>{
-            query(QStringLiteral("RvDataSetConnection69"), tuitionQuery + number + u'\''),
+            query(QStringLiteral("RvDataSetConnection69"),
+                  finance::tuitionReceiptStatement(number)),
             table(QStringLiteral("RvDataSetConnectionSTOIX"), QStringLiteral("INFORMATION")),
             table(QStringLiteral("RvDataSetConnectionVATRATIO"),
                   QStringLiteral("SYNTELESTHS_VAT"))};
     };
     run(QStringLiteral("UPDATE SYNTELESTHS_VAT SET VAT_RATIO=15"));
-    const QString receipt =
-        printed(QStringLiteral("APODEIKSEIS.RAV"), tuitionSets(QStringLiteral("57")));
+    const QString receipt = printed(QStringLiteral("APODEIKSEIS.RAV"), tuitionSets(57));
     EXPECT_TRUE(receipt.contains(QStringLiteral("Νηπιαγωγείο Τα Χελιδόνια")))
         << receipt.toStdString();
     EXPECT_TRUE(receipt.contains(QStringLiteral("Αριθμός 57 Ημερομηνία 15/03/2024")))
@@ -227,15 +217,13 @@ TEST_F(ReportData, ReceiptsReadTheReceiptQueriesHeaderAndRate) {
     EXPECT_TRUE(receipt.contains(QStringLiteral("Φ.Π.Α. 15% 7,50 4,39 Σύνολο 57,50 33,65")))
         << receipt.toStdString();
 
-    const QString headerOnly =
-        printed(QStringLiteral("APODEIKSEIS.RAV"), tuitionSets(QStringLiteral("0")));
+    const QString headerOnly = printed(QStringLiteral("APODEIKSEIS.RAV"), tuitionSets(0));
     EXPECT_TRUE(headerOnly.startsWith(QStringLiteral("Νηπιαγωγείο Τα Χελιδόνια")))
         << headerOnly.toStdString();
     EXPECT_FALSE(headerOnly.contains(QStringLiteral("ΑΠΟΔΕΙΞΗ"))) << headerOnly.toStdString();
 
     run(QStringLiteral("UPDATE SYNTELESTHS_VAT SET VAT_RATIO=0"));
-    const QString vatFree =
-        printed(QStringLiteral("APODEIKSEISVATFREE.RAV"), tuitionSets(QStringLiteral("57")));
+    const QString vatFree = printed(QStringLiteral("APODEIKSEISVATFREE.RAV"), tuitionSets(57));
     EXPECT_FALSE(vatFree.contains(QStringLiteral("Φ.Π.Α. "))) << vatFree.toStdString();
 
     const QList<DataSet> general{
