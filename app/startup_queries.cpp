@@ -1,7 +1,5 @@
 #include "app/startup_queries.h"
 
-#include <sqlite3.h>
-
 #include "app/date_literal.h"
 #include "db/command.h"
 #include "db/connection.h"
@@ -15,10 +13,6 @@ namespace {
 QString number(int value) { return QString::number(value); }
 
 QString padded(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
-
-// The ledger admits one row per child, month and year; the engine refuses a second one with a
-// constraint failure, which is the ordinary case after the first start of a month.
-bool isDuplicateRow(const db::Error& error) { return (error.code() & 0xff) == SQLITE_CONSTRAINT; }
 
 QString owedRowStatement(const QString& registryNumber, const TodayParts& today) {
     return QStringLiteral("INSERT INTO APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,MHNAS,ETOS,CHECKER) VALUES(") +
@@ -82,12 +76,12 @@ int addThisMonthsTuitionRows(db::Connection& connection, const TodayParts& today
         if (registryNumber.isEmpty()) {
             continue;  // an enrolment without a child number cannot owe anything
         }
+        // The usual refusal is the ledger's key: the row exists from an earlier start this
+        // month. Any other refusal of one row is passed over too, so that one bad row cannot keep
+        // the program from starting; the next start tries that row again.
         try {
             added += command.execute(owedRowStatement(registryNumber, today));
-        } catch (const db::Error& error) {
-            if (!isDuplicateRow(error)) {
-                throw;
-            }
+        } catch (const db::Error&) {
         }
     }
     return added;

@@ -33,7 +33,7 @@ QString todaysBirthdaysCountStatement(const TodayParts& today);
 
 // Adds this month's owed tuition row for every child whose enrolment is open and began on or
 // before today. A child who has this month's row already is refused by the ledger's key and
-// skipped; any other failure propagates. Returns the number of rows added.
+// skipped, as is any other refusal of a single row. Returns the number of rows added.
 int addThisMonthsTuitionRows(db::Connection& connection, const TodayParts& today);
 
 }  // namespace app

@@ -182,6 +182,17 @@ TEST_F(StartupTest, ReceiptNumberingIsSetOnceTheCounterHoldsARow) {
     EXPECT_EQ(screens.shown.indexOf(u"numbering set"_s) + 1, screens.shown.indexOf(u"main window"_s));
 }
 
+TEST_F(StartupTest, ARefusedTuitionRowIsPassedOverAndTheOthersAreWritten) {
+    enrol(1, u"#9/1/2023#"_s);
+    enrol(2, u"#9/1/2023#"_s);
+    database.connection().executeNative(
+        u"CREATE TRIGGER refuse_two BEFORE INSERT ON APODEIKSEIS_DIDAKTRWN "
+        "WHEN NEW.ARITHMOS_MHTRWOY = 1 BEGIN SELECT RAISE(ABORT, 'disk I/O'); END;"_s);
+    ASSERT_EQ(start(), app::StartupOutcome::Running);
+    EXPECT_EQ(ledgerRows(1, 3), 0);
+    EXPECT_EQ(ledgerRows(2, 3), 1);
+}
+
 TEST_F(StartupTest, AnUnexpectedFailureEndsTheStartQuietly) {
     database.connection().executeNative(u"DROP TABLE REMINDER;"_s);
     EXPECT_EQ(start(), app::StartupOutcome::Failed);
