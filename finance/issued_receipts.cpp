@@ -3,8 +3,8 @@
 #include "app/money.h"
 #include "db/command.h"
 #include "db/connection.h"
-#include "db/error.h"
 #include "db/transaction.h"
+#include "finance/statement_text.h"
 
 namespace finance {
 
@@ -12,15 +12,6 @@ namespace {
 
 // The factor the list uses to turn pounds back into euros; not 1 / 0.585274 (1.7086014...).
 constexpr long double kEuroPerPound = 1.7086L;
-
-double shownAmount(const QString& text) {
-    bool ok = false;
-    const double value = app::parseAmount(text.trimmed(), &ok);
-    if (!ok) {
-        throw db::Error(QStringLiteral("Το «%1» δεν είναι ποσό.").arg(text.trimmed()));
-    }
-    return value;
-}
 
 }  // namespace
 
@@ -59,9 +50,9 @@ ReceiptActions receiptActions(int valid, const QString& cypAmountText, const QSt
         return {};
     }
     const double euros =
-        static_cast<double>(static_cast<long double>(shownAmount(cypAmountText)) * kEuroPerPound);
+        static_cast<double>(static_cast<long double>(numberFromText(cypAmountText)) * kEuroPerPound);
     const double derivedVat = app::centRound(app::extendedPercent(euros, vatRate));
-    return {true, derivedVat == shownAmount(vatText)};
+    return {true, derivedVat == numberFromText(vatText)};
 }
 
 QString ledgerReceiptDeleteStatement(int receiptNumber) {

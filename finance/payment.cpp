@@ -14,19 +14,8 @@ namespace {
 constexpr int kFirstYear = 2007;
 constexpr int kLastYear = 2030;
 
-double parsedNumber(const QString& text, const QString& what) {
-    bool ok = false;
-    const double value = app::parseAmount(text.trimmed(), &ok);
-    if (!ok) {
-        throw db::Error(QStringLiteral("%1: το «%2» δεν είναι αριθμός.").arg(what, text.trimmed()));
-    }
-    return value;
-}
-
 // Every computed amount enters the statements as text, and the next step reads it back.
-double readBack(const QString& statementText) {
-    return parsedNumber(statementText, QStringLiteral("Ποσό"));
-}
+double readBack(const QString& statementText) { return numberFromText(statementText); }
 
 double extendedSum(double a, double b) {
     return static_cast<double>(static_cast<long double>(a) + static_cast<long double>(b));
@@ -58,7 +47,7 @@ int paymentYearIndex(const QDate& day) {
 
 std::optional<ReceiptAmounts> receiptAmounts(const QString& amountText,
                                              const QString& vatRateText) {
-    const double amount = parsedNumber(amountText, QStringLiteral("Ποσό"));
+    const double amount = numberFromText(amountText);
     ReceiptAmounts amounts;
     amounts.amount = app::statementNumber(amount);
     amounts.cypAmount =
@@ -66,7 +55,7 @@ std::optional<ReceiptAmounts> receiptAmounts(const QString& amountText,
     if (!(amount > 0)) {
         return std::nullopt;
     }
-    const double rate = parsedNumber(vatRateText, QStringLiteral("Συντελεστής Φ.Π.Α"));
+    const double rate = numberFromText(vatRateText);
     amounts.vat = app::statementNumber(app::centRound(app::extendedPercent(amount, rate)));
     amounts.total = app::statementNumber(extendedSum(readBack(amounts.vat), amount));
     amounts.cypVat = app::statementNumber(

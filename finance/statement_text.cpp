@@ -1,11 +1,21 @@
 #include "finance/statement_text.h"
 
+#include "app/money.h"
 #include "db/error.h"
 
 namespace finance {
 
 QString quotedText(const QString& text) {
     return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
+}
+
+double numberFromText(const QString& text) {
+    bool ok = false;
+    const double value = app::parseAmount(text.trimmed(), &ok);
+    if (!ok) {
+        throw db::Error(QStringLiteral("Το «%1» δεν είναι αριθμός.").arg(text.trimmed()));
+    }
+    return value;
 }
 
 int receiptNumberFromText(const QString& text) {

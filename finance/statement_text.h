@@ -8,6 +8,10 @@ namespace finance {
 // as O'Brien arrive whole instead of breaking the statement.
 QString quotedText(const QString& text);
 
+// An amount or rate as typed or shown (blanks around allowed, a point or a comma before the
+// decimals). Throws db::Error naming the text when it is not a number.
+double numberFromText(const QString& text);
+
 // A receipt number as the program shows or stores it (decimal digits, blanks around allowed).
 // Throws db::Error when the text is not a whole number.
 int receiptNumberFromText(const QString& text);
