@@ -49,12 +49,11 @@ CellBorder borderOf(const QTextTableCellFormat& format) {
             continue;
         if (format.intProperty(edge.style) != QTextFrameFormat::BorderStyle_Solid)
             return mixed;
-        // The toolkit's defaults: 3 pixels (as browsers), black.
-        const double width =
-            format.hasProperty(edge.width) ? format.doubleProperty(edge.width) : 3.0;
+        const double width = cellBorderWidth(format, edge.style, edge.width);
         const QBrush brush = format.brushProperty(edge.brush);
         if (brush.style() != Qt::NoBrush && brush.style() != Qt::SolidPattern)
             return mixed;
+        // The toolkit's default colour, as browsers': black.
         const QColor colour = brush.style() == Qt::NoBrush ? QColor(Qt::black) : brush.color();
         if (drawn > 0 && (width != border.width || colour != border.colour))
             return mixed;
@@ -224,6 +223,14 @@ void prepareFrames(QTextFrame& frame, CellFormats& formats, QList<PreparedTable>
 }
 
 }  // namespace
+
+double cellBorderWidth(const QTextTableCellFormat& format, QTextFormat::Property style,
+                       QTextFormat::Property width) {
+    if (!format.hasProperty(style) ||
+        format.intProperty(style) == QTextFrameFormat::BorderStyle_None)
+        return 0;
+    return format.hasProperty(width) ? format.doubleProperty(width) : 3.0;  // as browsers
+}
 
 QList<PreparedTable> prepareTables(QTextDocument& document) {
     const bool undo = document.isUndoRedoEnabled();

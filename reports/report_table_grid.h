@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QTextFormat>
 
 class QTextDocument;
 class QTextTable;
@@ -25,6 +26,11 @@ struct PreparedTable {
     QList<QColor> rowColours;  // per row, the colour of its cells' lines
     QColor usualColour;        // the colour of most rows' lines
 };
+
+// The width of one edge's border of a cell: 0 without a border, the toolkit's default of 3
+// pixels when the width is not set.
+double cellBorderWidth(const QTextTableCellFormat& format, QTextFormat::Property style,
+                       QTextFormat::Property width);
 
 // Every table of the document, outer tables before the tables in their cells, each prepared
 // as a grid when it can be; tables with other borders (on some edges only, of mixed widths,

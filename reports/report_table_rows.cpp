@@ -21,14 +21,6 @@ struct Insets {
     double left = 0;
 };
 
-double borderWidth(const QTextTableCellFormat& format, QTextFormat::Property style,
-                   QTextFormat::Property width) {
-    if (!format.hasProperty(style) ||
-        format.intProperty(style) == QTextFrameFormat::BorderStyle_None)
-        return 0;
-    return format.hasProperty(width) ? format.doubleProperty(width) : 3.0;  // the CSS default
-}
-
 Insets insets(const QTextTableFormat& tableFormat, const QTextTableCell& cell) {
     const QTextTableCellFormat format = cell.format().toTableCellFormat();
     const double share = tableFormat.borderCollapse() ? 0.5 : 1.0;
@@ -38,11 +30,11 @@ Insets insets(const QTextTableFormat& tableFormat, const QTextTableCell& cell) {
     };
     Insets result;
     result.top = padding(QTextFormat::TableCellTopPadding) +
-                 share * borderWidth(format, QTextFormat::TableCellTopBorderStyle,
-                                     QTextFormat::TableCellTopBorder);
+                 share * cellBorderWidth(format, QTextFormat::TableCellTopBorderStyle,
+                                         QTextFormat::TableCellTopBorder);
     result.left = padding(QTextFormat::TableCellLeftPadding) +
-                  share * borderWidth(format, QTextFormat::TableCellLeftBorderStyle,
-                                      QTextFormat::TableCellLeftBorder);
+                  share * cellBorderWidth(format, QTextFormat::TableCellLeftBorderStyle,
+                                          QTextFormat::TableCellLeftBorder);
     return result;
 }
 
