@@ -19,6 +19,15 @@ QChar baseLetter(QChar c) {
     return c;
 }
 
+bool isCombiningMark(QChar c) {
+    if (c.unicode() < 0x300) {
+        return false;
+    }
+    const QChar::Category category = c.category();
+    return category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
+           category == QChar::Mark_Enclosing;
+}
+
 QChar keyChar(QChar c) {
     if (c == u'ς') {
         return u'Σ';
@@ -58,9 +67,14 @@ bool likeMatch(const QString& text, qsizetype t, const QString& pattern, qsizety
 }  // namespace
 
 QString comparisonKey(const QString& text) {
-    QString key(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        key[i] = keyChar(text.at(i));
+    QString key;
+    key.reserve(text.size());
+    for (QChar c : text) {
+        // Upper-casing ΐ or ΰ, and letters typed with a separate accent, leave combining marks
+        // beside the letter; they carry no letter of their own and are left out of the key.
+        if (!isCombiningMark(c)) {
+            key.append(keyChar(c));
+        }
     }
     return key;
 }

@@ -4,8 +4,11 @@
 #include "db/connection.h"
 #include "db/dialect.h"
 #include "db/error.h"
+#include "db/greek_text.h"
 #include "db/query.h"
 #include "support/temp_database.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -79,6 +82,9 @@ TEST_F(Dialect, FormatsAmountsWithTwoDecimalsAndCountsAndSums) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT Format(SUM(AMOUNT),'0.00') AS POSON FROM K")).toString(),
               QStringLiteral("120.13"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) AS synolo FROM K")).toInt(), 4);
+    // A tiny negative amount is no sign of a debt.
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Format(-0.001,'0.00')")).toString(), u"0.00");
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Format(-0.006,'0.00')")).toString(), u"-0.01");
 }
 
 TEST_F(Dialect, YesNoColumnsCompareWithTrueAndShowAsTrueOrFalse) {
@@ -87,6 +93,10 @@ TEST_F(Dialect, YesNoColumnsCompareWithTrueAndShowAsTrueOrFalse) {
     EXPECT_EQ(column(QStringLiteral("SELECT VALID FROM K ORDER BY ID")),
               (QStringList{QStringLiteral("True"), QStringLiteral("False"), QStringLiteral("True"),
                            QStringLiteral("False")}));
+    // A column that happens to be named TRUE stays a column after a dot.
+    connection_.executeNative(QStringLiteral("CREATE TABLE T (\"TRUE\" INTEGER)"));
+    connection_.executeNative(QStringLiteral("INSERT INTO T VALUES (7)"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT T.TRUE FROM T")).toInt(), 7);
 }
 
 TEST_F(Dialect, BracketedNamesUcaseAndLen) {
@@ -111,6 +121,26 @@ TEST_F(Dialect, TextComparesMatchesAndSortsGreekAware) {
     EXPECT_EQ(column(QStringLiteral("SELECT NAME FROM K ORDER BY NAME ASC")),
               (QStringList{QStringLiteral("Αβραάμ"), QStringLiteral("Άννα"),
                            QStringLiteral("Παπαδόπουλος"), QStringLiteral("Ωρίων")}));
+}
+
+// Upper-casing ΐ and ΰ, or a letter typed with a separate accent, leaves combining marks; the
+// surname search upper-cases both sides and must still find the name by its plain letters.
+TEST_F(Dialect, DiaeresisAndSeparateAccentsFoldToTheBaseLetter) {
+    const QString decomposedAnna = QStringLiteral("A\u0301ννα").replace(u'A', QChar(0x0391));
+    connection_.execute(QStringLiteral("INSERT INTO K (ID, NAME) VALUES (5, 'Λοΐζου')"));
+    connection_.execute(QStringLiteral("INSERT INTO K (ID, NAME) VALUES (6, 'ΠΡΩΤΕΥΟΥΣΑ')"));
+    connection_.execute(u"INSERT INTO K (ID, NAME) VALUES (7, '"_s + decomposedAnna + u"')"_s);
+    for (const QString& typed : {u"λοιζ"_s, u"ΛΟΙΖΟΥ"_s, u"λοΐζου"_s, u"ΛΟΪ́ΖΟΥ"_s}) {
+        EXPECT_EQ(column(u"SELECT ID FROM K WHERE ucase(NAME) LIKE '"_s + typed.toUpper() + u"%'"_s),
+                  QStringList{u"5"_s})
+            << typed.toStdString();
+    }
+    EXPECT_EQ(column(QStringLiteral("SELECT ID FROM K WHERE NAME='ΠΡΩΤΕΎΟΥΣΑ' OR NAME='πρωτευουσα'")),
+              QStringList{u"6"_s});
+    EXPECT_EQ(column(QStringLiteral("SELECT ID FROM K WHERE NAME='άννα' ORDER BY ID")),
+              (QStringList{u"2"_s, u"7"_s}));
+    EXPECT_EQ(db::compareGreek(QStringLiteral("ΰ"), QStringLiteral("Υ")), 0);
+    EXPECT_LT(db::compareGreek(QStringLiteral("ΪΑ"), QStringLiteral("ΙΒ")), 0);
 }
 
 TEST_F(Dialect, RejectsTheErrorMarkerAndMalformedDates) {
