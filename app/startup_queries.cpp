@@ -63,10 +63,14 @@ QString todaysBirthdaysCountStatement(const TodayParts& today) {
 }
 
 int addThisMonthsTuitionRows(db::Connection& connection, const TodayParts& today) {
+    // A deleted child's card is gone but its enrolment row stays: it owes nothing any more,
+    // and a new child later given the same number must not inherit its debt.
     db::Query enrolled(connection,
                        QStringLiteral("SELECT ARITHMOS_MHTRWOY FROM CHILDREN_EGG_DIAG WHERE "
                                       "HMEROMHNIA_DIAGRAFHS IS NULL AND HMEROMHNIA_EGGRAFHS<=") +
-                           today.dateLiteral);
+                           today.dateLiteral +
+                           QStringLiteral(" AND ARITHMOS_MHTRWOY IN (SELECT ARITHMOS_MHTRWOY FROM "
+                                          "CHILDREN)"));
     enrolled.open();
     const int column = enrolled.columnIndex(QStringLiteral("ARITHMOS_MHTRWOY"));
     db::Command command(connection);

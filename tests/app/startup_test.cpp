@@ -72,6 +72,11 @@ protected:
     }
 
     void enrol(int child, const QString& enrolled, const QString& leftOn = u"NULL"_s) {
+        run(u"INSERT INTO CHILDREN(ARITHMOS_MHTRWOY) VALUES(%1)"_s.arg(child));
+        enrolWithoutCard(child, enrolled, leftOn);
+    }
+    // The enrolment of a child whose card was deleted: its enrolment row stays behind.
+    void enrolWithoutCard(int child, const QString& enrolled, const QString& leftOn = u"NULL"_s) {
         run(u"INSERT INTO CHILDREN_EGG_DIAG(ARITHMOS_MHTRWOY,HMEROMHNIA_EGGRAFHS,HMEROMHNIA_DIAGRAFHS) VALUES(%1,%2,%3)"_s
                 .arg(child)
                 .arg(enrolled, leftOn));
@@ -116,6 +121,7 @@ TEST_F(StartupTest, EveryOpenEnrolmentOwesOneRowPerMonthHoweverOftenTheProgramSt
     enrol(3, u"#9/1/2023#"_s, u"#2/1/2024#"_s);  // de-enrolled
     enrol(4, u"#3/15/2024#"_s);                 // enrolled today
     enrol(5, u"#9/1/2023#"_s);                  // has paid this month already
+    enrolWithoutCard(6, u"#9/1/2023#"_s);       // deleted: billed no more
     run(u"INSERT INTO APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,MHNAS,ETOS,CHECKER) VALUES(5,3,2024,'Π')"_s);
 
     ASSERT_EQ(start(), app::StartupOutcome::Running);
@@ -137,6 +143,7 @@ TEST_F(StartupTest, EveryOpenEnrolmentOwesOneRowPerMonthHoweverOftenTheProgramSt
     EXPECT_EQ(ledgerRows(2, 4), 1);
     EXPECT_EQ(ledgerRows(3, 4), 0);
     EXPECT_EQ(ledgerRows(5, 4), 1);
+    EXPECT_EQ(number(u"SELECT count(*) FROM APODEIKSEIS_DIDAKTRWN WHERE ARITHMOS_MHTRWOY=6"_s), 0);
 }
 
 TEST_F(StartupTest, TodaysReminderShowsOnlyWhenExactlyOneIsDue) {
