@@ -86,6 +86,15 @@ private:
     qsizetype at_ = 0;
 };
 
+// "1.200" may be one thousand two hundred or one point two: one to three digits, not starting
+// with a zero, before the point and exactly three after it.
+bool readsAsThousandsGroup(QStringView number) {
+    const qsizetype point = number.indexOf(u'.');
+    const qsizetype before = point;
+    const qsizetype after = number.size() - point - 1;
+    return before >= 1 && before <= 3 && number.at(0) != u'0' && after == 3;
+}
+
 [[noreturn]] void refuse(const QString& typed, const QString& fieldName, const QString& expected) {
     throw Error(QStringLiteral("Η τιμή «%1» δεν είναι αποδεκτή για το πεδίο %2: %3.")
                     .arg(typed, fieldName, expected));
@@ -95,20 +104,41 @@ private:
 
 QDate parseTypedDate(const QString& typed) { return DateReader(typed).read(); }
 
-double parseDecimal(const QString& text, bool* ok) {
-    QString normalized = text.trimmed();
-    if (normalized.count(u',') + normalized.count(u'.') > 1) {
-        *ok = false;
-        return 0;
-    }
-    normalized.replace(u',', u'.');
-    for (QChar c : normalized) {
-        if (!(c.isDigit() && c.unicode() < 0x80) && c != u'.' && c != u'-' && c != u'+') {
-            *ok = false;
-            return 0;
+TypedDecimal readTypedDecimal(const QString& text) {
+    const QString trimmed = text.trimmed();
+    const qsizetype signLength = trimmed.startsWith(u'-') || trimmed.startsWith(u'+') ? 1 : 0;
+    const QStringView unsignedPart = QStringView(trimmed).mid(signLength);
+    const qsizetype commas = unsignedPart.count(u',');
+    const qsizetype points = unsignedPart.count(u'.');
+    qsizetype digits = 0;
+    bool blanks = false;
+    for (QChar c : unsignedPart) {
+        if (c.isDigit() && c.unicode() < 0x80) {
+            ++digits;
+        } else if (c.isSpace()) {
+            blanks = true;
+        } else if (c != u',' && c != u'.') {
+            return {};
         }
     }
-    return normalized.toDouble(ok);
+    if (digits == 0) {
+        return {};
+    }
+    if (blanks || commas + points > 1) {
+        return {DecimalReading::Grouped, 0};
+    }
+    if (points == 1 && readsAsThousandsGroup(unsignedPart)) {
+        return {DecimalReading::Grouped, 0};
+    }
+    bool ok = false;
+    const double value = QString(trimmed).replace(u',', u'.').toDouble(&ok);
+    return ok ? TypedDecimal{DecimalReading::Number, value} : TypedDecimal{};
+}
+
+double parseDecimal(const QString& text, bool* ok) {
+    const TypedDecimal typed = readTypedDecimal(text);
+    *ok = typed.reading == DecimalReading::Number;
+    return *ok ? typed.value : 0;
 }
 
 QVariant convertTypedValue(const QVariant& typed, ColumnKind kind, const QString& fieldName) {
@@ -132,11 +162,16 @@ QVariant convertTypedValue(const QVariant& typed, ColumnKind kind, const QString
             return number;
         }
         case ColumnKind::Decimal: {
-            const double number = parseDecimal(text, &ok);
-            if (!ok) {
+            const TypedDecimal number = readTypedDecimal(text);
+            if (number.reading == DecimalReading::Grouped) {
+                refuse(text, fieldName,
+                       QStringLiteral("γράψε τον αριθμό χωρίς διαχωριστικό χιλιάδων, με κόμμα "
+                                      "για τα δεκαδικά (π.χ. 1200,50)"));
+            }
+            if (number.reading != DecimalReading::Number) {
                 refuse(text, fieldName, QStringLiteral("δεκτός μόνο αριθμός"));
             }
-            return number;
+            return number.value;
         }
         case ColumnKind::Date:
         case ColumnKind::DateTime: {

@@ -18,7 +18,20 @@ QDate parseTypedDate(const QString& typed);
 // does not fit: letters in a number, a date that is not dd/mm/yyyy.
 QVariant convertTypedValue(const QVariant& typed, ColumnKind kind, const QString& fieldName);
 
-// Parses a decimal number: optional sign, digits, one point or comma as decimal separator.
+// How a number typed by the staff reads. The comma is the decimal separator of the interface;
+// a point is read as one only where it cannot be a thousands separator ("57.50", "0.5",
+// "1234.567"). A text that reads like a grouped number ("1.200", "12.500,00", "1,200.00",
+// "1 200") is Grouped: its value is ambiguous and it is never guessed.
+enum class DecimalReading { Number, Grouped, NotANumber };
+
+struct TypedDecimal {
+    DecimalReading reading = DecimalReading::NotANumber;
+    double value = 0;
+};
+
+TypedDecimal readTypedDecimal(const QString& text);
+
+// The value of a typed decimal number; *ok is false unless it reads as a Number.
 double parseDecimal(const QString& text, bool* ok);
 
 }  // namespace db

@@ -1,9 +1,12 @@
 #include "finance/payment.h"
 
 #include "app/money.h"
+#include "common/year_list.h"
 #include "db/command.h"
 #include "db/connection.h"
+#include "db/error.h"
 #include "db/transaction.h"
+#include "db/typed_value.h"
 #include "finance/statement_text.h"
 #include "finance/tuition_receipt.h"
 
@@ -11,8 +14,7 @@ namespace finance {
 
 namespace {
 
-constexpr int kFirstYear = 2007;
-constexpr int kLastYear = 2030;
+constexpr common::YearRange kPaymentYears{2007, 2030};
 
 // Every computed amount enters the statements as text, and the next step reads it back.
 double readBack(const QString& statementText) { return numberFromText(statementText); }
@@ -31,23 +33,22 @@ QStringList paymentMonths() {
     return months;
 }
 
-QStringList paymentYears() {
-    QStringList years;
-    for (int year = kFirstYear; year <= kLastYear; ++year) {
-        years.append(QString::number(year));
-    }
-    return years;
-}
+QStringList paymentYears(const QDate& today) { return common::yearList(kPaymentYears, today); }
 
 int paymentMonthIndex(const QDate& day) { return day.month() - 1; }
 
-int paymentYearIndex(const QDate& day) {
-    return day.year() >= kFirstYear && day.year() <= kLastYear ? day.year() - kFirstYear : -1;
-}
+int paymentYearIndex(const QDate& day) { return common::yearIndex(kPaymentYears, day); }
 
 std::optional<ReceiptAmounts> receiptAmounts(const QString& amountText,
                                              const QString& vatRateText) {
-    const double amount = numberFromText(amountText);
+    const db::TypedDecimal typed = db::readTypedDecimal(amountText);
+    if (typed.reading == db::DecimalReading::Grouped) {
+        return std::nullopt;  // "1.200" is refused rather than read as 1.20 or 1200
+    }
+    if (typed.reading == db::DecimalReading::NotANumber) {
+        throw db::Error(QStringLiteral("Το «%1» δεν είναι αριθμός.").arg(amountText.trimmed()));
+    }
+    const double amount = typed.value;
     ReceiptAmounts amounts;
     amounts.amount = app::statementNumber(amount);
     amounts.cypAmount =

@@ -15,11 +15,12 @@ namespace finance {
 
 class TuitionReceiptPrinter;
 
-// The months ("01" to "12") and years ("2007" to "2030") a month's tuition can be paid for.
+// The months ("01" to "12") and years (from "2007" to at least five years past today) a month's
+// tuition can be paid for.
 QStringList paymentMonths();
-QStringList paymentYears();
-// The list positions the payment window preselects for a day: its month, and its year (-1 when
-// the year lies outside the list).
+QStringList paymentYears(const QDate& today);
+// The list positions the payment window preselects for a day: its month, and its year (-1 for
+// a year before the list's first).
 int paymentMonthIndex(const QDate& day);
 int paymentYearIndex(const QDate& day);
 
@@ -49,8 +50,8 @@ struct ReceiptAmounts {
 };
 
 // Computes the amounts from the typed net amount and the VAT rate text. Returns nothing when
-// the amount is not above zero (the rate is then not read). Throws db::Error when the amount
-// or the rate is not a number.
+// the amount is not above zero or reads like a grouped number such as "1.200" (the rate is then
+// not read). Throws db::Error when the amount or the rate is not a number.
 std::optional<ReceiptAmounts> receiptAmounts(const QString& amountText, const QString& vatRateText);
 
 // The four statements of a payment, in the order they run.

@@ -44,7 +44,7 @@ void TForm56::buildLayout() {
     ComboBox1->addItems(finance::paymentMonths());
     ComboBox1->setCurrentIndex(finance::paymentMonthIndex(db::Clock::today()));
     ComboBox2 = new QComboBox(this);
-    ComboBox2->addItems(finance::paymentYears());
+    ComboBox2->addItems(finance::paymentYears(db::Clock::today()));
     ComboBox2->setCurrentIndex(finance::paymentYearIndex(db::Clock::today()));
     Edit1 = new QLineEdit(this);
     Edit2 = new QLineEdit(this);

@@ -1,6 +1,7 @@
 #include "finance/statement_text.h"
 
-#include "app/money.h"
+#include <cmath>
+
 #include "db/error.h"
 
 namespace finance {
@@ -11,8 +12,8 @@ QString quotedText(const QString& text) {
 
 double numberFromText(const QString& text) {
     bool ok = false;
-    const double value = app::parseAmount(text.trimmed(), &ok);
-    if (!ok) {
+    const double value = text.trimmed().toDouble(&ok);  // the C locale: a point, no grouping
+    if (!ok || !std::isfinite(value)) {
         throw db::Error(QStringLiteral("Το «%1» δεν είναι αριθμός.").arg(text.trimmed()));
     }
     return value;

@@ -8,8 +8,9 @@ namespace finance {
 // as O'Brien arrive whole instead of breaking the statement.
 QString quotedText(const QString& text);
 
-// An amount or rate as typed or shown (blanks around allowed, a point or a comma before the
-// decimals). Throws db::Error naming the text when it is not a number.
+// An amount or rate as the program shows it or writes it into a statement (blanks around
+// allowed, a point before the decimals, no grouping). Throws db::Error naming the text when it
+// is not a number. What the staff type is read by the typed-number reader instead.
 double numberFromText(const QString& text);
 
 // A receipt number as the program shows or stores it (decimal digits, blanks around allowed).

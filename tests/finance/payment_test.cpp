@@ -61,7 +61,7 @@ struct AmountCase {
 TEST_F(PaymentTest, RecordsTheAmountsRoundedToCentsInLedgerAndArchive) {
     const AmountCase cases[] = {
         {"100", "15", 15, 115, 58.53, 8.78, 67.31},
-        {"33.333", "15", 5, 38.333, 19.51, 2.93, 22.44},
+        {"33,333", "15", 5, 38.333, 19.51, 2.93, 22.44},
         {"17.50", "15", 2.62, 20.12, 10.24, 1.54, 11.78},
         {"58,50", "15", 8.78, 67.28, 34.24, 5.14, 39.38},
         {"87.50", "19", 16.62, 104.12, 51.21, 9.73, 60.94},
@@ -127,8 +127,10 @@ TEST_F(PaymentTest, PayingAMonthTwiceKeepsBothReceiptsAndOnePaidRow) {
     EXPECT_EQ(count(QStringLiteral("APODEIKSEIS_HISTORY WHERE EGKYRO=1")), 2);
 }
 
-TEST_F(PaymentTest, RefusesAnAmountNotAboveZeroAndWritesNothing) {
-    for (const QString& amount : {QStringLiteral("0"), QStringLiteral("-5"), QStringLiteral(" 0,00 ")}) {
+TEST_F(PaymentTest, RefusesAnAmountNotAboveZeroOrGroupedAndWritesNothing) {
+    for (const QString& amount : {QStringLiteral("0"), QStringLiteral("-5"), QStringLiteral(" 0,00 "),
+                                  QStringLiteral("1.200"), QStringLiteral("1.000,50"),
+                                  QStringLiteral("1,200.00"), QStringLiteral("1 200")}) {
         SCOPED_TRACE(amount.toStdString());
         EXPECT_EQ(finance::payTuition(connection_, request(amount, QStringLiteral("15"), QStringLiteral("41")),
                                       printer_),
@@ -144,7 +146,6 @@ TEST_F(PaymentTest, RefusesAnAmountNotAboveZeroAndWritesNothing) {
 TEST_F(PaymentTest, FailsWithoutWritingOnTextThatIsNoNumber) {
     const finance::PaymentRequest failing[] = {
         request(QStringLiteral("εκατό"), QStringLiteral("15"), QStringLiteral("41")),
-        request(QStringLiteral("1.000,50"), QStringLiteral("15"), QStringLiteral("41")),
         request(QStringLiteral("100"), QString(), QStringLiteral("41")),
         request(QStringLiteral("100"), QStringLiteral("15"), QString()),  // no counter shown
     };
@@ -193,19 +194,21 @@ TEST_F(PaymentTest, AFailedPrintIsReportedAsSuchAfterThePaymentIsRecorded) {
     EXPECT_EQ(ledger(QStringLiteral("CHECKER")).toString(), QStringLiteral("Π"));
 }
 
-TEST(PaymentLists, OfferTwelveMonthsAndTheYears2007To2030) {
+TEST(PaymentLists, OfferTwelveMonthsAndTheYearsFrom2007PastTheCurrentOne) {
     const QStringList months = finance::paymentMonths();
-    const QStringList years = finance::paymentYears();
     ASSERT_EQ(months.size(), 12);
     EXPECT_EQ(months.first(), QStringLiteral("01"));
     EXPECT_EQ(months.last(), QStringLiteral("12"));
-    ASSERT_EQ(years.size(), 24);
-    EXPECT_EQ(years.first(), QStringLiteral("2007"));
-    EXPECT_EQ(years.last(), QStringLiteral("2030"));
-
     EXPECT_EQ(months.at(finance::paymentMonthIndex(QDate(2008, 3, 15))), QStringLiteral("03"));
-    EXPECT_EQ(years.at(finance::paymentYearIndex(QDate(2030, 12, 31))), QStringLiteral("2030"));
-    EXPECT_EQ(finance::paymentYearIndex(QDate(2031, 1, 1)), -1);
+
+    // Never shorter than it always was, and the current year is always there and preselected.
+    EXPECT_EQ(finance::paymentYears(QDate(2008, 3, 15)).size(), 24);
+    for (const QDate& today : {QDate(2030, 12, 31), QDate(2031, 1, 1), QDate(2047, 6, 1)}) {
+        const QStringList years = finance::paymentYears(today);
+        EXPECT_EQ(years.first(), QStringLiteral("2007"));
+        EXPECT_EQ(years.last(), QString::number(std::max(2030, today.year() + 5)));
+        EXPECT_EQ(years.at(finance::paymentYearIndex(today)), QString::number(today.year()));
+    }
     EXPECT_EQ(finance::paymentYearIndex(QDate(2006, 12, 31)), -1);
 }
 
