@@ -1,13 +1,13 @@
 #include "children/card_panel_window.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QWheelEvent>
 
 #include "ui/bound_table.h"
 #include "ui/labels.h"
@@ -176,16 +176,21 @@ void CardPanel::setReadOnly(bool readOnly) {
 }
 
 // The mouse wheel scrolls the card: a list that the staff have not clicked into does not take
-// the turn of the wheel as a change of its value.
+// the turn of the wheel as a change of its value, the card scrolls instead. Only the card's own
+// lists are watched here; the scroll area also watches its scroll bars, and the turn handed to
+// the card reaches its vertical scroll bar, which must take it as usual.
 bool CardPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Wheel) {
-        auto* list = qobject_cast<QWidget*>(watched);
-        if (list && !list->hasFocus()) {
-            QCoreApplication::sendEvent(viewport(), event);
-            return true;
-        }
+    if (event->type() == QEvent::Wheel && isUnfocusedList(watched)) {
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        event->accept();  // the card took the turn: it goes no further
+        return true;
     }
     return QScrollArea::eventFilter(watched, event);
+}
+
+bool CardPanel::isUnfocusedList(QObject* watched) const {
+    auto* list = qobject_cast<QComboBox*>(watched);
+    return list && !list->hasFocus();
 }
 
 }  // namespace children

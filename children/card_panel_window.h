@@ -44,6 +44,7 @@ private:
     QWidget* makeFieldWidget(const CardField& field);
     QWidget* makeMarks(const CardField& field);
     void chainKeyboardOrder();
+    bool isUnfocusedList(QObject* watched) const;
 
     QList<CardField> shownFields_;
     QHash<QString, QWidget*> fields_;

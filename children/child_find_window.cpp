@@ -76,8 +76,7 @@ QWidget* TForm14::makeNumberPage() {
     QWidget* page =
         findPage(QStringLiteral("Δώσε τoν αριθμό μητρώου"), numberField_, numberFind_, this);
     numberFind_->setAutoDefault(false);
-    connect(numberFind_, &QPushButton::clicked, this,
-            [this] { searchFor(children::registryNumberCondition(numberField_->text())); });
+    connect(numberFind_, &QPushButton::clicked, this, &TForm14::findByRegistryNumber);
     return page;
 }
 
@@ -94,7 +93,18 @@ QWidget* TForm14::makeStatusFrame() {
     return frame;
 }
 
-void TForm14::searchFor(const QString& condition) {
+// Only a whole number is searched for; for any other text the staff are told so and the list
+// opens empty.
+void TForm14::findByRegistryNumber() {
+    const std::optional<QString> condition =
+        children::registryNumberCondition(numberField_->text());
+    if (!condition) {
+        ui::reportError(this, children::registryNumberRefusal());
+    }
+    searchFor(condition);
+}
+
+void TForm14::searchFor(const std::optional<QString>& condition) {
     children::ListRequest& request = children::listRequest();
     request.condition = condition;
     request.status = active_->isChecked()    ? children::StatusFilter::Active

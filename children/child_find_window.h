@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "ui/window.h"
 
 class QLineEdit;
@@ -31,7 +33,8 @@ private:
     QWidget* makeSurnamePage();
     QWidget* makeNumberPage();
     QWidget* makeStatusFrame();
-    void searchFor(const QString& condition);
+    void findByRegistryNumber();
+    void searchFor(const std::optional<QString>& condition);
 
     QTabWidget* pages_ = nullptr;
     QLineEdit* surnameField_ = nullptr;

@@ -40,13 +40,16 @@ const QList<SortChoice>& sortChoices() {
     return choices;
 }
 
-QString listStatement(const ListRequest& request, const QString& sortColumn,
-                      SortDirection direction) {
+std::optional<QString> listStatement(const ListRequest& request, const QString& sortColumn,
+                                     SortDirection direction) {
+    if (!request.condition) {
+        return std::nullopt;
+    }
     return u"SELECT ARITHMOS_MHTRWOY,ONOMA_PAIDIOY, EPWNYMO_PAIDIOY,HMEROMHNIA_GENNHSEWS,FYLO,"
            u"ONOMA_PATERA,ONOMA_MHTERAS,ONOMA_KHDEMONA,DIEYTHYNSH_OIKIAS,"
            u"THLEFWNO_ERGASIAS_KHDEMONA,ENERGO FROM CHILDREN"_s +
-           statusPiece(request.status) + u" AND "_s + request.condition + u" "_s + u" ORDER BY "_s +
-           sortColumn + directionPiece(direction);
+           statusPiece(request.status) + u" AND "_s + *request.condition + u" "_s +
+           u" ORDER BY "_s + sortColumn + directionPiece(direction);
 }
 
 ChildIdentity currentChild(const db::RowSet& rows) {

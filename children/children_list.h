@@ -21,9 +21,10 @@ const QList<SortChoice>& sortChoices();
 
 enum class SortDirection { Ascending, Descending };
 
-// The list text: the list's select for a request, one sort column and a direction.
-QString listStatement(const ListRequest& request, const QString& sortColumn,
-                      SortDirection direction);
+// The list text: the list's select for a request, one sort column and a direction; none for
+// a request without a condition.
+std::optional<QString> listStatement(const ListRequest& request, const QString& sortColumn,
+                                     SortDirection direction);
 
 // The current row's child as the list hands it on: registry number, first name and surname as
 // displayed, without surrounding blanks (all empty when there is no current row).

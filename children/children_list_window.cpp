@@ -87,8 +87,8 @@ TForm15::TForm15(QWidget* parent) : ui::DataWindow(parent) {
     enableEntries();
     fixSizeAndCentre(QSize(1240, 640));
 
-    // A select the engine refuses (letters typed as a registry number) leaves the list empty,
-    // without a count; the window still opens.
+    // A select the engine refuses leaves the list empty, without a count; the window still
+    // opens.
     try {
         refreshList();
     } catch (const db::Error& error) {
@@ -237,12 +237,16 @@ QString TForm15::sortColumn() const {
 }
 
 void TForm15::refreshList() {
-    listText_ =
+    const std::optional<QString> statement =
         children::listStatement(children::listRequest(), sortColumn(),
                                 descending_->isChecked() ? children::SortDirection::Descending
                                                          : children::SortDirection::Ascending);
+    listText_ = statement.value_or(QString());
     children::cardPrintWindow().setListSelect(listText_);
-    list_->setStatement(listText_);
+    if (!statement) {
+        return;  // a search that was refused: the list stays empty, without a count
+    }
+    list_->setStatement(*statement);
     updateCount();
 }
 

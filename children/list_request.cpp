@@ -22,8 +22,17 @@ QString surnameCondition(const QString& typedInitials) {
     return u"ucase(EPWNYMO_PAIDIOY) LIKE '"_s + capitals + u"%"_s + u"'"_s;
 }
 
-QString registryNumberCondition(const QString& typedNumber) {
-    return u"ARITHMOS_MHTRWOY="_s + typedNumber.trimmed();
+std::optional<QString> registryNumberCondition(const QString& typedNumber) {
+    bool whole = false;
+    const qlonglong number = typedNumber.trimmed().toLongLong(&whole);
+    if (!whole) {
+        return std::nullopt;
+    }
+    return u"ARITHMOS_MHTRWOY="_s + QString::number(number);
+}
+
+QString registryNumberRefusal() {
+    return u"Ο αριθμός μητρώου είναι ακέραιος αριθμός."_s;
 }
 
 bool findTextAccepted(const QString& typed) {

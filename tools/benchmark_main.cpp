@@ -121,9 +121,10 @@ int main(int argc, char** argv) {
         children::ListRequest request;
         request.status = children::StatusFilter::All;
         for (const children::SortChoice& choice : children::sortChoices()) {
-            for (auto direction : {children::SortDirection::Ascending,
-                                   children::SortDirection::Descending}) {
-                rowsOf(connection, children::listStatement(request, choice.column, direction));
+            for (auto direction :
+                 {children::SortDirection::Ascending, children::SortDirection::Descending}) {
+                rowsOf(connection,
+                       children::listStatement(request, choice.column, direction).value());
             }
         }
     });
@@ -131,7 +132,8 @@ int main(int argc, char** argv) {
         children::ListRequest request;
         request.condition = children::surnameCondition(QStringLiteral("παπ"));
         rowsOf(connection, children::listStatement(request, children::sortChoices().first().column,
-                                                   children::SortDirection::Ascending));
+                                                   children::SortDirection::Ascending)
+                               .value());
     });
 
     measure(QStringLiteral("all 76 canned searches"), settings.repeat, [&] {

@@ -3,7 +3,6 @@
 #include "children/children_list.h"
 #include "children/list_request.h"
 #include "children_fixture.h"
-#include "db/error.h"
 
 namespace {
 
@@ -11,8 +10,8 @@ using children::ListRequest;
 using children::SortDirection;
 using children::StatusFilter;
 
-QStringList surnames(db::Connection& connection, const QString& statement) {
-    db::Query query(connection, statement);
+QStringList surnames(db::Connection& connection, const std::optional<QString>& statement) {
+    db::Query query(connection, statement.value());
     query.open();
     QStringList found;
     for (int row = 0; row < query.rowCount(); ++row) {
@@ -31,8 +30,8 @@ TEST(ChildrenListTest, ListTextIsBuiltPieceByPiece) {
     EXPECT_TRUE(children::listStatement({children::registryNumberCondition(QStringLiteral(" 7 ")),
                                          StatusFilter::Deleted},
                                         QStringLiteral("ENERGO"), SortDirection::Descending)
-                    .endsWith(QStringLiteral(" WHERE ENERGO='ΟΧΙ' AND ARITHMOS_MHTRWOY=7  ORDER "
-                                             "BY ENERGO DESC")));
+                    ->endsWith(QStringLiteral(" WHERE ENERGO='ΟΧΙ' AND ARITHMOS_MHTRWOY=7  ORDER "
+                                              "BY ENERGO DESC")));
     EXPECT_EQ(children::sortChoices().size(), 8);
     EXPECT_EQ(children::sortChoices().at(2).column, QStringLiteral("HMEROMHNIA_GENNHSEWS"));
 }
@@ -82,15 +81,23 @@ TEST(ChildrenListTest, DescendingBirthDateListsTheYoungestFirst) {
                            QStringLiteral("Μεγαλύτερος")}));
 }
 
-TEST(ChildrenListTest, RegistryNumberSearchWithLettersIsRefusedByTheEngine) {
+TEST(ChildrenListTest, OnlyAWholeRegistryNumberReachesTheStatement) {
     childrentest::DeliveredProgram program;
-    program.addChild(1, QStringLiteral("Α"), QStringLiteral("Β"), {2015, 1, 1});
-    db::Query query(
-        program.connection,
-        children::listStatement(
-            {children::registryNumberCondition(QStringLiteral("αβ")), StatusFilter::All},
-            QStringLiteral("ARITHMOS_MHTRWOY"), SortDirection::Ascending));
-    EXPECT_THROW(query.open(), db::Error);
+    program.addChild(1, QStringLiteral("Α"), QStringLiteral("Πρώτος"), {2015, 1, 1});
+    program.addChild(5, QStringLiteral("Β"), QStringLiteral("Πέμπτος"), {2015, 1, 5});
+    program.addChild(12, QStringLiteral("Γ"), QStringLiteral("Δωδέκατος"), {2015, 1, 12});
+    const auto listed = [&program](const QString& typed) {
+        const std::optional<QString> statement =
+            children::listStatement({children::registryNumberCondition(typed), StatusFilter::All},
+                                    QStringLiteral("ARITHMOS_MHTRWOY"), SortDirection::Ascending);
+        return statement ? std::optional(surnames(program.connection, statement)) : std::nullopt;
+    };
+    EXPECT_EQ(listed(QStringLiteral(" 12 ")), QStringList({QStringLiteral("Δωδέκατος")}));
+    for (const QString& typed :
+         {QStringLiteral("abc"), QStringLiteral("αβ"), QStringLiteral("5 OR 1"),
+          QStringLiteral("5)"), QStringLiteral("1.5"), QStringLiteral("")}) {
+        EXPECT_EQ(listed(typed), std::nullopt) << typed.toStdString();
+    }
 }
 
 }  // namespace

@@ -158,4 +158,24 @@ TEST_F(TableTest, QuerySortsRowsAlreadyReadAsTheirColumnKinds) {
     EXPECT_EQ(query.position(), 0);
 }
 
+TEST_F(TableTest, SortedRowsPutNullsFirstAscendingAsTheEngineDoes) {
+    connection_.execute(QStringLiteral("INSERT INTO NOTES (KEIMENO) VALUES ('χωρίς')"));
+    db::Query query(connection_, QStringLiteral("SELECT KEIMENO, N FROM NOTES"));
+    query.open();
+    const auto sortedBy = [&query](const QString& orderBy) {
+        query.sortRows(orderBy);
+        QStringList texts;
+        for (int row = 0; row < query.rowCount(); ++row) {
+            texts.append(query.textAt(row, 0));
+        }
+        return texts;
+    };
+    EXPECT_EQ(
+        sortedBy(QStringLiteral("N ASC")),
+        QStringList({QStringLiteral("χωρίς"), QStringLiteral("πρώτη"), QStringLiteral("δεύτερη")}));
+    EXPECT_EQ(
+        sortedBy(QStringLiteral("N DESC")),
+        QStringList({QStringLiteral("δεύτερη"), QStringLiteral("πρώτη"), QStringLiteral("χωρίς")}));
+}
+
 }  // namespace

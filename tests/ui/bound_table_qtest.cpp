@@ -65,6 +65,18 @@ private slots:
     }
     void cleanup() { database.reset(); }
 
+    void movingButtonsAreDisabledWhereTheyCannotMove() {
+        MeasurementsWindow window;
+        const auto enabled = [&window](ui::Navigator::Button which) {
+            return window.navigator->button(which)->isEnabled();
+        };
+        QVERIFY(!enabled(ui::Navigator::First) && !enabled(ui::Navigator::Prior));
+        QVERIFY(enabled(ui::Navigator::Next) && enabled(ui::Navigator::Last));
+        window.click(ui::Navigator::Last);
+        QVERIFY(enabled(ui::Navigator::First) && enabled(ui::Navigator::Prior));
+        QVERIFY(!enabled(ui::Navigator::Next) && !enabled(ui::Navigator::Last));
+    }
+
     void rowEditedThenLeftIsWritten() {
         testsupport::ModalAnswers answers;
         ui::ScopedModalSeam seam(answers);
