@@ -193,6 +193,33 @@ TEST_F(PaymentTest, AFailedPrintIsReportedAsSuchAfterThePaymentIsRecorded) {
     EXPECT_EQ(ledger(QStringLiteral("CHECKER")).toString(), QStringLiteral("Π"));
 }
 
+// Another window or copy issued receipt 41 after this window showed it: the payment is refused
+// whole and says which number the counter holds now.
+TEST_F(PaymentTest, AShownNumberTheCounterHasLeftWritesNothingAndNamesTheNewNumber) {
+    setCounter(43);
+    try {
+        const auto shown41 = request(QStringLiteral("100"), QStringLiteral("15"), QStringLiteral("41"));
+        finance::payTuition(connection_, shown41, printer_);
+        FAIL() << "the stale number was not noticed";
+    } catch (const finance::ReceiptNumberMoved& moved) {
+        EXPECT_EQ(moved.shownNumber(), 41);
+        EXPECT_EQ(moved.currentNumber(), 43);
+        const QString message = finance::receiptNumberMovedMessage(moved);
+        EXPECT_TRUE(message.startsWith(QStringLiteral("Η αρίθμηση των αποδείξεων άλλαξε")));
+        EXPECT_TRUE(message.contains(QStringLiteral("είναι τώρα 43")));
+    }
+    EXPECT_EQ(ledger(QStringLiteral("CHECKER")).toString(), QStringLiteral("Χ"));
+    EXPECT_EQ(count(QStringLiteral("APODEIKSEIS_HISTORY")), 0);
+    EXPECT_EQ(counter(), 43);
+    EXPECT_TRUE(printer_.printed.isEmpty());
+
+    // Under the number the counter holds the payment goes through as always.
+    const auto shown43 = request(QStringLiteral("100"), QStringLiteral("15"), QStringLiteral("43"));
+    EXPECT_EQ(finance::payTuition(connection_, shown43, printer_), finance::PaymentOutcome::Recorded);
+    EXPECT_EQ(printer_.printed, QList<int>{43});
+    EXPECT_EQ(counter(), 44);
+}
+
 TEST(PaymentLists, OfferTwelveMonthsAndTheYears2007To2030) {
     const QStringList months = finance::paymentMonths();
     const QStringList years = finance::paymentYears();
