@@ -5,9 +5,11 @@
 
 #include "app/greek_translation.h"
 #include "app/main_window.h"
+#include "app/program_lock.h"
 #include "app/shell_application.h"
 #include "app/shell_command_map.h"
 #include "app/shell_long_lived.h"
+#include "ui/modal.h"
 
 int main(int argc, char* argv[]) {
     app::Application application(argc, argv);
@@ -15,6 +17,14 @@ int main(int argc, char* argv[]) {
     app::installGreekTranslation(application);
     // The staff read Greek: month and day names, the calendar's first weekday.
     QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
+
+    // One copy per program directory, checked before anything opens the database; the lock is
+    // held until the program ends.
+    const app::ProgramDirectoryLock programLock(QDir::currentPath());
+    if (programLock.heldElsewhere()) {
+        ui::inform(nullptr, app::programAlreadyOpenMessage());
+        return 0;
+    }
 
     app::tieChildWindows();
     TForm3 mainWindow;

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "db/error.h"
+#include "app/error_report.h"
 #include "ui/modal.h"
 
 namespace app {
@@ -12,10 +12,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const db::Error& error) {
-        ui::reportError(activeWindow(), error.message());
     } catch (const std::exception& error) {
-        ui::reportError(activeWindow(), QString::fromLocal8Bit(error.what()));
+        ui::reportError(activeWindow(), errorReportText(error));
     }
     return false;
 }

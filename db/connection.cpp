@@ -17,6 +17,9 @@ namespace db {
 
 namespace {
 
+// How long a statement waits for another connection's lock before it fails as busy.
+constexpr int kBusyTimeoutMs = 5000;
+
 // The encryption key of a password: PBKDF2-HMAC-SHA256 with many rounds, so the password cannot
 // be guessed quickly from a stolen file. Derived once per process and password, then handed to
 // the engine as a raw key, so that opening a connection costs no key derivation: windows open
@@ -63,6 +66,11 @@ sqlite3* openFile(const QString& path, const QString& password, int flags) {
     sqlite3* handle = nullptr;
     int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle, flags, nullptr);
     if (rc == SQLITE_OK) {
+        // Set before the schema read below, so that opening too waits while another connection
+        // writes.
+        rc = sqlite3_busy_timeout(handle, kBusyTimeoutMs);
+    }
+    if (rc == SQLITE_OK) {
         rc = sqlite3_exec(handle, rawKeyPragma(password).constData(), nullptr, nullptr, nullptr);
     }
     if (rc == SQLITE_OK) {
@@ -79,7 +87,6 @@ sqlite3* openFile(const QString& path, const QString& password, int flags) {
         }
     }
     sqlite3_extended_result_codes(handle, 1);
-    sqlite3_busy_timeout(handle, 5000);
     try {
         registerEngineFunctions(handle);
     } catch (...) {

@@ -1,5 +1,7 @@
 #include "db/error.h"
 
+#include <sqlite3.h>
+
 namespace db {
 
 Error::Error(const QString& message, int code, const QString& statement)
@@ -7,5 +9,7 @@ Error::Error(const QString& message, int code, const QString& statement)
       message_(message),
       code_(code),
       statement_(statement) {}
+
+bool Error::isBusy() const { return (code_ & 0xff) == SQLITE_BUSY; }
 
 }  // namespace db

@@ -15,6 +15,9 @@ public:
     QString message() const { return message_; }
     int code() const { return code_; }
     QString statement() const { return statement_; }
+    // The engine waited the whole busy timeout for another connection's lock and gave up
+    // ("database is locked"): nothing went wrong with the statement, the file was in use.
+    bool isBusy() const;
 
 private:
     QString message_;

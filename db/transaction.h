@@ -5,7 +5,8 @@ namespace db {
 class Connection;
 
 // Statements between construction and commit() stand or fall together: the destructor rolls
-// back unless commit() was called.
+// back unless commit() was called. The write lock is taken at construction, so what the
+// transaction reads stays true until it ends: no other connection writes in between.
 class Transaction {
 public:
     explicit Transaction(Connection& connection);

@@ -5,8 +5,8 @@
 #include "db/command.h"
 #include "db/connection.h"
 #include "db/error.h"
-#include "db/transaction.h"
 #include "db/typed_value.h"
+#include "finance/receipt_issue.h"
 #include "finance/statement_text.h"
 #include "finance/tuition_receipt.h"
 
@@ -96,10 +96,6 @@ QString archiveStatement(const PaymentRequest& request, int receiptNumber,
            quotedText(request.recipient) + u')';
 }
 
-QString counterAdvanceStatement() {
-    return QStringLiteral("UPDATE APODEIKSH_LAST SET LAST_NUMBER=LAST_NUMBER+1");
-}
-
 ReceiptNotPrinted::ReceiptNotPrinted(int receiptNumber, const QString& reason)
     : db::Error(reason), receiptNumber_(receiptNumber) {}
 
@@ -114,13 +110,12 @@ PaymentOutcome payTuition(db::Connection& connection, const PaymentRequest& requ
     // payment instead of leaving a recorded receipt reported as a failure.
     const int receiptNumber = receiptNumberFromText(request.receiptNumberText);
     {
-        db::Transaction transaction(connection);
+        ReceiptIssue issue(connection, receiptNumber);
         db::Command command(connection);
         command.execute(ledgerClearStatement(request));
         command.execute(ledgerPaidRowStatement(request, receiptNumber, *amounts));
         command.execute(archiveStatement(request, receiptNumber, *amounts));
-        command.execute(counterAdvanceStatement());
-        transaction.commit();
+        issue.commit();
     }
     try {
         printer.printReceipt(receiptNumber);

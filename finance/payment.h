@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "db/error.h"
+#include "finance/receipt_issue.h"
 
 namespace db {
 class Connection;
@@ -54,13 +55,13 @@ struct ReceiptAmounts {
 // not read). Throws db::Error when the amount or the rate is not a number.
 std::optional<ReceiptAmounts> receiptAmounts(const QString& amountText, const QString& vatRateText);
 
-// The four statements of a payment, in the order they run.
+// The statements of a payment, in the order they run; the receipt's counter advance
+// (receipt_issue.h) follows them.
 QString ledgerClearStatement(const PaymentRequest& request);
 QString ledgerPaidRowStatement(const PaymentRequest& request, int receiptNumber,
                                const ReceiptAmounts& amounts);
 QString archiveStatement(const PaymentRequest& request, int receiptNumber,
                          const ReceiptAmounts& amounts);
-QString counterAdvanceStatement();
 
 enum class PaymentOutcome { Recorded, AmountRefused };
 
@@ -77,9 +78,11 @@ private:
 
 // Pays a month's tuition: replaces the month's ledger row by a paid row, archives the receipt
 // and advances the receipt counter, all in one transaction, then prints the receipt.
-// An amount not above zero writes nothing and returns AmountRefused. Any other failure before
-// the print (a number that does not read, a statement the engine refuses) throws and leaves the
-// database as it was. A failing print throws ReceiptNotPrinted after the payment is recorded.
+// An amount not above zero writes nothing and returns AmountRefused. A receipt number the
+// counter no longer holds writes nothing and throws ReceiptNumberMoved. Any other failure before
+// the print (a number that does not read, a statement the engine refuses, the file busy with
+// another program) throws and leaves the database as it was. A failing print throws
+// ReceiptNotPrinted after the payment is recorded.
 PaymentOutcome payTuition(db::Connection& connection, const PaymentRequest& request,
                           TuitionReceiptPrinter& printer);
 

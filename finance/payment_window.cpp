@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/error_report.h"
 #include "app/forbidden_characters.h"
 #include "db/clock.h"
 #include "db/table.h"
@@ -133,12 +134,29 @@ void TForm56::Button1Click() {
         ui::reportError(this, finance::receiptNotPrintedMessage(failure));
         accept();
         return;
+    } catch (const finance::ReceiptNumberMoved& moved) {
+        // Nothing was written: the entry stays, to be paid under the number the counter holds.
+        receiptNumber_->setText(QString::number(moved.currentNumber()));
+        ui::inform(this, finance::receiptNumberMovedMessage(moved));
+        return;
+    } catch (const db::Error& failure) {
+        if (failure.isBusy()) {
+            // Nothing was written and nothing is wrong with the entry: it stays for another try.
+            ui::inform(this, app::databaseBusyMessage(failure));
+        } else {
+            reportFailedPayment();
+        }
+        return;
     } catch (const std::exception&) {
-        ui::inform(this, finance::paymentFailedMessage());
-        clearEntry();
+        reportFailedPayment();
         return;
     }
     accept();
+}
+
+void TForm56::reportFailedPayment() {
+    ui::inform(this, finance::paymentFailedMessage());
+    clearEntry();
 }
 
 void TForm56::clearEntry() {

@@ -10,7 +10,9 @@ class QPushButton;
 // Tuition payment of one child: the month and year paid, the net amount and the recipient;
 // the receipt number and VAT rate are read once when the window opens. A recorded payment is
 // printed and closes the window; a refused amount or a failure keeps it open with the amount
-// and recipient cleared.
+// and recipient cleared. When the receipt numbering moved on meanwhile, or the database stayed
+// busy with another program, nothing is written, the staff are told, and the entry stays (under
+// the new number) for another try.
 class TForm56 : public ui::DataWindow {
     Q_OBJECT
 public:
@@ -31,6 +33,7 @@ private:
     void readSettings();
     void EditChange();
     void Button1Click();
+    void reportFailedPayment();
     void clearEntry();
 
     QString childNumber_;

@@ -76,11 +76,19 @@ QList<QAction*> allEntries(const QList<QAction*>& entries) {
 QString className(QObject* object) { return QString::fromLatin1(object->metaObject()->className()); }
 
 // An object whose events fail, as a window's slot does when a statement is refused.
+// Fails on every event: with an engine error, a database busy with another connection (a write
+// on `busy`), or an error of its own.
 class FailingObject : public QObject {
 public:
+    static constexpr QEvent::Type kBusyWrite = QEvent::Type(QEvent::User + 2);
+    db::Connection* busy = nullptr;
+
     bool event(QEvent* event) override {
         if (event->type() == QEvent::User) {
             throw db::Error(u"no such table: ΠΟΥΘΕΝΑ"_s);
+        }
+        if (event->type() == kBusyWrite) {
+            busy->execute(u"UPDATE SECURE SET [PASSWORD]='Κήπος7'"_s);
         }
         throw std::runtime_error("a toolkit failure");
     }
@@ -360,6 +368,21 @@ private slots:
         QEvent otherEvent(QEvent::Type(QEvent::User + 1));
         QVERIFY(!QCoreApplication::sendEvent(&failing, &otherEvent));
         QCOMPARE(answers->errors, (QStringList{u"no such table: ΠΟΥΘΕΝΑ"_s, u"a toolkit failure"_s}));
+
+        // A write that waited in vain for another program's lock is said in Greek, with the
+        // engine's words kept as the detail.
+        db::Connection busy(app::context().connectionString);
+        busy.open();
+        busy.executeNative(u"PRAGMA busy_timeout = 100"_s);
+        failing.busy = &busy;
+        database->connection().executeNative(u"BEGIN IMMEDIATE"_s);
+        QEvent busyEvent(FailingObject::kBusyWrite);
+        QVERIFY(!QCoreApplication::sendEvent(&failing, &busyEvent));
+        database->connection().executeNative(u"ROLLBACK"_s);
+        QCOMPARE(answers->errors.size(), 3);
+        QVERIFY(answers->errors.last().startsWith(
+            u"Η βάση δεδομένων χρησιμοποιείται αυτή τη στιγμή"_s));
+        QVERIFY(answers->errors.last().endsWith(u"\n\nΛεπτομέρειες: database is locked"_s));
     }
 
 private:

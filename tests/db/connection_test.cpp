@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <chrono>
+#include <thread>
 
 #include "db/connection.h"
 #include "db/connection_string.h"
@@ -94,6 +96,64 @@ TEST(Transaction, RollsBackEverythingUnlessCommitted) {
         transaction.commit();
     }
     EXPECT_EQ(db::scalar(connection, QStringLiteral("SELECT COUNT(*) FROM T")).toInt(), 1);
+}
+
+// Another connection writing holds the file for a moment; it lets go after kHeldMs.
+class HeldFile {
+public:
+    static constexpr int kHeldMs = 300;
+
+    HeldFile(db::Connection& holder, const char* begin) : holder_(holder) {
+        holder_.executeNative(QString::fromLatin1(begin));
+        release_ = std::thread([this] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(kHeldMs));
+            holder_.executeNative(QStringLiteral("COMMIT"));
+        });
+    }
+    ~HeldFile() { release_.join(); }
+
+private:
+    db::Connection& holder_;
+    std::thread release_;
+};
+
+TEST(Connection, WaitsForAnotherConnectionsLockAndOnlyThenFailsAsBusy) {
+    testsupport::EmptyDatabase database;
+    db::Connection& holder = database.connection();
+    holder.executeNative(QStringLiteral("CREATE TABLE T(N INTEGER)"));
+
+    // Opening reads the schema: it waits while another connection writes the file out.
+    db::Connection waiting(database.dir().connectionString());
+    {
+        HeldFile held(holder, "BEGIN EXCLUSIVE");
+        EXPECT_NO_THROW(waiting.open());
+    }
+    // A write waits for another connection's transaction to end.
+    {
+        HeldFile held(holder, "BEGIN IMMEDIATE");
+        EXPECT_NO_THROW(db::Transaction(waiting).commit());
+        EXPECT_NO_THROW(waiting.execute(QStringLiteral("INSERT INTO T VALUES (1)")));
+    }
+
+    // A lock held past the wait (shortened here) fails the write as busy, and only that does.
+    holder.executeNative(QStringLiteral("BEGIN IMMEDIATE"));
+    waiting.executeNative(QStringLiteral("PRAGMA busy_timeout = 100"));
+    try {
+        waiting.execute(QStringLiteral("INSERT INTO T VALUES (2)"));
+        ADD_FAILURE() << "the write did not meet the lock";
+    } catch (const db::Error& error) {
+        EXPECT_TRUE(error.isBusy());
+        EXPECT_EQ(error.message(), QStringLiteral("database is locked"));
+    }
+    EXPECT_THROW(db::Transaction{waiting}, db::Error);
+    holder.executeNative(QStringLiteral("ROLLBACK"));
+    try {
+        waiting.execute(QStringLiteral("INSERT INTO NOWHERE VALUES (2)"));
+        ADD_FAILURE() << "the engine took a statement on a missing table";
+    } catch (const db::Error& error) {
+        EXPECT_FALSE(error.isBusy());
+    }
+    EXPECT_EQ(db::scalar(holder, QStringLiteral("SELECT COUNT(*) FROM T")).toInt(), 1);
 }
 
 TEST(Statement, RefusesASecondStatementSmuggledIntoOne) {

@@ -1,6 +1,7 @@
 #include "finance/payment.h"
 
 #include "finance_fixture.h"
+#include "support/program_copy.h"
 
 namespace {
 
@@ -192,6 +193,64 @@ TEST_F(PaymentTest, AFailedPrintIsReportedAsSuchAfterThePaymentIsRecorded) {
     }
     EXPECT_EQ(counter(), 42);
     EXPECT_EQ(ledger(QStringLiteral("CHECKER")).toString(), QStringLiteral("Π"));
+}
+
+// Another window or copy issued receipt 41 after this window showed it: the payment is refused
+// whole and says which number the counter holds now.
+TEST_F(PaymentTest, AShownNumberTheCounterHasLeftWritesNothingAndNamesTheNewNumber) {
+    setCounter(43);
+    try {
+        const auto shown41 = request(QStringLiteral("100"), QStringLiteral("15"), QStringLiteral("41"));
+        finance::payTuition(connection_, shown41, printer_);
+        FAIL() << "the stale number was not noticed";
+    } catch (const finance::ReceiptNumberMoved& moved) {
+        EXPECT_EQ(moved.shownNumber(), 41);
+        EXPECT_EQ(moved.currentNumber(), 43);
+        const QString message = finance::receiptNumberMovedMessage(moved);
+        EXPECT_TRUE(message.startsWith(QStringLiteral("Η αρίθμηση των αποδείξεων άλλαξε")));
+        EXPECT_TRUE(message.contains(QStringLiteral("είναι τώρα 43")));
+    }
+    EXPECT_EQ(ledger(QStringLiteral("CHECKER")).toString(), QStringLiteral("Χ"));
+    EXPECT_EQ(count(QStringLiteral("APODEIKSEIS_HISTORY")), 0);
+    EXPECT_EQ(counter(), 43);
+    EXPECT_TRUE(printer_.printed.isEmpty());
+
+    // Under the number the counter holds the payment goes through as always.
+    const auto shown43 = request(QStringLiteral("100"), QStringLiteral("15"), QStringLiteral("43"));
+    EXPECT_EQ(finance::payTuition(connection_, shown43, printer_), finance::PaymentOutcome::Recorded);
+    EXPECT_EQ(printer_.printed, QList<int>{43});
+    EXPECT_EQ(counter(), 44);
+}
+
+// Two copies of the program paying on one file at the same moment, each under the number it read
+// just before, as their windows do: every number goes to one receipt only, and the counter
+// stands after the last of them. A copy whose number moved on was told so and paid nothing.
+TEST_F(PaymentTest, TwoCopiesPayingAtOnceNeverIssueOneNumberTwice) {
+    const QString directory = database_.dir().path();
+    const auto first = testsupport::startProgramCopy(
+        {QStringLiteral("pay"), directory, QStringLiteral("7"), QStringLiteral("1500")});
+    const auto second = testsupport::startProgramCopy(
+        {QStringLiteral("pay"), directory, QStringLiteral("8"), QStringLiteral("1500")});
+    int paid = 0;
+    for (QProcess* copy : {first.get(), second.get()}) {
+        ASSERT_TRUE(copy->waitForFinished(20000));
+        ASSERT_EQ(copy->exitCode(), 0) << copy->readAllStandardError().toStdString();
+        // "paid <n> moved <n> busy <n>"
+        const QStringList said = QString::fromUtf8(copy->readAllStandardOutput()).split(u' ');
+        ASSERT_EQ(said.size(), 6);
+        EXPECT_GT(said.at(1).toInt() + said.at(3).toInt(), 0);
+        EXPECT_EQ(said.at(5).toInt(), 0) << "a payment gave up waiting";
+        paid += said.at(1).toInt();
+    }
+
+    const int receipts = count(QStringLiteral("APODEIKSEIS_HISTORY"));
+    EXPECT_EQ(receipts, paid);
+    const auto numbers = [this](const char* of) {
+        return scalar(QStringLiteral("SELECT %1 FROM APODEIKSEIS_HISTORY").arg(QLatin1String(of))).toInt();
+    };
+    EXPECT_EQ(numbers("COUNT(DISTINCT ARITHMOS_APODEIKSHS)"), receipts);
+    EXPECT_EQ(numbers("MAX(CAST(ARITHMOS_APODEIKSHS AS INTEGER))"), 40 + receipts);
+    EXPECT_EQ(counter(), 41 + receipts);
 }
 
 TEST(PaymentLists, OfferTwelveMonthsAndTheYearsFrom2007PastTheCurrentOne) {

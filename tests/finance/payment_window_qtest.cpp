@@ -160,6 +160,55 @@ private slots:
         QCOMPARE(program_->receipts(), 1);
     }
 
+    // Another window or copy issued receipt 41 while this window showed it: nothing is written,
+    // the staff are told, and the window shows the new number with the entry kept; the next
+    // press pays under it.
+    void aNumberIssuedMeanwhileIsRefusedAndTheWindowMovesOnToTheNewOne() {
+        financetest::InstalledPrinter printer;
+        TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
+        program_->setCounter(42);
+        type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
+        window.payButton()->click();
+
+        QCOMPARE(seam_->informations.size(), 1);
+        QVERIFY(seam_->informations.first().startsWith(QStringLiteral("Η αρίθμηση των αποδείξεων άλλαξε")));
+        QVERIFY(seam_->informations.first().contains(QStringLiteral("είναι τώρα 42")));
+        QCOMPARE(window.receiptNumberText(), QStringLiteral("42"));
+        QCOMPARE(window.amountField()->text(), QStringLiteral("100"));
+        QCOMPARE(window.result(), int(QDialog::Rejected));
+        QCOMPARE(program_->receipts(), 0);
+        QVERIFY(printer.printed.isEmpty());
+
+        window.payButton()->click();
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        QCOMPARE(printer.printed, QList<int>{42});
+        QCOMPARE(program_->counter(), 43);
+    }
+
+    // Another program holds the file for longer than the window waits: the staff read why in
+    // Greek, with the engine's words kept, and the entry stays for another try.
+    void aFileBusyWithAnotherProgramIsToldInGreekAndKeepsTheEntry() {
+        financetest::InstalledPrinter printer;
+        TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
+        window.connection().executeNative(QStringLiteral("PRAGMA busy_timeout = 100"));
+        program_->connection.executeNative(QStringLiteral("BEGIN IMMEDIATE"));
+        type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
+        window.payButton()->click();
+        program_->connection.executeNative(QStringLiteral("ROLLBACK"));
+
+        QCOMPARE(seam_->informations.size(), 1);
+        QVERIFY(seam_->informations.first().startsWith(
+            QStringLiteral("Η βάση δεδομένων χρησιμοποιείται αυτή τη στιγμή από άλλο πρόγραμμα")));
+        QVERIFY(seam_->informations.first().endsWith(QStringLiteral("database is locked")));
+        QCOMPARE(window.amountField()->text(), QStringLiteral("100"));
+        QCOMPARE(window.result(), int(QDialog::Rejected));
+        QVERIFY(owedMarchUntouched());
+
+        window.payButton()->click();
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        QCOMPARE(printer.printed, QList<int>{41});
+    }
+
     void printsThroughTheReceiptPrintWindowOnTheLayoutOfTheRate() {
         program_->copyReceiptLayouts();
         program_->run(QStringLiteral("UPDATE INFORMATION SET TITLE='Παιδικός Σταθμός Η Χαρά'"));

@@ -1,0 +1,56 @@
+#include "finance/receipt_issue.h"
+
+#include "db/command.h"
+#include "db/connection.h"
+#include "db/query.h"
+#include "finance/statement_text.h"
+
+namespace finance {
+
+namespace {
+
+QString movedMessage(int shownNumber, int currentNumber) {
+    return QStringLiteral(
+               "Η αρίθμηση των αποδείξεων άλλαξε στο μεταξύ: ο αριθμός %1 δόθηκε σε "
+               "άλλη απόδειξη. Η καταχώρηση δεν έγινε.\n"
+               "Ο αριθμός απόδειξης είναι τώρα %2. Πατήστε ξανά «Καταχώρηση» για να "
+               "γίνει η καταχώρηση με αυτόν τον αριθμό.")
+        .arg(shownNumber)
+        .arg(currentNumber);
+}
+
+}  // namespace
+
+ReceiptNumberMoved::ReceiptNumberMoved(int shownNumber, int currentNumber)
+    : db::Error(movedMessage(shownNumber, currentNumber)),
+      shownNumber_(shownNumber),
+      currentNumber_(currentNumber) {}
+
+ReceiptIssue::ReceiptIssue(db::Connection& connection, int shownNumber)
+    : connection_(connection), transaction_(connection) {
+    const int current = currentReceiptNumber(connection_);
+    if (current != shownNumber) {
+        throw ReceiptNumberMoved(shownNumber, current);
+    }
+}
+
+void ReceiptIssue::commit() {
+    db::Command(connection_, counterAdvanceStatement()).execute();
+    transaction_.commit();
+}
+
+int currentReceiptNumber(db::Connection& connection) {
+    const QVariant counter =
+        db::scalar(connection, QStringLiteral("SELECT LAST_NUMBER FROM APODEIKSH_LAST"));
+    return receiptNumberFromText(counter.toString());
+}
+
+QString counterAdvanceStatement() {
+    return QStringLiteral("UPDATE APODEIKSH_LAST SET LAST_NUMBER=LAST_NUMBER+1");
+}
+
+QString receiptNumberMovedMessage(const ReceiptNumberMoved& moved) {
+    return moved.message();
+}
+
+}  // namespace finance
