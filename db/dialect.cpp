@@ -5,6 +5,7 @@
 #include <QTime>
 
 #include "db/error.h"
+#include "db/quoting.h"
 
 namespace db {
 
@@ -12,10 +13,6 @@ namespace {
 
 bool isWordStart(QChar c) { return c.isLetter() || c == u'_'; }
 bool isWordChar(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
-
-QString singleQuoted(const QString& text) {
-    return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
-}
 
 // The functions of the dialect that the engine knows under another name.
 QString engineFunction(const QString& word) {
@@ -63,9 +60,9 @@ public:
             if (c == u'\'') {
                 copyQuoted(u'\'');
             } else if (c == u'"') {
-                out_ += singleQuoted(readDelimited(u'"', u'"'));
+                out_ += quotedText(readDelimited(u'"', u'"'));
             } else if (c == u'[') {
-                out_ += u'"' + readDelimited(u'[', u']').replace(u'"', QStringLiteral("\"\"")) + u'"';
+                out_ += quotedName(readDelimited(u'[', u']'));
             } else if (c == u'#') {
                 dateLiteral();
             } else if (isWordStart(c)) {
@@ -138,7 +135,7 @@ private:
         if (stored.isEmpty()) {
             syntaxError(QStringLiteral("Syntax error in date"));
         }
-        out_ += singleQuoted(stored);
+        out_ += quotedText(stored);
         at_ = close + 1;
     }
 

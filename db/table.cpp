@@ -5,16 +5,13 @@
 #include "db/connection.h"
 #include "db/dialect.h"
 #include "db/error.h"
+#include "db/quoting.h"
 #include "db/statement.h"
 #include "db/typed_value.h"
 
 namespace db {
 
 namespace {
-
-QString quoted(const QString& name) {
-    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
-}
 
 bool isView(Connection& connection, const QString& name) {
     Statement statement(connection,
@@ -72,11 +69,11 @@ void Table::refresh() {
 // The engine's text of the rows to read, with the table's rowid as the first column.
 QString Table::selectStatement() const {
     const QString rowId =
-        hasRowId_ ? quoted(name_) + QStringLiteral(".rowid") : QStringLiteral("0");
+        hasRowId_ ? quotedName(name_) + QStringLiteral(".rowid") : QStringLiteral("0");
     if (!statement_.isEmpty()) {
         return statementWithRowId(rowId);
     }
-    QString sql = QStringLiteral("SELECT %1 AS vel_rowid, * FROM %2").arg(rowId, quoted(name_));
+    QString sql = QStringLiteral("SELECT %1 AS vel_rowid, * FROM %2").arg(rowId, quotedName(name_));
     if (!sort_.trimmed().isEmpty()) {
         sql += QStringLiteral(" ORDER BY ") + translate(sort_);
     }
@@ -169,14 +166,14 @@ void Table::post() {
     for (int column : columns) {
         converted.append(
             convertTypedValue(changes_.value(column), kinds_.at(column), names_.at(column)));
-        names.append(quoted(names_.at(column)));
+        names.append(quotedName(names_.at(column)));
     }
     qint64 id = rowId();
     if (state_ == State::Insert) {
         const QString sql =
-            names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(name_))
+            names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quotedName(name_))
                             : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                  .arg(quoted(name_), names.join(u','),
+                                  .arg(quotedName(name_), names.join(u','),
                                        QStringList(names.size(), QStringLiteral("?")).join(u','));
         Statement statement(*connection_, sql);
         bindAll(statement, converted);
@@ -185,7 +182,7 @@ void Table::post() {
     } else if (!names.isEmpty()) {
         Statement statement(*connection_,
                             QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?")
-                                .arg(quoted(name_), names.join(QStringLiteral(" = ?, "))));
+                                .arg(quotedName(name_), names.join(QStringLiteral(" = ?, "))));
         bindAll(statement, converted);
         statement.bind(static_cast<int>(converted.size()) + 1, id);
         statement.step();
@@ -199,7 +196,7 @@ void Table::post() {
 // defaults). Columns are matched by name, since a statement may show only some of them.
 void Table::rereadRow(qint64 id) {
     Statement statement(*connection_,
-                        QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(quoted(name_)));
+                        QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(quotedName(name_)));
     statement.bind(1, id);
     if (statement.step()) {
         for (int c = 0; c < statement.columnCount(); ++c) {
@@ -235,7 +232,7 @@ void Table::remove() {
         throw Error(QStringLiteral("Cannot delete from the saved query ") + name_);
     }
     Statement statement(*connection_,
-                        QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(name_)));
+                        QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quotedName(name_)));
     statement.bind(1, rowId());
     statement.step();
     rows_.removeAt(position_);

@@ -5,6 +5,7 @@
 #include "db/command.h"
 #include "db/connection.h"
 #include "db/error.h"
+#include "db/quoting.h"
 #include "db/typed_value.h"
 #include "finance/receipt_issue.h"
 #include "finance/statement_text.h"
@@ -77,8 +78,8 @@ QString ledgerPaidRowStatement(const PaymentRequest& request, int receiptNumber,
     return QStringLiteral(
                "INSERT INTO APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,ARITHMOS_APODEIKSHS,POSO,"
                "HMEROMHNIA,CHECKER,MHNAS,ETOS,VAT) VALUES(") +
-           request.childNumber + u',' + quotedText(QString::number(receiptNumber)) + u',' +
-           amounts.amount + QStringLiteral(",DATE(),") + quotedText(QStringLiteral("Π")) +
+           request.childNumber + u',' + db::quotedText(QString::number(receiptNumber)) + u',' +
+           amounts.amount + QStringLiteral(",DATE(),") + db::quotedText(QStringLiteral("Π")) +
            u',' + request.monthText + u',' + request.yearText + u',' + amounts.vat + u')';
 }
 
@@ -88,12 +89,12 @@ QString archiveStatement(const PaymentRequest& request, int receiptNumber,
                "INSERT INTO APODEIKSEIS_HISTORY(ARITHMOS_MHTRWOY,ARITHMOS_APODEIKSHS,POSO,"
                "HMEROMHNIA,MHNAS,ETOS,VAT,POSO_KAI_VAT,EGKYRO,POSOCY,VATCY,POSO_KAI_VATCY,"
                "ONOMA_PAIDIOY,EPWNYMO_PAIDIOY,PARALHPTHS) VALUES(") +
-           request.childNumber + u',' + quotedText(QString::number(receiptNumber)) + u',' +
+           request.childNumber + u',' + db::quotedText(QString::number(receiptNumber)) + u',' +
            amounts.amount + QStringLiteral(",DATE(),") + request.monthText + u',' +
            request.yearText + u',' + amounts.vat + u',' + amounts.total + QStringLiteral(",1,") +
            amounts.cypAmount + u',' + amounts.cypVat + u',' + amounts.cypTotal + u',' +
-           quotedText(request.firstName) + u',' + quotedText(request.surname) + u',' +
-           quotedText(request.recipient) + u')';
+           db::quotedText(request.firstName) + u',' + db::quotedText(request.surname) + u',' +
+           db::quotedText(request.recipient) + u')';
 }
 
 ReceiptNotPrinted::ReceiptNotPrinted(int receiptNumber, const QString& reason)

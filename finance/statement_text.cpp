@@ -6,10 +6,6 @@
 
 namespace finance {
 
-QString quotedText(const QString& text) {
-    return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
-}
-
 double numberFromText(const QString& text) {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);  // the C locale: a point, no grouping

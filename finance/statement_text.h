@@ -4,10 +4,6 @@
 
 namespace finance {
 
-// A text as a quoted literal of a statement; a quote inside it is doubled so that names such
-// as O'Brien arrive whole instead of breaking the statement.
-QString quotedText(const QString& text);
-
 // An amount or rate as the program shows it or writes it into a statement (blanks around
 // allowed, a point before the decimals, no grouping). Throws db::Error naming the text when it
 // is not a number. What the staff type is read by the typed-number reader instead.
