@@ -1,7 +1,8 @@
 #include "children/card_fields.h"
 
-#include <QTime>
 #include <stdexcept>
+
+#include "common/day_hours.h"
 
 namespace children {
 
@@ -15,16 +16,6 @@ QStringList yesNo() {
 
 QStringList schooling() {
     return {u"ΔΗΜΟΤΙΚΟ"_s, u"ΓΥΜΝΑΣΙΟ"_s, u"ΛΥΚΕΙΟ"_s, u"ΠΑΝΕΠΙΣΤΗΜΙΟ"_s};
-}
-
-// Twenty half-hour times from the first one on, in time order ("07:00", "07:30", ...).
-QStringList halfHours(const QString& first) {
-    QStringList times;
-    QTime time = QTime::fromString(first, u"hh:mm"_s);
-    for (int i = 0; i < 20; ++i, time = time.addSecs(30 * 60)) {
-        times.append(time.toString(u"hh:mm"_s));
-    }
-    return times;
 }
 
 // The red marks of a field, as bits.
@@ -181,8 +172,8 @@ QList<Row> healthRows() {
 QList<Row> otherRows() {
     return {
         {90, u"METAFORA"_s, u"Μέσον προσέλευσης και αποχώρησης:"_s, FieldKind::List, {u"Ιδιωτικό"_s, u"Νηπιαγωγείο"_s}, Marked},
-        {91, u"WRA_ERXETAI"_s, u"Ώρα προσέλευσης:"_s, FieldKind::List, halfHours(u"07:00"_s), Marked},
-        {92, u"WRA_FEYGEI"_s, u"Ώρα αποχώρησης:"_s, FieldKind::List, halfHours(u"10:00"_s), Marked},
+        {91, u"WRA_ERXETAI"_s, u"Ώρα προσέλευσης:"_s, FieldKind::List, common::arrivalHours(), Marked},
+        {92, u"WRA_FEYGEI"_s, u"Ώρα αποχώρησης:"_s, FieldKind::List, common::departureHours(), Marked},
         {93, u"FAGHTO"_s, u"Του χορηγείται φαγητό από το νηπιαγωγείο:"_s, FieldKind::YesNo, yesNo(), Marked},
     };
 }

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
+#include "common/day_hours.h"
 #include "reports/hour_search_window.h"
 
 TForm50::TForm50(TForm27* results, QWidget* parent) : reports::SearchWindow(results, parent) {
@@ -14,8 +15,8 @@ TForm50::TForm50(TForm27* results, QWidget* parent) : reports::SearchWindow(resu
 }
 
 QWidget* TForm50::makeInputs() {
-    arrival_ = reports::makeHourList(reports::arrivalHours(), this);
-    departure_ = reports::makeHourList(reports::departureHours(), this);
+    arrival_ = reports::makeHourList(common::arrivalHours(), this);
+    departure_ = reports::makeHourList(common::departureHours(), this);
     connect(arrival_, &QComboBox::currentIndexChanged, this, &TForm50::hourChosen);
     connect(departure_, &QComboBox::currentIndexChanged, this, &TForm50::hourChosen);
     return makeRequiredInputs({{QStringLiteral("Ώρα προσέλευσης:"), arrival_},

@@ -1,7 +1,5 @@
 #include "reports/parametrised_searches.h"
 
-#include <QTime>
-
 #include "app/date_literal.h"
 #include "reports/canned_searches.h"
 
@@ -15,14 +13,6 @@ QString orderBySurname() {
 
 QString activeOnly() {
     return QStringLiteral("ENERGO='ΝΑΙ' AND ");
-}
-
-QStringList halfHours(const QTime& first, int count) {
-    QStringList hours;
-    for (int step = 0; step < count; ++step) {
-        hours.append(first.addSecs(step * 30 * 60).toString(QStringLiteral("hh:mm")));
-    }
-    return hours;
 }
 
 // "1=1" for a person whose box is not ticked, so the condition keeps its shape.
@@ -56,14 +46,6 @@ QString wrongCriteriaMessage() {
 QStringList educationLevels() {
     return {QStringLiteral("ΔΗΜΟΤΙΚΟ"), QStringLiteral("ΓΥΜΝΑΣΙΟ"), QStringLiteral("ΛΥΚΕΙΟ"),
             QStringLiteral("ΠΑΝΕΠΙΣΤΗΜΙΟ")};
-}
-
-QStringList arrivalHours() {
-    return halfHours(QTime(7, 0), 20);
-}
-
-QStringList departureHours() {
-    return halfHours(QTime(10, 0), 20);
 }
 
 bool isWholeNumber(const QString& text) {

@@ -22,9 +22,6 @@ QString wrongCriteriaMessage();
 
 // The levels of education the staff choose from.
 QStringList educationLevels();
-// The hours of arrival (07:00 to 16:30) and of departure (10:00 to 19:30), every half hour.
-QStringList arrivalHours();
-QStringList departureHours();
 
 // Parents' education: a level for each ticked person, nothing for the others; at least one
 // should be ticked (the window allows the search only then).

@@ -1,5 +1,6 @@
 #include "tools/sample_card.h"
 
+#include "common/day_hours.h"
 #include "tools/sample_vocabulary.h"
 
 namespace sample {
@@ -241,8 +242,8 @@ void CardFiller::otherData() {
 
     child_.usesTransport = random_.chance(0.25);
     child_.eats = random_.chance(0.7);
-    const QStringList arrivals = words::halfHours(7, 20);
-    const QStringList departures = words::halfHours(10, 20);
+    const QStringList arrivals = common::arrivalHours();
+    const QStringList departures = common::departureHours();
     set(QStringLiteral("METAFORA"),
         child_.usesTransport ? words::kindergartenTransport() : words::privateTransport());
     set(QStringLiteral("WRA_ERXETAI"), arrivals.at(random_.between(0, 3)));

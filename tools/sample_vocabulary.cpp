@@ -24,16 +24,6 @@ const QStringList& housingKinds() {
 QString privateTransport() { return u"Ιδιωτικό"_s; }
 QString kindergartenTransport() { return u"Νηπιαγωγείο"_s; }
 
-QStringList halfHours(int firstHour, int count) {
-    QStringList hours;
-    for (int i = 0; i < count; ++i) {
-        hours << QStringLiteral("%1:%2")
-                     .arg(firstHour + i / 2, 2, 10, QLatin1Char('0'))
-                     .arg(i % 2 == 0 ? u"00"_s : u"30"_s);
-    }
-    return hours;
-}
-
 const QList<Surname>& surnames() {
     static const QList<Surname> names = {
         {u"Γεωργίου"_s, u"Γεωργίου"_s},           {u"Χριστοδούλου"_s, u"Χριστοδούλου"_s},

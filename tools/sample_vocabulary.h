@@ -18,7 +18,6 @@ const QStringList& educationLevels();
 const QStringList& housingKinds();
 QString privateTransport();
 QString kindergartenTransport();
-QStringList halfHours(int firstHour, int count);  // "07:00", "07:30", ...
 
 // People and places.
 struct Surname {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/day_hours.h"
 #include "reports/parametrised_searches.h"
 #include "search_children.h"
 
@@ -115,8 +116,8 @@ TEST_F(ParametrisedSearchesTest, PositionFindsChildrenAtThatPlaceInTheFamily) {
 }
 
 TEST_F(ParametrisedSearchesTest, HourSearchesCompareTheChosenHours) {
-    const QStringList arrivals = reports::arrivalHours();
-    const QStringList departures = reports::departureHours();
+    const QStringList arrivals = common::arrivalHours();
+    const QStringList departures = common::departureHours();
     ASSERT_EQ(arrivals.size(), 20);
     ASSERT_EQ(departures.size(), 20);
     EXPECT_EQ(arrivals.first(), u"07:00"_s);
