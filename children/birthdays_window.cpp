@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "children/birthdays.h"
+#include "common/month_names.h"
 #include "db/clock.h"
 #include "ui/count_label.h"
 #include "ui/labels.h"
@@ -99,7 +100,8 @@ void TForm25::setToday() {
 
 void TForm25::refresh() {
     monthNumber_->setText(QString::number(month_->value()));
-    monthName_->setText(children::monthName(month_->value()));
+    monthName_->setText(common::monthName(month_->value(), common::MonthCase::Nominative,
+                                          common::MaySpelling::Diaeresis));
     dayNumber_->setText(QString::number(day_->value()));
     rows_->setStatement(children::birthdaysStatement(day_->value(), month_->value()));
     count_->setCount(rows_->rows().rowCount());

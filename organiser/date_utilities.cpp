@@ -3,6 +3,8 @@
 #include <QCalendar>
 #include <algorithm>
 
+#include "common/month_names.h"
+
 namespace organiser {
 
 // The Orthodox Church keeps the Julian reckoning of Easter: find the Julian date of the
@@ -28,9 +30,9 @@ QString find_pasxa(int year) {
     if (!easter.isValid()) {
         return {};
     }
-    const QString month =
-        easter.month() == 4 ? QStringLiteral(" Απριλίου") : QStringLiteral(" Μαϊου");
-    return QStringLiteral("είναι ") + QString::number(easter.day()) + month;
+    return QStringLiteral("είναι ") + QString::number(easter.day()) + u' ' +
+           common::monthName(easter.month(), common::MonthCase::Genitive,
+                             common::MaySpelling::Diaeresis);
 }
 
 int easterYearFromText(const QString& text) {

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/date_literal.h"
+#include "common/month_names.h"
 
 namespace reports {
 
@@ -134,16 +135,11 @@ QString longDateText(const QString& text) {
 }
 
 QString monthName(const QString& text) {
-    static const QStringList names = {
-        QStringLiteral("Ιανουάριος"), QStringLiteral("Φεβρουάριος"), QStringLiteral("Μάρτιος"),
-        QStringLiteral("Απρίλιος"),   QStringLiteral("Μάιος"),       QStringLiteral("Ιούνιος"),
-        QStringLiteral("Ιούλιος"),    QStringLiteral("Αύγουστος"),   QStringLiteral("Σεπτέμβριος"),
-        QStringLiteral("Οκτώβριος"),  QStringLiteral("Νοέμβριος"),   QStringLiteral("Δεκέμβριος")};
     bool ok = false;
     const int month = text.trimmed().toInt(&ok);
     if (!ok || month < 1 || month > 12)
         return text.trimmed();
-    return names.at(month - 1);
+    return common::monthName(month);
 }
 
 }  // namespace reports

@@ -2,6 +2,7 @@
 
 #include <QSet>
 
+#include "common/month_names.h"
 #include "db/connection.h"
 #include "tools/sample_children.h"
 #include "tools/sample_vocabulary.h"
@@ -62,14 +63,11 @@ void writeWeekly(db::Connection& connection, Random& random, const QDate& until)
 }
 
 void writeYearly(db::Connection& connection, const QDate& from, const QDate& until) {
-    const QStringList months = {u"Ιανουάριος"_s, u"Φεβρουάριος"_s, u"Μάρτιος"_s, u"Απρίλιος"_s,
-                                u"Μάιος"_s,      u"Ιούνιος"_s,     u"Ιούλιος"_s, u"Αύγουστος"_s,
-                                u"Σεπτέμβριος"_s, u"Οκτώβριος"_s,  u"Νοέμβριος"_s, u"Δεκέμβριος"_s};
     RowWriter writer(connection, u"XRONIAIO"_s, tableColumns(connection, u"XRONIAIO"_s));
     for (int year = from.year(); year <= until.year(); ++year) {
         QStringList lines{u"Ετήσιο πρόγραμμα διδασκαλίας %1"_s.arg(year)};
-        for (int i = 0; i < months.size(); ++i) {
-            lines << months.at(i) + u": "_s + themeOfMonth(i + 1);
+        for (int month = 1; month <= 12; ++month) {
+            lines << common::monthName(month) + u": "_s + themeOfMonth(month);
         }
         writer.write({{u"ETOS"_s, year}, {u"KEIMENO"_s, lines.join(u'\n')}});
     }

@@ -43,6 +43,8 @@ private slots:
         QCOMPARE(window.monthNameLabel()->text(), QStringLiteral("Απρίλιος"));
         QCOMPARE(window.grid()->model()->rowCount(), 0);
         QCOMPARE(window.countLabel()->text(), QStringLiteral("Βρέθηκαν 0 καταχωρήσεις"));
+        window.monthSlider()->setValue(5);
+        QCOMPARE(window.monthNameLabel()->text(), QStringLiteral("Μάϊος"));  // as always spelt here
         window.monthSlider()->setValue(3);
         QCOMPARE(window.grid()->model()->rowCount(), 1);
 
