@@ -106,6 +106,26 @@ TEST_F(SavedQueries, EnrolmentQueriesListEveryPeriodOfAReEnrolledChild) {
               QList<qlonglong>{7});
 }
 
+// The windows' statements have no ORDER BY: the rows come in each query's own order, dates
+// first, then surnames as the staff sort them (case and accents aside).
+TEST_F(SavedQueries, EnrolmentQueriesKeepTheirOwnOrder) {
+    addChild(1, u"Ωμέγα"_s);
+    addPeriod(1, u"9/1/2010"_s, u"6/30/2011"_s);
+    addChild(2, u"άλφα"_s);
+    addPeriod(2, u"9/1/2010"_s, u"6/30/2011"_s);
+    addChild(3, u"Βήτα"_s);
+    addPeriod(3, u"8/1/2010"_s, u"7/31/2011"_s);
+
+    EXPECT_EQ(numbers(u"SELECT * FROM EGRAFES_SE_HMEROMHNIES"_s), (QList<qlonglong>{3, 2, 1}));
+    EXPECT_EQ(numbers(u"SELECT * FROM DIAGRAFES_SE_HMEROMHNIES"_s), (QList<qlonglong>{2, 1, 3}));
+    EXPECT_EQ(numbers(u"SELECT * FROM EGG_DIAG_SE_HMEROMHNIES"_s), (QList<qlonglong>{3, 2, 1}));
+    db::Query left(connection,
+                   u"SELECT * FROM DIAGRAFES_SE_HMEROMHNIES WHERE "
+                   "HMEROMHNIA_DIAGRAFHS BETWEEN #6/1/2011# AND #6/30/2011#"_s);
+    left.open();
+    EXPECT_EQ(left.text(u"EPWNYMO_PAIDIOY"_s), u"άλφα"_s);
+}
+
 TEST_F(SavedQueries, EnrolledChildrenAreListedOnceWithTheirOpenEnrolment) {
     addChild(7, u"Ζαχαρίου"_s);
     addPeriod(7, u"9/1/2009"_s, u"6/30/2010"_s);
