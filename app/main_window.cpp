@@ -58,9 +58,9 @@ TForm3::TForm3() {
     setFont(font);
     ui::Window::applyLook(this);
 
-    menu_ = new app::MainMenu(menuBar(), isAvailable,
-                              [this](QStringView command) { runCommand(command); });
-    menu_->attachCannedSearches(app::cannedSearchCommands(), this);
+    menu_ = new app::MainMenu(
+        menuBar(), isAvailable, [this](QStringView command) { runCommand(command); },
+        &app::runCannedSearch);
 
     auto* central = new QWidget(this);
     auto* grid = new QGridLayout(central);

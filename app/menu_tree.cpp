@@ -1,6 +1,9 @@
 #include "app/menu_tree.h"
 
-#include <array>
+#include <stdexcept>
+#include <vector>
+
+#include "reports/canned_searches.h"
 
 namespace app {
 
@@ -11,6 +14,8 @@ constexpr MenuRowKind Cmd = MenuRowKind::Command;
 constexpr MenuRowKind Sep = MenuRowKind::Separator;
 constexpr MenuRowKind Search = MenuRowKind::CannedSearch;
 
+// Each canned-search row is a place only: it takes the next search of the canned-search table,
+// which is in menu order and holds the search's caption, submenu path and statement.
 // clang-format off
 constexpr MenuRow kMainMenu[] = {
     {0, Sub, u"&Επιλογές", u""},
@@ -69,118 +74,118 @@ constexpr MenuRow kMainMenu[] = {
     {2, Cmd, u"&Εγγραφές μεταξύ δυο ημερομηνιών", u"TForm21"},
     {2, Cmd, u"&Διαγραφές μεταξύ δυο ημερομηνιών", u"TForm23"},
     {2, Cmd, u"Εγγραφές &και διαγραφές μεταξύ δυο ημερομηνιών", u"TForm24"},
-    {2, Search, u"Παιδιά που γράφτ&ηκαν περισσότερες από μια φορά", u""},
+    {2, Search, u"", u""},
     {1, Sub, u"&Ατομικό πληροφοριακό δελτίο - Δελτίο υγείας", u""},
     {2, Sub, u"Παιδιά που", u""},
     {3, Sub, u"Είναι &ορφανά από", u""},
-    {4, Search, u"&Πατέρα ή μητέρα", u""},
-    {4, Search, u"Πατέρα &και μητέρα", u""},
-    {4, Search, u"Πατέ&ρα", u""},
-    {4, Search, u"&Μητέρα", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
     {3, Sub, u"Στο σπίτ&ι τους", u""},
     {4, Cmd, u"Ό αριθμός των υπνοδωματίων είναι α&πό ... μέχρι ...", u"TForm32"},
-    {4, Search, u"&Υπάρχει αυλή", u""},
-    {4, Search, u"&Δεν υπάρχει αυλή", u""},
-    {4, Search, u"Έχουν δικό τους δω&μάτιο", u""},
-    {4, Search, u"Δεν έχουν δικό τους δωμάτι&ο", u""},
-    {4, Search, u"Κοιμούνται με άλλου&ς", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
     {3, Sub, u"Μένουν &σε", u""},
-    {4, Search, u"&Μονοκατοικία", u""},
-    {4, Search, u"&Διπλοκατοικία", u""},
-    {4, Search, u"Δια&μέρισμα", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
     {3, Sub, u"Έ&χουν", u""},
     {4, Sub, u"Άνεργ&ο", u""},
-    {5, Search, u"&Πατέρα", u""},
-    {5, Search, u"&Μητέρα", u""},
-    {5, Search, u"Πατέρα ή Μ&ητέρα", u""},
-    {5, Search, u"Πατέρα &και μητέρα", u""},
-    {5, Search, u"Κη&δεμόνα", u""},
+    {5, Search, u"", u""},
+    {5, Search, u"", u""},
+    {5, Search, u"", u""},
+    {5, Search, u"", u""},
+    {5, Search, u"", u""},
     {4, Sep, u"", u""},
     {4, Sub, u"Αδ&έλφια", u""},
-    {5, Search, u"&Αγόρια", u""},
-    {5, Search, u"&Κορίτσια", u""},
+    {5, Search, u"", u""},
+    {5, Search, u"", u""},
     {5, Cmd, u"Αριθμό αδελ&φιών από ... μέχρι ...", u"TForm31"},
     {4, Sep, u"", u""},
-    {4, Search, u"Ειδικά ενδια&φέροντα", u""},
+    {4, Search, u"", u""},
     {4, Sep, u"", u""},
     {4, Cmd, u"Μόρφωση πατέρα, μητέρας, &κηδεμόνα", u"TForm28"},
-    {4, Search, u"&Οικογενειακά προβλήματα", u""},
+    {4, Search, u"", u""},
     {4, Sep, u"", u""},
     {4, Sub, u"&Περάσει από", u""},
-    {5, Search, u"&Σοβαρές ασθένειες μέχρι σήμερα", u""},
-    {5, Search, u"&Ιλαρά", u""},
-    {5, Search, u"&Παρωτίτιδα", u""},
-    {5, Search, u"&Ερυθρά", u""},
-    {5, Search, u"&Οστρακιά", u""},
-    {5, Search, u"&Κοκκίτη", u""},
-    {5, Search, u"&Διφθερίτιδα", u""},
-    {4, Search, u"&Φόβους", u""},
-    {4, Search, u"&Αλλεργίες", u""},
-    {4, Search, u"&Επιλη&ψία", u""},
-    {4, Search, u"&Διαβήτη", u""},
-    {4, Search, u"&Παιδική παράλυση", u""},
-    {4, Search, u"Έκ&ζεμα", u""},
-    {4, Search, u"&Καρδιοπάθεια", u""},
-    {4, Search, u"Βρογ&χικά", u""},
-    {4, Search, u"&Ζαλάδες", u""},
-    {4, Search, u"&Συχνοουρία", u""},
-    {4, Search, u"&Λιποθυμίες", u""},
-    {4, Search, u"Δυσκολία στην όρασ&η", u""},
-    {4, Search, u"Δυσκολία στην α&κοή", u""},
-    {4, Search, u"Σοβαρά προβλήματα &υγείας", u""},
-    {4, Search, u"Σωματικά ελαττώ&ματα", u""},
-    {4, Search, u"Πρόσφατα προ&βλήματα στην φυσική τους κατάσταση", u""},
-    {4, Search, u"Εδικούς ιατρικούς λόγους για τους οποίους πρέπει να είναι ενήμερο το νηπια&γωγείο", u""},
-    {4, Search, u"Άλλη α&ρώστεια", u""},
+    {5, Search, u"", u""},
+    {5, Search, u"", u""},
+    {5, Search, u"", u""},
+    {5, Search, u"", u""},
+    {5, Search, u"", u""},
+    {5, Search, u"", u""},
+    {5, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
     {4, Sub, u"Άλλα προβλήματα", u""},
-    {5, Search, u"Βρέχουν το κρεβάτι του&ς", u""},
-    {5, Search, u"Ιδρώνουν το βράδ&υ", u""},
-    {5, Search, u"Αιμορραγεί η μύτη τους", u""},
-    {5, Search, u"Κουράζοντ&αι εύκολα", u""},
-    {5, Search, u"&Ξέσπασμα θυμού", u""},
-    {5, Search, u"Είναι &δύστροπα", u""},
-    {5, Search, u"&Ειδικά προβλήματα συμπεριφοράς", u""},
-    {5, Search, u"&Θυλάζουν το δάκτυλο τους", u""},
-    {5, Search, u"Δαγκ&ώνουν το δάκτυλο τους", u""},
+    {5, Search, u"", u""},
+    {5, Search, u"", u""},
+    {5, Search, u"", u""},
+    {5, Search, u"", u""},
+    {5, Search, u"", u""},
+    {5, Search, u"", u""},
+    {5, Search, u"", u""},
+    {5, Search, u"", u""},
+    {5, Search, u"", u""},
     {3, Sub, u"Π&ρέπει να αποφεύγουν", u""},
-    {4, Search, u"&Συγκεκριμένες δραστηριότητες", u""},
-    {4, Search, u"Συγκεκριμένα &φαγητά", u""},
-    {3, Search, u"&Δεν έχουν αδέλφια", u""},
-    {3, Search, u"Οι &γονείς τους βρίσκονται σε διάσταση / είναι διαζευγμένοι", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
+    {3, Search, u"", u""},
+    {3, Search, u"", u""},
     {3, Cmd, u"Γεννήθηκα&ν μεταξύ δυο ημερομηνιών", u"TForm29"},
     {3, Cmd, u"Ανήκουν σε συγκεκριμένη ομάδα", u"TForm55"},
-    {3, Search, u"Τους αρέσει η συντροφιά άλλων παιδιώ&ν", u""},
+    {3, Search, u"", u""},
     {2, Sep, u"", u""},
     {2, Cmd, u"&Θέση του παιδιού στην οικογένεια", u"TForm33"},
     {2, Sep, u"", u""},
     {2, Sub, u"Προσέλευση και αποχώρηση του παιδιού", u""},
     {3, Sub, u"&Μέσον", u""},
-    {4, Search, u"&Ιδιωτικό αυτοκίνητο", u""},
-    {4, Search, u"Αυτοκίνητο του &νηπιαγωγείου", u""},
+    {4, Search, u"", u""},
+    {4, Search, u"", u""},
     {3, Sub, u"Ώ&ρα", u""},
     {4, Cmd, u"Προ&σέλευσης", u"TForm48"},
     {4, Cmd, u"Α&ποχώρησης", u"TForm49"},
     {4, Cmd, u"Προσέλευσης &και αποχώρησης", u"TForm50"},
     {2, Sub, u"Χορηγεία φαγητού", u""},
-    {3, Search, u"Παιδιά που τους &χορηγείται φαγητό από το νηπιαγωγείο", u""},
-    {3, Search, u"Παιδιά που &δεν τους χορηγείται φαγητό από το νηπιαγωγείο", u""},
+    {3, Search, u"", u""},
+    {3, Search, u"", u""},
     {2, Sep, u"", u""},
     {2, Sub, u"Εμβόλια", u""},
-    {3, Search, u"Παιδιά που δεν έκαναν τουλάχιστο ένα εμ&βόλιο", u""},
-    {3, Search, u"Παιδιά που δεν έκαναν εμβόλιο &διφθερίτιδας", u""},
-    {3, Search, u"Παιδιά που δεν έκαναν εμβόλιο &τετάνου", u""},
-    {3, Search, u"Παιδιά που δεν έκαναν εμβόλιο &κοκκίτη", u""},
-    {3, Search, u"Παιδιά που δεν έκαναν εμβόλιο &ιλαράς", u""},
-    {3, Search, u"Παιδιά που δεν έκαναν εμβόλιο &παρωτίτιδας", u""},
-    {3, Search, u"Παιδιά που δεν έκαναν εμβόλιο &ερυθράς", u""},
-    {3, Search, u"Παιδιά που δεν έκαναν εμβόλιο &ηπατίτιδας Β", u""},
-    {3, Search, u"Παιδιά που δεν έκαναν εμβόλιο &πολυομυελίτιδα&ς", u""},
-    {3, Search, u"Παιδιά που δεν έκαναν εμβόλιο &ανεμεβλογιάς", u""},
+    {3, Search, u"", u""},
+    {3, Search, u"", u""},
+    {3, Search, u"", u""},
+    {3, Search, u"", u""},
+    {3, Search, u"", u""},
+    {3, Search, u"", u""},
+    {3, Search, u"", u""},
+    {3, Search, u"", u""},
+    {3, Search, u"", u""},
+    {3, Search, u"", u""},
     {1, Sub, u"Παρουσίες - Α&πουσίες", u""},
     {2, Cmd, u"Έλεγχος &απουσιών", u"TForm45"},
     {2, Cmd, u"Παρουσιολό&γιο", u"TForm46"},
     {1, Sub, u"Δί&δακτρα", u""},
-    {2, Search, u"Π&αιδιά που οφείλουν δίδακτρα", u""},
+    {2, Search, u"", u""},
     {2, Cmd, u"Εισ&πράξεις από τα δίδακτρα σε διάστημα δυο ημερομηνιών", u"TForm59"},
     {2, Cmd, u"Κατάσταση πληρωμής δι&δάκτρων", u"TForm60"},
     {2, Cmd, u"Αποδείξεις που εκδόθηκαν", u"TForm71"},
@@ -209,9 +214,32 @@ constexpr QStringView kLongLived[] = {
     u"TForm43", u"TForm47", u"TForm60", u"TForm62", u"TForm72", u"TForm10", u"TForm74",
 };
 
+std::vector<MenuRow> withCannedSearches() {
+    const QList<reports::CannedSearch>& searches = reports::cannedSearches();
+    std::vector<MenuRow> rows(std::begin(kMainMenu), std::end(kMainMenu));
+    qsizetype next = 0;
+    for (MenuRow& row : rows) {
+        if (row.kind != MenuRowKind::CannedSearch) {
+            continue;
+        }
+        if (next == searches.size()) {
+            throw std::logic_error("The main menu has more canned-search rows than searches");
+        }
+        row.search = &searches.at(next++);
+        row.caption = row.search->caption;
+    }
+    if (next != searches.size()) {
+        throw std::logic_error("The main menu has fewer canned-search rows than searches");
+    }
+    return rows;
+}
+
 }  // namespace
 
-std::span<const MenuRow> mainMenuRows() { return kMainMenu; }
+std::span<const MenuRow> mainMenuRows() {
+    static const std::vector<MenuRow> rows = withCannedSearches();
+    return rows;
+}
 
 std::span<const SideButton> sideButtons() { return kSideButtons; }
 

@@ -3,12 +3,16 @@
 #include <QStringView>
 #include <span>
 
+namespace reports {
+struct CannedSearch;
+}
+
 namespace app {
 
 // The main menu as data: one row per entry, in order, each with its depth (0 = menu bar).
 // A submenu holds the deeper rows that follow it. A command names what it runs: a window class
 // ("TForm13", opened through the command map) or one of the main window's own commands below.
-// Canned searches carry no command here; the searches attach them in menu order.
+// A canned search runs the search it carries, whose caption it shows.
 enum class MenuRowKind { Submenu, Command, Separator, CannedSearch };
 
 // The two entries that swap once the receipt numbering is set.
@@ -20,8 +24,11 @@ struct MenuRow {
     QStringView caption;
     QStringView command;
     NumberingRole numbering = NumberingRole::None;
+    const reports::CannedSearch* search = nullptr;
 };
 
+// The rows of the menu, the canned searches taken from their table in its order. A table that
+// does not fill the menu's search rows exactly is a programming error (std::logic_error).
 std::span<const MenuRow> mainMenuRows();
 
 struct SideButton {

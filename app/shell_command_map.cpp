@@ -155,14 +155,8 @@ LongLivedFactory longLivedFactory(QStringView className) {
     return binding ? binding->createOnce : nullptr;
 }
 
-QList<CannedSearchCommand> cannedSearchCommands() {
-    QList<CannedSearchCommand> commands;
-    for (const reports::CannedSearch& search : reports::cannedSearches()) {
-        commands.append({search.menuPath, search.caption, [search](QWidget*) {
-                             reports::runCannedSearch(search, existingLongLived<TForm27>());
-                         }});
-    }
-    return commands;
+void runCannedSearch(const reports::CannedSearch& search) {
+    reports::runCannedSearch(search, existingLongLived<TForm27>());
 }
 
 void tieChildWindows() {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QList>
-#include <QString>
-#include <QStringList>
 #include <QStringView>
-#include <functional>
 
 class QWidget;
+
+namespace reports {
+struct CannedSearch;
+}
 
 namespace app {
 
@@ -21,16 +21,8 @@ bool hasWindow(QStringView command);
 // programming error (std::logic_error).
 void openWindow(QStringView command, QWidget* parent);
 
-// A canned search of the "Έ&ρευνα" menu: its submenu path under that menu (captions, top
-// down), its caption, and what it runs.
-struct CannedSearchCommand {
-    QStringList path;
-    QString caption;
-    std::function<void(QWidget* parent)> run;
-};
-
-// The canned searches the main menu attaches to its entries.
-QList<CannedSearchCommand> cannedSearchCommands();
+// Runs a canned search of the "Έ&ρευνα" menu in the long-lived search results window.
+void runCannedSearch(const reports::CannedSearch& search);
 
 // Ties the per-child windows of the children list (payment, ...) to their buttons. Run once at
 // start-up, before the children list can open.

@@ -3,8 +3,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <algorithm>
-#include <stdexcept>
 
 #include "app/menu_tree.h"
 
@@ -24,13 +22,12 @@ QAction* addEntry(QMenuBar* bar, const QList<QMenu*>& menus, QAction* entry) {
 
 }  // namespace
 
-MainMenu::MainMenu(QMenuBar* bar, const Availability& isAvailable, Runner run)
-    : QObject(bar), run_(std::move(run)) {
+MainMenu::MainMenu(QMenuBar* bar, const Availability& isAvailable, Runner run,
+                   SearchRunner runSearch)
+    : QObject(bar), run_(std::move(run)), runSearch_(std::move(runSearch)) {
     QList<QMenu*> menus;  // the open submenu of each depth above the current row
-    QStringList path;     // and their captions
     for (const MenuRow& row : mainMenuRows()) {
         menus.resize(row.depth);
-        path.resize(row.depth);
         QWidget* owner = menus.isEmpty() ? static_cast<QWidget*>(bar) : menus.last();
         const QString caption = row.caption.toString();
         QAction* entry = nullptr;
@@ -39,7 +36,6 @@ MainMenu::MainMenu(QMenuBar* bar, const Availability& isAvailable, Runner run)
                 auto* menu = new QMenu(caption, owner);
                 entry = addEntry(bar, menus, menu->menuAction());
                 menus.append(menu);
-                path.append(caption);
                 break;
             }
             case MenuRowKind::Separator:
@@ -52,11 +48,12 @@ MainMenu::MainMenu(QMenuBar* bar, const Availability& isAvailable, Runner run)
                 connect(entry, &QAction::triggered, this, [this, command] { run_(command); });
                 break;
             }
-            case MenuRowKind::CannedSearch:
+            case MenuRowKind::CannedSearch: {
                 entry = addEntry(bar, menus, new QAction(caption, owner));
-                entry->setEnabled(false);
-                cannedSearches_.append({path.mid(1), entry});
+                const reports::CannedSearch* search = row.search;
+                connect(entry, &QAction::triggered, this, [this, search] { runSearch_(*search); });
                 break;
+            }
         }
         if (row.numbering == NumberingRole::ShownOnceSet) {
             entry->setVisible(false);
@@ -64,26 +61,6 @@ MainMenu::MainMenu(QMenuBar* bar, const Availability& isAvailable, Runner run)
         } else if (row.numbering == NumberingRole::HiddenOnceSet) {
             hiddenOnceNumberingSet_.append(entry);
         }
-    }
-}
-
-void MainMenu::attachCannedSearches(const QList<CannedSearchCommand>& searches,
-                                    QWidget* parent) {
-    for (const CannedSearchCommand& search : searches) {
-        auto entry = std::find_if(cannedSearches_.begin(), cannedSearches_.end(),
-                                  [&search](const CannedSearchEntry& candidate) {
-                                      return candidate.path == search.path &&
-                                             candidate.action->text() == search.caption;
-                                  });
-        if (entry == cannedSearches_.end()) {
-            throw std::logic_error("The main menu has no canned search " +
-                                   (search.path + QStringList{search.caption})
-                                       .join(QStringLiteral(" > "))
-                                       .toStdString());
-        }
-        entry->action->setEnabled(true);
-        const auto run = search.run;
-        connect(entry->action, &QAction::triggered, this, [run, parent] { run(parent); });
     }
 }
 

@@ -2,45 +2,39 @@
 
 #include <QList>
 #include <QObject>
-#include <QStringList>
+#include <QStringView>
 #include <functional>
-
-#include "app/shell_command_map.h"
 
 class QAction;
 class QMenuBar;
 
+namespace reports {
+struct CannedSearch;
+}
+
 namespace app {
 
 // The main menu built from the menu rows into a menu bar. Every command entry calls `run` with
-// its command; an entry whose command `isAvailable` refuses stays disabled. Canned searches
-// stay disabled until attached.
+// its command; an entry whose command `isAvailable` refuses stays disabled. Every canned-search
+// entry calls `runSearch` with its search.
 class MainMenu : public QObject {
     Q_OBJECT
 public:
     using Availability = std::function<bool(QStringView command)>;
     using Runner = std::function<void(QStringView command)>;
+    using SearchRunner = std::function<void(const reports::CannedSearch& search)>;
 
-    MainMenu(QMenuBar* bar, const Availability& isAvailable, Runner run);
-
-    // Ties canned searches to their entries, found by their submenu path under "Έ&ρευνα" and
-    // caption. A search without such an entry is a programming error (std::logic_error).
-    void attachCannedSearches(const QList<CannedSearchCommand>& searches, QWidget* parent);
+    MainMenu(QMenuBar* bar, const Availability& isAvailable, Runner run, SearchRunner runSearch);
 
     // Once the receipt numbering is set: the general receipts submenu appears and the numbering
     // command disappears.
     void showReceiptNumberingSet();
 
 private:
-    struct CannedSearchEntry {
-        QStringList path;
-        QAction* action;
-    };
-
     Runner run_;
+    SearchRunner runSearch_;
     QList<QAction*> shownOnceNumberingSet_;
     QList<QAction*> hiddenOnceNumberingSet_;
-    QList<CannedSearchEntry> cannedSearches_;
 };
 
 }  // namespace app

@@ -289,7 +289,7 @@ private slots:
         QAction* vaccination = menuEntry(bar, {u"Έ&ρευνα"_s, u"&Ατομικό πληροφοριακό δελτίο - Δελτίο υγείας"_s,
                                                u"Εμβόλια"_s, u"Παιδιά που δεν έκαναν εμβόλιο &πολυομυελίτιδα&ς"_s});
         QVERIFY(vaccination);
-        QCOMPARE(vaccination->isEnabled(), !app::cannedSearchCommands().isEmpty());
+        QVERIFY(vaccination->isEnabled());
         QAction* changePassword = menuEntry(bar, {u"&Επιλογές"_s, u"Αλλαγή του κωδικού πρόσβασης"_s});
         QVERIFY(changePassword && changePassword->isEnabled());
         QVERIFY(menuEntry(bar, {u"&Επιλογές"_s, u"Backup"_s})->isEnabled());
@@ -322,6 +322,19 @@ private slots:
         QVERIFY(qobject_cast<TForm62*>(opened.at(0)));
         QCOMPARE(opened.at(0), opened.at(2));
         QCOMPARE(opened.at(0), app::longLivedWindow<TForm62>());
+    }
+
+    void aCannedSearchEntryListsItsChildrenInTheSearchResultsWindow() {
+        const app::LongLivedWindows longLived;
+        TForm3 mainWindow;
+        shown.clear();
+        menuEntry(mainWindow.menuBar(),
+                  {u"Έ&ρευνα"_s, u"&Ατομικό πληροφοριακό δελτίο - Δελτίο υγείας"_s, u"Εμβόλια"_s,
+                   u"Παιδιά που δεν έκαναν εμβόλιο &πολυομυελίτιδα&ς"_s})
+            ->trigger();
+        QCOMPARE(shown, QStringList{u"TForm27"_s});
+        QCOMPARE(db::scalar(database->connection(), u"SELECT KEIMENO1 FROM PERIGRAFH"_s).toString(),
+                 u"ΠΑΙΔΙΑ ΠΟΥ ΔΕΝ ΕΚΑΝΑΝ ΕΜΒΟΛΙΟ ΠΟΛΥΟΜΥΕΛΙΤΙΔΑΣ"_s);
     }
 
     void receiptNumberingSwapsTheMenuEntriesWithoutARestart() {

@@ -1,5 +1,5 @@
-// The canned searches of the table find their entries in the program's main menu: every one of
-// them, and nothing else among the menu's search entries.
+// The canned searches of the table make their entries in the program's main menu: every one of
+// them under its submenu path, and nothing else among the menu's search entries.
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,6 +25,24 @@ QList<QAction*> commandEntries(const QMenu* menu) {
     return entries;
 }
 
+// The entry reached from a menu through these captions, or nullptr.
+QAction* entryAt(const QMenu* menu, const QStringList& path) {
+    for (QAction* action : menu->actions()) {
+        if (action->text() != path.first()) {
+            continue;
+        }
+        if (path.size() == 1) {
+            return action;
+        }
+        if (action->menu()) {
+            if (QAction* found = entryAt(action->menu(), path.mid(1))) {
+                return found;
+            }
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 class CannedSearchesMenuTest : public QObject {
@@ -33,15 +51,10 @@ class CannedSearchesMenuTest : public QObject {
 private slots:
     void everySearchHasItsEntryInMenuOrder() {
         QMenuBar bar;
-        app::MainMenu menu(
-            &bar, [](QStringView) { return false; }, [](QStringView) {});
-        QList<app::CannedSearchCommand> commands;
         QStringList ran;
-        for (const reports::CannedSearch& search : reports::cannedSearches()) {
-            commands.append({search.menuPath, search.caption,
-                             [&ran, search](QWidget*) { ran.append(search.title); }});
-        }
-        menu.attachCannedSearches(commands, nullptr);  // throws for a search without an entry
+        app::MainMenu menu(
+            &bar, [](QStringView) { return false; }, [](QStringView) {},
+            [&ran](const reports::CannedSearch& search) { ran.append(search.title); });
 
         QMenu* searchMenu = nullptr;
         for (QAction* top : bar.actions()) {
@@ -67,6 +80,15 @@ private slots:
 
         lastSearch->trigger();
         QCOMPARE(ran, QStringList{u"ΠΑΙΔΙΑ ΠΟΥ ΟΦΕΙΛΟΥΝ ΔΙΔΑΚΤΡΑ"_s});
+
+        // Each entry sits under the submenu path its search names and runs that search.
+        for (const reports::CannedSearch& search : reports::cannedSearches()) {
+            QAction* entry = entryAt(searchMenu, search.menuPath + QStringList{search.caption});
+            QVERIFY2(entry, qPrintable(search.title));
+            ran.clear();
+            entry->trigger();
+            QCOMPARE(ran, QStringList{search.title});
+        }
     }
 };
 
