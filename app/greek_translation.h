@@ -19,7 +19,8 @@ public:
     bool isEmpty() const override { return false; }
 };
 
-// Installs one GreekTranslation for the lifetime of the application.
+// Installs one GreekTranslation for the lifetime of the application. The program does so once,
+// before its first window: every message box and dialog takes its button texts from it.
 void installGreekTranslation(QCoreApplication& application);
 
 }  // namespace app

@@ -3,51 +3,41 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
-#include <QPushButton>
 
 namespace ui {
 
 namespace {
 
-// Message boxes with Greek buttons: Qt's own button texts come untranslated on this platform.
+// Message boxes with the toolkit's standard buttons. Their texts come from the program's Greek
+// translation of the toolkit ("Εντάξει", "&Ναι", "Ό&χι", "Άκυρο"), so they read as in every other
+// dialog of the program.
 class MessageBoxSeam : public ModalSeam {
 public:
     void information(QWidget* parent, const QString& text) override {
-        show(parent, QMessageBox::Information, text, {{QStringLiteral("OK"), true}});
+        show(parent, QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
     }
     void error(QWidget* parent, const QString& text) override {
-        show(parent, QMessageBox::Critical, text, {{QStringLiteral("OK"), true}});
+        show(parent, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
     }
     bool question(QWidget* parent, const QString& text) override {
-        return show(parent, QMessageBox::Question, text,
-                    {{QStringLiteral("&Ναι"), true}, {QStringLiteral("Ό&χι"), false}}) == 0;
+        return show(parent, QMessageBox::Question, text, QMessageBox::Yes, QMessageBox::No) ==
+               QMessageBox::Yes;
     }
     bool confirm(QWidget* parent, const QString& text) override {
-        return show(parent, QMessageBox::Question, text,
-                    {{QStringLiteral("OK"), true}, {QStringLiteral("Άκυρο"), false}}) == 0;
+        return show(parent, QMessageBox::Question, text, QMessageBox::Ok, QMessageBox::Cancel) ==
+               QMessageBox::Ok;
     }
     int exec(QDialog* dialog) override { return dialog->exec(); }
 
 private:
-    struct Button {
-        QString text;
-        bool accepts;
-    };
-
-    // Returns the index of the button pressed; Escape or closing the box picks the last one.
+    // Returns the button pressed: `accept` is the default one (Enter), `reject` the one that
+    // Escape or closing the box picks; both are the same for a box with one button.
     static int show(QWidget* parent, QMessageBox::Icon icon, const QString& text,
-                    const QList<Button>& buttons) {
-        QMessageBox box(icon, QApplication::applicationName(), text, QMessageBox::NoButton,
-                        parent);
-        QList<QPushButton*> pushButtons;
-        for (const Button& button : buttons) {
-            pushButtons.append(box.addButton(
-                button.text, button.accepts ? QMessageBox::AcceptRole : QMessageBox::RejectRole));
-        }
-        box.setDefaultButton(pushButtons.first());
-        box.setEscapeButton(pushButtons.last());
-        box.exec();
-        return static_cast<int>(pushButtons.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
+                    QMessageBox::StandardButton accept, QMessageBox::StandardButton reject) {
+        QMessageBox box(icon, QApplication::applicationName(), text, accept | reject, parent);
+        box.setDefaultButton(accept);
+        box.setEscapeButton(reject);
+        return box.exec();
     }
 };
 
