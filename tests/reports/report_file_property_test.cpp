@@ -70,7 +70,7 @@ TEST(ReportFileProperties, ADamagedReportFileIsRefusedNamingItOrStillRenders) {
     }
     const QDate printDate(2024, 3, 15);
     int rendered = 0;
-    for (int run = 0; run < inputs.runs(400); ++run) {
+    for (int run = 0; run < inputs.runs(1000); ++run) {
         const int which = inputs.number(0, static_cast<int>(kReports.size()) - 1);
         const QString path = dir.filePath(u"%1-%2"_s.arg(run).arg(kReports.at(which).file));
         const QByteArray bytes = damaged(inputs, sources.at(which));
