@@ -1,3 +1,4 @@
+#include <errno.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -35,13 +36,17 @@ finance::PaymentRequest payment(int round, int receiptNumber) {
             QString::number(receiptNumber)};
 }
 
-// The process the test kills: pays month after month, as fast as it can, until it dies.
-[[noreturn]] void payInALoop(const QString& connectionString, int firstRound) {
+// The process the test kills: tells the test it is ready, then pays month after month, as fast
+// as it can, until it dies.
+[[noreturn]] void payInALoop(const QString& connectionString, int firstRound, int readyPipe) {
     alarm(30);  // never outlives a test that failed to kill it
     try {
         db::Connection connection(connectionString);
         connection.open();
         NoPrinter printer;
+        if (write(readyPipe, "r", 1) != 1) {
+            _exit(3);
+        }
         for (int round = firstRound;; ++round) {
             finance::payTuition(connection, payment(round, financetest::receiptCounter(connection)),
                                 printer);
@@ -49,6 +54,26 @@ finance::PaymentRequest payment(int round, int receiptNumber) {
     } catch (...) {
         _exit(2);
     }
+}
+
+// Starts the paying process and returns once it has its connection open, however slowly it
+// starts (with sanitizers it takes a while).
+pid_t startPaying(const QString& connectionString, int firstRound) {
+    int ready[2];
+    if (pipe(ready) != 0) {
+        return -1;
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        close(ready[0]);
+        payInALoop(connectionString, firstRound, ready[1]);
+    }
+    close(ready[1]);
+    char byte = 0;
+    while (child > 0 && read(ready[0], &byte, 1) < 0 && errno == EINTR) {
+    }
+    close(ready[0]);
+    return child;
 }
 
 int number(db::Connection& connection, const QString& statement) {
@@ -72,12 +97,9 @@ TEST(PaymentCrash, AKilledPaymentLeavesNoHalfWrittenReceipt) {
     int interruptedTransactions = 0;
     int receipts = 0;
     for (int kill = 0; kill < kKills; ++kill) {
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            payInALoop(dir.connectionString(), kill * 97);
-        }
-        usleep(random.bounded(10000, 80000));
+        const pid_t child = startPaying(dir.connectionString(), kill * 97);
+        ASSERT_GT(child, 0);
+        usleep(random.bounded(2000, 60000));
         ::kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
