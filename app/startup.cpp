@@ -1,12 +1,16 @@
 #include "app/startup.h"
 
+#include <QFileInfo>
 #include <exception>
 
 #include "app/access_password.h"
+#include "app/daily_backup.h"
 #include "app/program_context.h"
 #include "app/startup_queries.h"
+#include "db/backup.h"
 #include "db/clock.h"
 #include "db/connection.h"
+#include "db/connection_string.h"
 
 namespace app {
 
@@ -22,12 +26,40 @@ private:
     db::Connection connection_;
 };
 
-bool connectionWorks() {
-    try {
-        StepConnection connection;
-        return true;
-    } catch (const std::exception&) {
-        return false;
+db::ConnectionSettings databaseSettings() {
+    return db::parseConnectionString(context().connectionString);
+}
+
+// Why the database cannot be used, or nothing when it can. A file that is there but whose first
+// page does not read with the key counts as damaged when the newest copy reads with that key:
+// a wrong password and a broken first page look alike to the engine.
+QString databaseProblem() {
+    const db::ConnectionSettings database = databaseSettings();
+    const auto check = [&](const QString& path) {
+        return db::checkDatabaseFile(path, database.password, db::CheckDepth::Quick);
+    };
+    const QString newest = newestBackup(backupFolder(database.dataSource));
+    switch (check(database.dataSource)) {
+        case db::FileCheck::Sound:
+            return {};
+        case db::FileCheck::Damaged:
+            return damagedDatabaseMessage(database.dataSource, newest);
+        case db::FileCheck::DoesNotOpen:
+            break;
+    }
+    if (QFileInfo::exists(database.dataSource) && !newest.isEmpty() &&
+        check(newest) == db::FileCheck::Sound) {
+        return damagedDatabaseMessage(database.dataSource, newest);
+    }
+    return databaseProblemMessage();
+}
+
+void runDailyBackup(StartupScreens& screens) {
+    const db::ConnectionSettings database = databaseSettings();
+    const QString warning =
+        takeDailyBackup(database.dataSource, database.password, db::Clock::today());
+    if (!warning.isEmpty()) {
+        screens.showMessage(warning);
     }
 }
 
@@ -55,8 +87,9 @@ StartupOutcome runSteps(const QString& currentDirectory, StartupScreens& screens
     setProgramDirectory(currentDirectory);
     screens.showSplash();
     screens.showMessage(startupNotice());
-    if (!connectionWorks()) {
-        screens.showMessage(databaseProblemMessage());
+    const QString problem = databaseProblem();
+    if (!problem.isEmpty()) {
+        screens.showMessage(problem);
         return StartupOutcome::DatabaseProblem;
     }
     {
@@ -75,6 +108,7 @@ StartupOutcome runSteps(const QString& currentDirectory, StartupScreens& screens
         screens.showReceiptNumberingSet();
     }
     screens.prepareMainWindow();
+    runDailyBackup(screens);
     runDailyDuties(screens);
     return StartupOutcome::Running;
 }

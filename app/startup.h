@@ -27,15 +27,17 @@ public:
 
 enum class StartupOutcome {
     Running,          // the main window may be shown
-    DatabaseProblem,  // the database could not be opened; the user was told
+    DatabaseProblem,  // the database could not be opened or is damaged; the user was told
     AccessRefused,    // the access check was left without the password
     Failed,           // an unexpected failure ended the start-up quietly
 };
 
 // Runs the whole start-up sequence for a program started in `currentDirectory`: program
-// directory and connection string, splash, notice, connection test, password, access check,
-// receipt numbering and the daily duties. Any failure it does not handle itself ends the
-// start-up quietly (StartupOutcome::Failed).
+// directory and connection string, splash, notice, database check (a missing, unreadable or
+// damaged file ends the start with a message), password, access check, receipt numbering, the
+// copy of the day into the backup folder (a failed copy is reported, the start goes on) and the
+// daily duties. Any failure it does not handle itself ends the start-up quietly
+// (StartupOutcome::Failed).
 StartupOutcome runStartup(const QString& currentDirectory, StartupScreens& screens);
 
 // Reads whether the receipt numbering is set and records it in the program context; the flag

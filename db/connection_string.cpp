@@ -50,8 +50,12 @@ QString valueOf(const QString& text, const QString& key) {
 QString databasePassword() { return QStringLiteral("QRT731K"); }
 
 QString buildConnectionString(const QString& programDirectory, const QString& password) {
-    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Password=\"\";Data Source=") +
-           programDirectory + QDir::separator() + QStringLiteral("data.mdb") +
+    return fileConnectionString(programDirectory + QDir::separator() + QStringLiteral("data.mdb"),
+                                password);
+}
+
+QString fileConnectionString(const QString& path, const QString& password) {
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Password=\"\";Data Source=") + path +
            QStringLiteral(";Persist Security Info=True;Jet OLEDB:Database Password=") + password;
 }
 

@@ -11,6 +11,9 @@ QString databasePassword();
 // platform's separator and data.mdb, and the database password.
 QString buildConnectionString(const QString& programDirectory, const QString& password);
 
+// The same connection string for a database file of any name (a backup copy).
+QString fileConnectionString(const QString& path, const QString& password);
+
 struct ConnectionSettings {
     QString dataSource;  // path of the database file
     QString password;    // database password, applied as the encryption key

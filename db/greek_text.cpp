@@ -35,33 +35,32 @@ QChar keyChar(QChar c) {
     return baseLetter(c).toUpper();
 }
 
-bool likeMatch(const QString& text, qsizetype t, const QString& pattern, qsizetype p) {
-    while (p < pattern.size()) {
-        const QChar pc = pattern.at(p);
-        if (pc == u'%') {
-            while (p < pattern.size() && pattern.at(p) == u'%') {
-                ++p;
-            }
-            if (p == pattern.size()) {
-                return true;
-            }
-            for (qsizetype start = t; start <= text.size(); ++start) {
-                if (likeMatch(text, start, pattern, p)) {
-                    return true;
-                }
-            }
+// Matches from left to right and, on a mismatch, goes back only to the latest %: letting that
+// one swallow one more character covers every choice of the earlier ones, so the work stays
+// proportional to text length times pattern length, however many % groups the pattern has.
+bool likeMatch(const QString& text, const QString& pattern) {
+    qsizetype t = 0;
+    qsizetype p = 0;
+    qsizetype afterPercent = -1;  // pattern position after the latest %
+    qsizetype swallowedUpTo = 0;  // text position that % has swallowed up to
+    while (t < text.size()) {
+        if (p < pattern.size() && pattern.at(p) == u'%') {
+            afterPercent = ++p;
+            swallowedUpTo = t;
+        } else if (p < pattern.size() && (pattern.at(p) == u'_' || pattern.at(p) == text.at(t))) {
+            ++t;
+            ++p;
+        } else if (afterPercent >= 0) {
+            p = afterPercent;
+            t = ++swallowedUpTo;
+        } else {
             return false;
         }
-        if (t == text.size()) {
-            return false;
-        }
-        if (pc != u'_' && pc != text.at(t)) {
-            return false;
-        }
-        ++t;
+    }
+    while (p < pattern.size() && pattern.at(p) == u'%') {
         ++p;
     }
-    return t == text.size();
+    return p == pattern.size();
 }
 
 }  // namespace
@@ -84,7 +83,7 @@ int compareGreek(const QString& a, const QString& b) {
 }
 
 bool likeGreek(const QString& text, const QString& pattern) {
-    return likeMatch(comparisonKey(text), 0, comparisonKey(pattern), 0);
+    return likeMatch(comparisonKey(text), comparisonKey(pattern));
 }
 
 }  // namespace db

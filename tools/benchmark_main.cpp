@@ -5,8 +5,8 @@
 // Builds a delivered database with sample data of the given size in a temporary directory,
 // then runs each operation R times and prints the median and the slowest run in milliseconds.
 // The operations are the ones the windows run: opening a connection (windows reconnect before
-// almost every statement), the start-up's daily duties, the children list in every order, the
-// 76 canned searches and the issued receipts list.
+// almost every statement), the start-up's check of the file, its copy of the day and its daily
+// duties, the children list in every order, the 76 canned searches and the issued receipts list.
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,8 +16,10 @@
 #include <algorithm>
 #include <functional>
 
+#include "app/daily_backup.h"
 #include "app/startup_queries.h"
 #include "children/children_list.h"
+#include "db/backup.h"
 #include "db/clock.h"
 #include "db/connection.h"
 #include "db/connection_string.h"
@@ -108,6 +110,15 @@ int main(int argc, char** argv) {
             reconnect.open();
         }
     });
+
+    measure(QStringLiteral("start-up: check of the file"), settings.repeat, [&] {
+        db::checkDatabaseFile(databasePath, db::databasePassword(), db::CheckDepth::Quick);
+    });
+    measure(QStringLiteral("start-up: copy of the day (written and checked)"), settings.repeat,
+            [&] {
+                QDir(app::backupFolder(databasePath)).removeRecursively();
+                app::takeDailyBackup(databasePath, db::databasePassword(), db::Clock::today());
+            });
 
     const app::TodayParts today = app::todayParts(db::Clock::today());
     measure(QStringLiteral("start-up: reminder and birthday counts"), settings.repeat, [&] {

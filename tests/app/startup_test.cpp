@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <functional>
+
 #include "app/access_password.h"
+#include "app/daily_backup.h"
 #include "app/program_context.h"
 #include "app/startup.h"
 #include "db/clock.h"
 #include "db/connection.h"
+#include "db/connection_string.h"
 #include "db/query.h"
 #include "support/delivered_database.h"
 
@@ -205,6 +211,105 @@ TEST_F(StartupTest, AnUnexpectedFailureEndsTheStartQuietly) {
     EXPECT_EQ(start(), app::StartupOutcome::Failed);
     EXPECT_EQ(screens.messages, QStringList{app::startupNotice()});
     EXPECT_EQ(screens.shown.last(), u"abandoned"_s);
+}
+
+TEST_F(StartupTest, TheFirstStartOfTheDayCopiesTheDatabaseSilentlyBeforeTheDailyDuties) {
+    enrol(1, u"#9/1/2023#"_s);
+    const QString folder = app::backupFolder(database.dir().databasePath());
+    ASSERT_EQ(start(), app::StartupOutcome::Running);
+    EXPECT_EQ(screens.messages, QStringList{app::startupNotice()});
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{u"data-2024-03-15.mdb"_s});
+    EXPECT_EQ(ledgerRows(1, 3), 1);
+    {
+        db::Connection copy(
+            db::fileConnectionString(app::newestBackup(folder), db::databasePassword()));
+        copy.open();
+        EXPECT_EQ(db::scalar(copy, u"SELECT count(*) FROM APODEIKSEIS_DIDAKTRWN"_s).toInt(), 0);
+        EXPECT_EQ(db::scalar(copy, u"SELECT count(*) FROM CHILDREN_EGG_DIAG"_s).toInt(), 1);
+    }
+
+    ASSERT_EQ(start(), app::StartupOutcome::Running);
+    setToday(QDate(2024, 3, 16));
+    ASSERT_EQ(start(), app::StartupOutcome::Running);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files),
+              (QStringList{u"data-2024-03-15.mdb"_s, u"data-2024-03-16.mdb"_s}));
+}
+
+TEST_F(StartupTest, ACopyThatCannotBeWrittenIsReportedOnceAndTheProgramStartsAnyway) {
+    enrol(1, u"#9/1/2023#"_s);
+    const QString folder = app::backupFolder(database.dir().databasePath());
+    QFile blocker(folder);  // a file where the folder belongs
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ASSERT_EQ(start(), app::StartupOutcome::Running);
+    EXPECT_EQ(screens.messages,
+              (QStringList{app::startupNotice(), app::backupFailedMessage(folder)}));
+    EXPECT_EQ(screens.shown.indexOf(u"message"_s, 2), screens.shown.indexOf(u"main window"_s) + 1);
+    EXPECT_EQ(ledgerRows(1, 3), 1);
+}
+
+// Damage as a power cut or a failing disk leaves it: the file cut short, or bytes overwritten
+// inside a table or on the first page. The program then ends with the file and the copy to
+// restore named, instead of failing at the first statement.
+TEST_F(StartupTest, ADamagedDatabaseEndsTheStartNamingTheFileAndTheNewestCopy) {
+    const QString path = database.dir().databasePath();
+    const QString folder = app::backupFolder(path);
+    ASSERT_EQ(start(), app::StartupOutcome::Running);
+    setToday(QDate(2024, 3, 18));
+    ASSERT_EQ(start(), app::StartupOutcome::Running);
+    database.connection().close();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray sound = file.readAll();
+    file.close();
+
+    struct Damage {
+        const char* what;
+        std::function<QByteArray(QByteArray)> apply;
+    };
+    const auto overwrite = [](qsizetype at) {
+        return [at](QByteArray bytes) {
+            for (qsizetype i = at; i < at + 8; ++i) {
+                bytes[i] = static_cast<char>(~bytes[i]);
+            }
+            return bytes;
+        };
+    };
+    const Damage damages[] = {
+        {"cut in half", [](QByteArray bytes) { return bytes.left(bytes.size() / 2); }},
+        {"cut inside the first page", [](QByteArray bytes) { return bytes.left(700); }},
+        {"cut to nothing", [](QByteArray) { return QByteArray(); }},
+        {"bytes overwritten in a table", overwrite(sound.size() / 2 + 300)},
+        {"bytes overwritten on the first page", overwrite(200)},
+    };
+    const QString expected = app::damagedDatabaseMessage(path, folder + u"/data-2024-03-18.mdb"_s);
+    EXPECT_TRUE(expected.contains(QDir::toNativeSeparators(path)));
+    EXPECT_TRUE(expected.contains(QDir::toNativeSeparators(folder + u"/data-2024-03-18.mdb"_s)));
+    for (const Damage& damage : damages) {
+        SCOPED_TRACE(damage.what);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(damage.apply(sound));
+        file.close();
+        EXPECT_EQ(start(), app::StartupOutcome::DatabaseProblem);
+        EXPECT_EQ(screens.shown,
+                  (QStringList{u"splash"_s, u"message"_s, u"message"_s, u"abandoned"_s}));
+        EXPECT_EQ(screens.messages.last(), expected);
+    }
+
+    // Without a copy the message says so; a first page that does not read with the key is then
+    // indistinguishable from a file of another program.
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(damages[3].apply(sound));
+    file.close();
+    EXPECT_EQ(start(), app::StartupOutcome::DatabaseProblem);
+    EXPECT_EQ(screens.messages.last(), app::damagedDatabaseMessage(path, QString()));
+    EXPECT_TRUE(screens.messages.last().contains(QDir::toNativeSeparators(folder)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(damages[4].apply(sound));
+    file.close();
+    EXPECT_EQ(start(), app::StartupOutcome::DatabaseProblem);
+    EXPECT_EQ(screens.messages.last(), app::databaseProblemMessage());
 }
 
 TEST(StartupDatabase, AMissingDatabaseOrAWrongPasswordIsReportedAndEndsTheStart) {
