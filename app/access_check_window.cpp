@@ -7,18 +7,16 @@
 #include <QVBoxLayout>
 
 #include "app/access_password.h"
-#include "app/program_context.h"
 #include "app/shell_password_fields.h"
 #include "ui/modal.h"
 
-TForm65::TForm65(QWidget* parent)
-    : ui::Window(parent), connection_(app::context().connectionString) {
+TForm65::TForm65(const common::ProgramContext& context, QWidget* parent)
+    : ui::Window(parent), connection_(context.connectionString) {
     setWindowTitle(QStringLiteral("Έλεγχος πρόσβασης"));
     // No title-bar buttons: the window is left only through its own buttons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
     connection_.open();
-    app::context().accessGranted = false;
     storedPassword_ = app::readStoredPassword(connection_);
 
     auto* layout = new QVBoxLayout(this);
@@ -44,19 +42,19 @@ TForm65::TForm65(QWidget* parent)
 void TForm65::Edit1Change() { enterButton_->setEnabled(app::canEnter(passwordField_->text())); }
 
 void TForm65::Button1Click() {
-    app::context().accessGranted = false;
+    accessGranted_ = false;
     if (passwordField_->text().trimmed() != storedPassword_) {
         ui::inform(this, QStringLiteral("Λανθασμένος κωδικός πρόσβασης."));
         passwordField_->clear();
         passwordField_->setFocus();
         return;
     }
-    app::context().accessGranted = true;
+    accessGranted_ = true;
     connection_.close();
     accept();
 }
 
 void TForm65::reject() {
-    app::context().accessGranted = false;
+    accessGranted_ = false;
     ui::Window::reject();
 }

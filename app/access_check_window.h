@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/program_context.h"
 #include "db/connection.h"
 #include "ui/window.h"
 
@@ -7,11 +8,14 @@ class QLineEdit;
 class QPushButton;
 
 // The access check, asked at every start: the window closes only with the stored password or
-// by leaving, which ends the program. It writes the program's access-granted flag.
+// by leaving, which ends the program. accessGranted() is its answer.
 class TForm65 : public ui::Window {
     Q_OBJECT
 public:
-    explicit TForm65(QWidget* parent = nullptr);
+    explicit TForm65(const common::ProgramContext& context, QWidget* parent = nullptr);
+
+    // True once the stored password was given; false when the window was left without it.
+    bool accessGranted() const { return accessGranted_; }
 
     void reject() override;
 
@@ -21,6 +25,7 @@ private:
 
     db::Connection connection_;
     QString storedPassword_;
+    bool accessGranted_ = false;
     QLineEdit* passwordField_;
     QPushButton* enterButton_;
 };

@@ -1,6 +1,6 @@
 #include "app/access_password.h"
 
-#include "app/forbidden_characters.h"
+#include "common/forbidden_characters.h"
 #include "db/connection.h"
 #include "db/query.h"
 
@@ -17,7 +17,7 @@ void storePassword(db::Connection& connection, const QString& password) {
 }
 
 bool isAcceptablePassword(const QString& trimmed) {
-    return !trimmed.isEmpty() && passesForbiddenCharacterTest(trimmed);
+    return !trimmed.isEmpty() && common::passesForbiddenCharacterTest(trimmed);
 }
 
 bool canEnter(const QString& typed) { return isAcceptablePassword(typed.trimmed()); }

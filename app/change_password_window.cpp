@@ -7,12 +7,11 @@
 #include <QVBoxLayout>
 
 #include "app/access_password.h"
-#include "app/program_context.h"
 #include "app/shell_password_fields.h"
 #include "ui/modal.h"
 
-TForm66::TForm66(QWidget* parent)
-    : ui::Window(parent), connection_(app::context().connectionString) {
+TForm66::TForm66(const common::ProgramContext& context, QWidget* parent)
+    : ui::Window(parent), connection_(context.connectionString) {
     setWindowTitle(QStringLiteral("Αλλαγή του κωδικού πρόσβασης"));
     connection_.open();
     storedPassword_ = app::readStoredPassword(connection_);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/program_context.h"
 #include "db/connection.h"
 #include "ui/window.h"
 
@@ -11,7 +12,7 @@ class QPushButton;
 class TForm66 : public ui::Window {
     Q_OBJECT
 public:
-    explicit TForm66(QWidget* parent = nullptr);
+    explicit TForm66(const common::ProgramContext& context, QWidget* parent = nullptr);
 
 private:
     void EditChange();

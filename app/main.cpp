@@ -9,6 +9,8 @@
 #include "app/shell_application.h"
 #include "app/shell_command_map.h"
 #include "app/shell_long_lived.h"
+#include "common/program_context.h"
+#include "ui/long_lived_windows.h"
 #include "ui/modal.h"
 
 int main(int argc, char* argv[]) {
@@ -27,7 +29,9 @@ int main(int argc, char* argv[]) {
     }
 
     app::tieChildWindows();
-    TForm3 mainWindow;
+    // What every window needs to know of the program; the start-up fills it.
+    common::ProgramContext context;
+    TForm3 mainWindow(context);
     switch (mainWindow.start(QDir::currentPath())) {
         case app::StartupOutcome::Running:
             break;
@@ -39,9 +43,9 @@ int main(int argc, char* argv[]) {
     }
     // The long-lived windows belong to the start-up as well: a failure there ends the program
     // as quietly as one of the start-up sequence.
-    std::optional<app::LongLivedWindows> longLivedWindows;
+    std::optional<ui::LongLivedWindows> longLivedWindows;
     try {
-        longLivedWindows.emplace();
+        longLivedWindows.emplace(app::createLongLivedWindows(context));
     } catch (const std::exception&) {
         mainWindow.abandon();
         return 1;

@@ -17,16 +17,16 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/date_literal.h"
 #include "app/desktop_programs.h"
 #include "app/menu_tree.h"
-#include "app/program_context.h"
 #include "app/shell_analog_clock.h"
 #include "app/shell_artwork.h"
 #include "app/shell_command_map.h"
 #include "app/shell_main_menu.h"
 #include "app/shell_startup_screens.h"
 #include "app/splash_window.h"
+#include "common/date_literal.h"
+#include "common/program_context.h"
 #include "db/clock.h"
 #include "ui/modal.h"
 #include "ui/window.h"
@@ -48,7 +48,7 @@ QFrame* makePanel(QWidget* parent) {
 
 }  // namespace
 
-TForm3::TForm3() {
+TForm3::TForm3(common::ProgramContext& context) : context_(context) {
     setWindowTitle(QStringLiteral("velorima created by Quornbeck"));
     // Tahoma as designed; where it is missing, a condensed face keeps the side buttons' long
     // captions inside the panel.
@@ -84,8 +84,8 @@ TForm3::TForm3() {
 TForm3::~TForm3() = default;
 
 app::StartupOutcome TForm3::start(const QString& currentDirectory) {
-    app::MainWindowStartupScreens screens(*this);
-    return app::runStartup(currentDirectory, screens);
+    app::MainWindowStartupScreens screens(*this, context_);
+    return app::runStartup(context_, currentDirectory, screens);
 }
 
 QWidget* TForm3::makePictureArea() {
@@ -170,7 +170,7 @@ QString TForm3::makersNotice() const {
 void TForm3::Timer1Timer() {
     const QDateTime now = db::Clock::now();
     // The program's short date form and the long time form.
-    dateTimePanel_->setText(app::shortDate(now.date()) + u' ' +
+    dateTimePanel_->setText(common::shortDate(now.date()) + u' ' +
                             now.time().toString(QStringLiteral("HH:mm:ss")));
     clock_->setTime(now.time());
 }
@@ -202,7 +202,7 @@ void TForm3::runCommand(QStringView command) {
     } else if (command == exitProgram) {
         close();
     } else {
-        app::openWindow(command, this);
+        app::openWindow(command, context_, this);
         if (command == app::receiptNumberingWindow) {
             runReceiptNumberingCheck();
         }
@@ -210,7 +210,7 @@ void TForm3::runCommand(QStringView command) {
 }
 
 void TForm3::runReceiptNumberingCheck() {
-    if (app::runReceiptNumberingCheck()) {
+    if (app::runReceiptNumberingCheck(context_)) {
         showReceiptNumberingSet();
     }
 }
@@ -222,7 +222,7 @@ void TForm3::startCalculator() {
 }
 
 void TForm3::openPictureFolder() {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(app::programFile(QStringLiteral("IMAGES"))));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(context_.programFile(QStringLiteral("IMAGES"))));
 }
 
 void TForm3::openMakersSite() { QDesktopServices::openUrl(QUrl(app::makersAddress())); }

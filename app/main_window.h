@@ -9,6 +9,9 @@ class QCalendarWidget;
 class QLabel;
 class QWidget;
 
+namespace common {
+struct ProgramContext;
+}
 namespace app {
 class AnalogClock;
 class MainMenu;
@@ -16,11 +19,12 @@ class MainMenu;
 
 // The main window: the menu, the side panel of buttons, the picture, the month calendar, the
 // clock and the status bar. Its start() runs the start-up sequence before it is shown; closing
-// it asks first and ends the program through the splash.
+// it asks first and ends the program through the splash. It fills the program context it is
+// given during start-up and hands it to every window it opens.
 class TForm3 : public QMainWindow {
     Q_OBJECT
 public:
-    TForm3();
+    explicit TForm3(common::ProgramContext& context);
     ~TForm3() override;
 
     // Runs the start-up sequence for a program started in `currentDirectory`. The window may be
@@ -61,6 +65,7 @@ private:
     void openPictureFolder();
     void openMakersSite();
 
+    common::ProgramContext& context_;
     app::MainMenu* menu_ = nullptr;
     QWidget* sidePanel_ = nullptr;
     QCalendarWidget* calendar_ = nullptr;

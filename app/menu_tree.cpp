@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "reports/canned_searches.h"
+#include "searches/canned_searches.h"
 
 namespace app {
 
@@ -215,7 +215,7 @@ constexpr QStringView kLongLived[] = {
 };
 
 std::vector<MenuRow> withCannedSearches() {
-    const QList<reports::CannedSearch>& searches = reports::cannedSearches();
+    const QList<searches::CannedSearch>& searches = searches::cannedSearches();
     std::vector<MenuRow> rows(std::begin(kMainMenu), std::end(kMainMenu));
     qsizetype next = 0;
     for (MenuRow& row : rows) {

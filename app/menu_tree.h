@@ -3,7 +3,7 @@
 #include <QStringView>
 #include <span>
 
-namespace reports {
+namespace searches {
 struct CannedSearch;
 }
 
@@ -24,7 +24,7 @@ struct MenuRow {
     QStringView caption;
     QStringView command;
     NumberingRole numbering = NumberingRole::None;
-    const reports::CannedSearch* search = nullptr;
+    const searches::CannedSearch* search = nullptr;
 };
 
 // The rows of the menu, the canned searches taken from their table in its order. A table that

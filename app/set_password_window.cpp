@@ -8,12 +8,11 @@
 #include <QVBoxLayout>
 
 #include "app/access_password.h"
-#include "app/program_context.h"
 #include "app/shell_password_fields.h"
 #include "ui/modal.h"
 
-TForm100::TForm100(QWidget* parent)
-    : ui::Window(parent), connection_(app::context().connectionString) {
+TForm100::TForm100(const common::ProgramContext& context, QWidget* parent)
+    : ui::Window(parent), connection_(context.connectionString) {
     setWindowTitle(QStringLiteral("Καθορισμός του κωδικού πρόσβασης"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     connection_.open();

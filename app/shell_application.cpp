@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "app/error_report.h"
+#include "common/error_report.h"
 #include "ui/modal.h"
 
 namespace app {
@@ -13,7 +13,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        ui::reportError(activeWindow(), errorReportText(error));
+        ui::reportError(activeWindow(), common::errorReportText(error));
     }
     return false;
 }

@@ -1,15 +1,19 @@
 #include "app/shell_command_map.h"
 
+#include <memory>
 #include <stdexcept>
+#include <type_traits>
 
 #include "app/about_window.h"
 #include "app/change_password_window.h"
 #include "app/shell_long_lived.h"
 #include "children/birthdays_window.h"
 #include "children/card_print_window.h"
+#include "children/child_details_window.h"
 #include "children/child_find_window.h"
 #include "children/children_list_window.h"
 #include "children/registration_card_window.h"
+#include "common/program_context.h"
 #include "directories/doctors_window.h"
 #include "directories/paediatricians_window.h"
 #include "directories/phone_book_entry_window.h"
@@ -26,33 +30,45 @@
 #include "organiser/events_book_window.h"
 #include "organiser/notes_window.h"
 #include "organiser/reminders_window.h"
-#include "reports/arrival_departure_search_window.h"
-#include "reports/arrival_search_window.h"
-#include "reports/bedrooms_search_window.h"
-#include "reports/born_between_search_window.h"
-#include "reports/canned_searches.h"
-#include "reports/departure_search_window.h"
-#include "reports/education_search_window.h"
-#include "reports/position_search_window.h"
-#include "reports/search_results_window.h"
-#include "reports/siblings_search_window.h"
+#include "searches/arrival_departure_search_window.h"
+#include "searches/arrival_search_window.h"
+#include "searches/bedrooms_search_window.h"
+#include "searches/born_between_search_window.h"
+#include "searches/canned_searches.h"
+#include "searches/departure_search_window.h"
+#include "searches/education_search_window.h"
+#include "searches/position_search_window.h"
+#include "searches/search_results_window.h"
+#include "searches/siblings_search_window.h"
+#include "ui/long_lived_windows.h"
 #include "ui/modal.h"
 
 namespace app {
 
 namespace {
 
+// A window is made with the program context when it works with the program, else with its
+// parent alone.
+template <class W>
+std::unique_ptr<W> makeWindow(const common::ProgramContext& context, QWidget* parent) {
+    if constexpr (std::is_constructible_v<W, const common::ProgramContext&, QWidget*>) {
+        return std::make_unique<W>(context, parent);
+    } else {
+        return std::make_unique<W>(parent);
+    }
+}
+
 // A fresh window for every opening, released when it closes.
 template <class W>
-void openFresh(QWidget* parent) {
-    W window(parent);
-    ui::showModal(&window);
+void openFresh(const common::ProgramContext& context, QWidget* parent) {
+    const std::unique_ptr<W> window = makeWindow<W>(context, parent);
+    ui::showModal(window.get());
 }
 
 // The one long-lived window; asking for it before the program created it is a programming error.
 template <class W>
 W& existingLongLived() {
-    W* window = longLivedWindow<W>();
+    W* window = ui::longLivedWindow<W>();
     if (!window) {
         throw std::logic_error("A long-lived window was opened before the program created it");
     }
@@ -61,18 +77,18 @@ W& existingLongLived() {
 
 // The one long-lived window, shown again with what it held before.
 template <class W>
-void showLongLived(QWidget* /*parent*/) {
+void showLongLived(const common::ProgramContext& /*context*/, QWidget* /*parent*/) {
     ui::showModal(&existingLongLived<W>());
 }
 
 template <class W>
-std::unique_ptr<QDialog> createLongLived() {
-    return std::make_unique<W>();
+std::unique_ptr<QDialog> createLongLived(const common::ProgramContext& context) {
+    return makeWindow<W>(context, nullptr);
 }
 
 struct WindowBinding {
     QStringView className;
-    void (*open)(QWidget* parent);
+    void (*open)(const common::ProgramContext& context, QWidget* parent);
     LongLivedFactory createOnce;  // only for the long-lived windows
 };
 
@@ -142,12 +158,12 @@ const WindowBinding* findBinding(QStringView className) {
 
 bool hasWindow(QStringView command) { return findBinding(command) != nullptr; }
 
-void openWindow(QStringView command, QWidget* parent) {
+void openWindow(QStringView command, const common::ProgramContext& context, QWidget* parent) {
     const WindowBinding* binding = findBinding(command);
     if (!binding) {
         throw std::logic_error("No window is tied to the command " + command.toString().toStdString());
     }
-    binding->open(parent);
+    binding->open(context, parent);
 }
 
 LongLivedFactory longLivedFactory(QStringView className) {
@@ -155,13 +171,19 @@ LongLivedFactory longLivedFactory(QStringView className) {
     return binding ? binding->createOnce : nullptr;
 }
 
-void runCannedSearch(const reports::CannedSearch& search) {
-    reports::runCannedSearch(search, existingLongLived<TForm27>());
+void runCannedSearch(const searches::CannedSearch& search) {
+    searches::runCannedSearch(search, existingLongLived<TForm27>());
 }
 
 void tieChildWindows() {
-    children::registerChildOpener(children::ChildWindow::TuitionPayment,
-                                  children::openModally<TForm56>);
+    common::registerChildOpener(common::ChildWindow::Details,
+                                [](const common::ProgramContext& context, QWidget* parent,
+                                   const common::ChildIdentity& child) {
+                                    TForm16 details(context, child.registryNumber, parent);
+                                    ui::showModal(&details);
+                                });
+    common::registerChildOpener(common::ChildWindow::TuitionPayment,
+                                children::openModally<TForm56>);
 }
 
 }  // namespace app

@@ -50,7 +50,7 @@ MainMenu::MainMenu(QMenuBar* bar, const Availability& isAvailable, Runner run,
             }
             case MenuRowKind::CannedSearch: {
                 entry = addEntry(bar, menus, new QAction(caption, owner));
-                const reports::CannedSearch* search = row.search;
+                const searches::CannedSearch* search = row.search;
                 connect(entry, &QAction::triggered, this, [this, search] { runSearch_(*search); });
                 break;
             }

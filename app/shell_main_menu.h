@@ -8,7 +8,7 @@
 class QAction;
 class QMenuBar;
 
-namespace reports {
+namespace searches {
 struct CannedSearch;
 }
 
@@ -22,7 +22,7 @@ class MainMenu : public QObject {
 public:
     using Availability = std::function<bool(QStringView command)>;
     using Runner = std::function<void(QStringView command)>;
-    using SearchRunner = std::function<void(const reports::CannedSearch& search)>;
+    using SearchRunner = std::function<void(const searches::CannedSearch& search)>;
 
     MainMenu(QMenuBar* bar, const Availability& isAvailable, Runner run, SearchRunner runSearch);
 

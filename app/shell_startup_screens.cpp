@@ -13,9 +13,9 @@ namespace app {
 namespace {
 
 // The main window is not shown yet: the start-up windows stand on their own.
-template <class W>
-void showOnItsOwn() {
-    W window;
+template <class W, class... Arguments>
+void showOnItsOwn(const Arguments&... arguments) {
+    W window(arguments...);
     ui::showModal(&window);
 }
 
@@ -25,20 +25,28 @@ void MainWindowStartupScreens::showSplash() { showOnItsOwn<SplashWindow>(); }
 
 void MainWindowStartupScreens::showMessage(const QString& text) { ui::inform(nullptr, text); }
 
-void MainWindowStartupScreens::showSetPassword() { showOnItsOwn<TForm100>(); }
+void MainWindowStartupScreens::showSetPassword() {
+    showOnItsOwn<TForm100>(context_);
+}
 
-void MainWindowStartupScreens::showAccessCheck() { showOnItsOwn<TForm65>(); }
+bool MainWindowStartupScreens::showAccessCheck() {
+    TForm65 window(context_);
+    ui::showModal(&window);
+    return window.accessGranted();
+}
 
 void MainWindowStartupScreens::showReceiptNumberingSet() { mainWindow_.showReceiptNumberingSet(); }
 
 void MainWindowStartupScreens::prepareMainWindow() { mainWindow_.prepareForUse(); }
 
 void MainWindowStartupScreens::showTodaysReminder(const QString& reminderStatement) {
-    TForm8 popup(reminderStatement);
+    TForm8 popup(context_, reminderStatement);
     ui::showModal(&popup);
 }
 
-void MainWindowStartupScreens::showTodaysBirthdays() { showOnItsOwn<TForm25>(); }
+void MainWindowStartupScreens::showTodaysBirthdays() {
+    showOnItsOwn<TForm25>(context_);
+}
 
 void MainWindowStartupScreens::abandonMainWindow() { mainWindow_.abandon(); }
 

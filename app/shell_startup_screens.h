@@ -4,18 +4,23 @@
 
 class TForm3;
 
+namespace common {
+struct ProgramContext;
+}
+
 namespace app {
 
 // The start-up sequence as the program shows it: every window and message goes through the
 // modal seam, so tests answer them without a person.
 class MainWindowStartupScreens : public StartupScreens {
 public:
-    explicit MainWindowStartupScreens(TForm3& mainWindow) : mainWindow_(mainWindow) {}
+    MainWindowStartupScreens(TForm3& mainWindow, const common::ProgramContext& context)
+        : mainWindow_(mainWindow), context_(context) {}
 
     void showSplash() override;
     void showMessage(const QString& text) override;
     void showSetPassword() override;
-    void showAccessCheck() override;
+    bool showAccessCheck() override;
     void showReceiptNumberingSet() override;
     void prepareMainWindow() override;
     void showTodaysReminder(const QString& reminderStatement) override;
@@ -24,6 +29,7 @@ public:
 
 private:
     TForm3& mainWindow_;
+    const common::ProgramContext& context_;
 };
 
 }  // namespace app

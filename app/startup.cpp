@@ -4,13 +4,17 @@
 #include <exception>
 
 #include "app/access_password.h"
-#include "app/daily_backup.h"
-#include "app/program_context.h"
-#include "app/startup_queries.h"
+#include "children/birthdays.h"
+#include "common/daily_backup.h"
+#include "common/program_context.h"
+#include "common/today_parts.h"
 #include "db/backup.h"
 #include "db/clock.h"
 #include "db/connection.h"
 #include "db/connection_string.h"
+#include "db/query.h"
+#include "finance/tuition_ledger.h"
+#include "organiser/todays_reminder.h"
 
 namespace app {
 
@@ -19,106 +23,113 @@ namespace {
 // Every step opens the program's connection for its own statements and closes it afterwards.
 class StepConnection {
 public:
-    StepConnection() : connection_(context().connectionString) { connection_.open(); }
+    explicit StepConnection(const common::ProgramContext& context)
+        : connection_(context.connectionString) {
+        connection_.open();
+    }
     db::Connection& operator*() { return connection_; }
 
 private:
     db::Connection connection_;
 };
 
-db::ConnectionSettings databaseSettings() {
-    return db::parseConnectionString(context().connectionString);
+db::ConnectionSettings databaseSettings(const common::ProgramContext& context) {
+    return db::parseConnectionString(context.connectionString);
 }
 
 // Why the database cannot be used, or nothing when it can. A file that is there but whose first
 // page does not read with the key counts as damaged when the newest copy reads with that key:
 // a wrong password and a broken first page look alike to the engine.
-QString databaseProblem() {
-    const db::ConnectionSettings database = databaseSettings();
+QString databaseProblem(const common::ProgramContext& context) {
+    const db::ConnectionSettings database = databaseSettings(context);
     const auto check = [&](const QString& path) {
         return db::checkDatabaseFile(path, database.password, db::CheckDepth::Quick);
     };
-    const QString newest = newestBackup(backupFolder(database.dataSource));
+    const QString newest = common::newestBackup(common::backupFolder(database.dataSource));
     switch (check(database.dataSource)) {
         case db::FileCheck::Sound:
             return {};
         case db::FileCheck::Damaged:
-            return damagedDatabaseMessage(database.dataSource, newest);
+            return common::damagedDatabaseMessage(database.dataSource, newest);
         case db::FileCheck::DoesNotOpen:
             break;
     }
     if (QFileInfo::exists(database.dataSource) && !newest.isEmpty() &&
         check(newest) == db::FileCheck::Sound) {
-        return damagedDatabaseMessage(database.dataSource, newest);
+        return common::damagedDatabaseMessage(database.dataSource, newest);
     }
     return databaseProblemMessage();
 }
 
-void runDailyBackup(StartupScreens& screens) {
-    const db::ConnectionSettings database = databaseSettings();
+void runDailyBackup(const common::ProgramContext& context, StartupScreens& screens) {
+    const db::ConnectionSettings database = databaseSettings(context);
     const QString warning =
-        takeDailyBackup(database.dataSource, database.password, db::Clock::today());
+        common::takeDailyBackup(database.dataSource, database.password, db::Clock::today());
     if (!warning.isEmpty()) {
         screens.showMessage(warning);
     }
 }
 
-void runDailyDuties(StartupScreens& screens) {
-    const TodayParts today = todayParts(db::Clock::today());
+void runDailyDuties(const common::ProgramContext& context, StartupScreens& screens) {
+    const common::TodayParts today = common::todayParts(db::Clock::today());
     int reminders = 0;
     int birthdays = 0;
     {
-        StepConnection connection;
-        reminders = countOf(*connection, todaysReminderCountStatement(today));
-        birthdays = countOf(*connection, todaysBirthdaysCountStatement(today));
+        StepConnection connection(context);
+        // A count statement that returns no row counts 0.
+        reminders = db::scalar(*connection, organiser::todaysReminderCountStatement(today)).toInt();
+        birthdays =
+            db::scalar(*connection, children::birthdaysCountStatement(today.day, today.month))
+                .toInt();
     }
     // The popup shows one reminder; on a day with several it is not shown at all.
     if (reminders == 1) {
-        screens.showTodaysReminder(todaysReminderTextStatement(today));
+        screens.showTodaysReminder(organiser::todaysReminderTextStatement(today));
     }
     if (birthdays != 0) {
         screens.showTodaysBirthdays();
     }
-    StepConnection connection;
-    addThisMonthsTuitionRows(*connection, today);
+    StepConnection connection(context);
+    finance::addThisMonthsTuitionRows(*connection, today);
 }
 
-StartupOutcome runSteps(const QString& currentDirectory, StartupScreens& screens) {
-    setProgramDirectory(currentDirectory);
+StartupOutcome runSteps(common::ProgramContext& context, const QString& currentDirectory,
+                        StartupScreens& screens) {
+    context.setProgramDirectory(currentDirectory);
     screens.showSplash();
     screens.showMessage(startupNotice());
-    const QString problem = databaseProblem();
+    const QString problem = databaseProblem(context);
     if (!problem.isEmpty()) {
         screens.showMessage(problem);
         return StartupOutcome::DatabaseProblem;
     }
+    QString storedPassword;
     {
-        StepConnection connection;
-        context().storedPassword = readStoredPassword(*connection);
+        StepConnection connection(context);
+        storedPassword = readStoredPassword(*connection);
     }
-    if (context().storedPassword == factoryDefaultPassword()) {
+    if (storedPassword == factoryDefaultPassword()) {
         screens.showSetPassword();
     }
-    context().accessGranted = false;
-    screens.showAccessCheck();
-    if (!context().accessGranted) {
+    if (!screens.showAccessCheck()) {
         return StartupOutcome::AccessRefused;
     }
-    if (runReceiptNumberingCheck()) {
+    if (runReceiptNumberingCheck(context)) {
         screens.showReceiptNumberingSet();
     }
     screens.prepareMainWindow();
-    runDailyBackup(screens);
-    runDailyDuties(screens);
+    runDailyBackup(context, screens);
+    runDailyDuties(context, screens);
     return StartupOutcome::Running;
 }
 
 }  // namespace
 
-StartupOutcome runStartup(const QString& currentDirectory, StartupScreens& screens) {
+StartupOutcome runStartup(common::ProgramContext& context, const QString& currentDirectory,
+                          StartupScreens& screens) {
     StartupOutcome outcome = StartupOutcome::Failed;
     try {
-        outcome = runSteps(currentDirectory, screens);
+        outcome = runSteps(context, currentDirectory, screens);
     } catch (const std::exception&) {
         outcome = StartupOutcome::Failed;
     }
@@ -128,12 +139,12 @@ StartupOutcome runStartup(const QString& currentDirectory, StartupScreens& scree
     return outcome;
 }
 
-bool runReceiptNumberingCheck() {
-    StepConnection connection;
-    if (receiptNumberingIsSet(*connection)) {
-        context().receiptNumberingSet = true;
+bool runReceiptNumberingCheck(common::ProgramContext& context) {
+    StepConnection connection(context);
+    if (finance::receiptNumberingIsSet(*connection)) {
+        context.receiptNumberingSet = true;
     }
-    return context().receiptNumberingSet;
+    return context.receiptNumberingSet;
 }
 
 QString startupNotice() {

@@ -2,6 +2,10 @@
 
 #include <QString>
 
+namespace common {
+struct ProgramContext;
+}
+
 namespace app {
 
 // What the start-up sequence shows. The main window implements it with the real windows; each
@@ -12,8 +16,8 @@ public:
     virtual void showSplash() = 0;
     virtual void showMessage(const QString& text) = 0;
     virtual void showSetPassword() = 0;
-    // The access check writes context().accessGranted.
-    virtual void showAccessCheck() = 0;
+    // The access check; true when the stored password was given, false when it was left.
+    virtual bool showAccessCheck() = 0;
     // The receipt numbering is set: the menu offers the general receipts instead of the
     // numbering command.
     virtual void showReceiptNumberingSet() = 0;
@@ -33,16 +37,17 @@ enum class StartupOutcome {
 };
 
 // Runs the whole start-up sequence for a program started in `currentDirectory`: program
-// directory and connection string, splash, notice, database check (a missing, unreadable or
-// damaged file ends the start with a message), password, access check, receipt numbering, the
-// copy of the day into the backup folder (a failed copy is reported, the start goes on) and the
-// daily duties. Any failure it does not handle itself ends the start-up quietly
-// (StartupOutcome::Failed).
-StartupOutcome runStartup(const QString& currentDirectory, StartupScreens& screens);
+// directory and connection string (written into `context`), splash, notice, database check (a
+// missing, unreadable or damaged file ends the start with a message), password, access check,
+// receipt numbering, the copy of the day into the backup folder (a failed copy is reported, the
+// start goes on) and the daily duties. Any failure it does not handle itself ends the start-up
+// quietly (StartupOutcome::Failed).
+StartupOutcome runStartup(common::ProgramContext& context, const QString& currentDirectory,
+                          StartupScreens& screens);
 
 // Reads whether the receipt numbering is set and records it in the program context; the flag
 // is never cleared. Returns the flag.
-bool runReceiptNumberingCheck();
+bool runReceiptNumberingCheck(common::ProgramContext& context);
 
 QString startupNotice();
 QString databaseProblemMessage();

@@ -13,4 +13,12 @@ QString birthdaysStatement(int day, int month) {
            QStringLiteral(" ORDER BY EPWNYMO_PAIDIOY ");
 }
 
+QString birthdaysCountStatement(int day, int month) {
+    return QStringLiteral(
+               "select count(*) as synolo FROM CHILDREN WHERE DAY(HMEROMHNIA_GENNHSEWS)=") +
+           QString::number(day) + QStringLiteral(" AND MONTH(HMEROMHNIA_GENNHSEWS)=") +
+           QString::number(month) + QStringLiteral(" AND ENERGO=") + u'\'' + QStringLiteral("ΝΑΙ") +
+           u'\'';
+}
+
 }  // namespace children

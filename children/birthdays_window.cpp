@@ -27,8 +27,8 @@ QSlider* makeSlider(int maximum, QWidget* parent) {
 
 }  // namespace
 
-TForm25::TForm25(QWidget* parent)
-    : ui::DataWindow(parent),
+TForm25::TForm25(const common::ProgramContext& context, QWidget* parent)
+    : ui::DataWindow(context, parent),
       rows_(bindQuery()),
       month_(makeSlider(12, this)),
       day_(makeSlider(31, this)),

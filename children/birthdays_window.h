@@ -16,7 +16,7 @@ class CountLabel;
 class TForm25 : public ui::DataWindow {
     Q_OBJECT
 public:
-    explicit TForm25(QWidget* parent = nullptr);
+    explicit TForm25(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     QSlider* monthSlider() const { return month_; }
     QSlider* daySlider() const { return day_; }

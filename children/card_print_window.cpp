@@ -5,16 +5,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/program_context.h"
-#include "app/shell_long_lived.h"
+#include "children/report_card_print.h"
 #include "db/connection.h"
-#include "db/query.h"
-#include "reports/report_dataset.h"
-#include "reports/report_engine.h"
+#include "ui/long_lived_windows.h"
 
 using children::CardPrint;
 
-TForm35::TForm35(QWidget* parent) : ui::Window(parent) {
+TForm35::TForm35(const common::ProgramContext& context, QWidget* parent)
+    : ui::Window(parent), context_(&context) {
     setWindowTitle(caption());
     list_ =
         printButton(QStringLiteral("Εκτύπωση της λίστας των &παιδιών"), CardPrint::ChildrenList);
@@ -50,26 +48,23 @@ void TForm35::print(CardPrint which) {
     if (which == CardPrint::ChildrenList && !mode_.everyChild) {
         return;
     }
-    db::Connection connection(app::context().connectionString);
+    db::Connection connection(context_->connectionString);
     connection.open();
-    db::Query query(connection, children::cardPrintStatement(which, mode_, listSelect_));
-    query.open();
-    reports::run(
-        reports::reportPath(app::context().programDirectory, children::cardPrintReportFile(which)),
-        {reports::dataSet(children::cardPrintConnectionName(), query)});
+    children::printCards(connection, context_->programDirectory, which, mode_, listSelect_);
 }
 
 namespace children {
 
-TForm35& cardPrintWindow() {
-    if (TForm35* programs = app::longLivedWindow<TForm35>()) {
+TForm35& cardPrintWindow(const common::ProgramContext& context) {
+    if (TForm35* programs = ui::longLivedWindow<TForm35>()) {
         return *programs;
     }
     static QPointer<TForm35> own;
     if (!own) {
-        own = new TForm35;
+        own = new TForm35(context);
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, own, &QObject::deleteLater);
     }
+    own->setProgramContext(context);
     return *own;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "children/card_print.h"
+#include "common/program_context.h"
 #include "ui/window.h"
 
 class QPushButton;
@@ -13,13 +14,15 @@ class QPushButton;
 class TForm35 : public ui::Window {
     Q_OBJECT
 public:
-    explicit TForm35(QWidget* parent = nullptr);
+    explicit TForm35(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     static QString caption();
 
     // Set by the opener just before showing the window.
     void setMode(const children::CardPrintMode& mode);
     children::CardPrintMode mode() const { return mode_; }
+    // The program the window prints from; the context must outlive the window or be replaced.
+    void setProgramContext(const common::ProgramContext& context) { context_ = &context; }
     // Set by the children list at every refresh of the list.
     void setListSelect(const QString& select) { listSelect_ = select; }
     QString listSelect() const { return listSelect_; }
@@ -35,6 +38,7 @@ public:
 private:
     QPushButton* printButton(const QString& caption, children::CardPrint which);
 
+    const common::ProgramContext* context_;
     children::CardPrintMode mode_;
     QString listSelect_;
     QPushButton* list_ = nullptr;
@@ -45,8 +49,8 @@ private:
 namespace children {
 
 // The program's one card print window: the long-lived one the program made at start-up, or,
-// where there is none (a window used on its own, as in tests), one made on first use and
-// destroyed when the application quits.
-TForm35& cardPrintWindow();
+// where there is none (a window used on its own, as in tests), one made on first use, working
+// with the context of its latest caller, and destroyed when the application quits.
+TForm35& cardPrintWindow(const common::ProgramContext& context);
 
 }  // namespace children

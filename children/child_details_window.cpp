@@ -13,8 +13,9 @@
 
 using children::CardPanel;
 
-TForm16::TForm16(const QString& registryNumber, QWidget* parent)
-    : ui::DataWindow(parent), registryNumber_(registryNumber.trimmed()) {
+TForm16::TForm16(const common::ProgramContext& context, const QString& registryNumber,
+                 QWidget* parent)
+    : ui::DataWindow(context, parent), registryNumber_(registryNumber.trimmed()) {
     setWindowTitle(caption());
     child_ = bindTableSearch(QStringLiteral("CHILDREN"));
     card_ = new CardPanel(CardPanel::RegistryNumber::Hidden, this);
@@ -48,7 +49,7 @@ QString TForm16::caption() {
 
 // The cards print what is stored: changes not yet saved are not printed.
 void TForm16::openCardPrints() {
-    TForm35& prints = children::cardPrintWindow();
+    TForm35& prints = children::cardPrintWindow(programContext());
     prints.setMode(children::CardPrintMode::child(registryNumber_));
     ui::showModal(&prints);
 }

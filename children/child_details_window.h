@@ -18,7 +18,8 @@ class CardPanel;
 class TForm16 : public ui::DataWindow {
     Q_OBJECT
 public:
-    explicit TForm16(const QString& registryNumber, QWidget* parent = nullptr);
+    TForm16(const common::ProgramContext& context, const QString& registryNumber,
+            QWidget* parent = nullptr);
 
     static QString caption();
 

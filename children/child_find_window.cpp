@@ -37,7 +37,8 @@ QWidget* findPage(const QString& labelText, QLineEdit*& field, QPushButton*& but
 
 }  // namespace
 
-TForm14::TForm14(QWidget* parent) : ui::Window(parent) {
+TForm14::TForm14(const common::ProgramContext& context, QWidget* parent)
+    : ui::Window(parent), context_(context) {
     setWindowTitle(caption());
     pages_ = new QTabWidget(this);
     pages_->addTab(makeSurnamePage(), QStringLiteral("Εύρεση με βάση το επώνυμο"));
@@ -110,6 +111,6 @@ void TForm14::searchFor(const std::optional<QString>& condition) {
     request.status = active_->isChecked()    ? children::StatusFilter::Active
                      : deleted_->isChecked() ? children::StatusFilter::Deleted
                                              : children::StatusFilter::All;
-    TForm15 list(this);
+    TForm15 list(context_, this);
     ui::showModal(&list);
 }

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "common/program_context.h"
 #include "ui/window.h"
 
 class QLineEdit;
@@ -15,7 +16,7 @@ class QTabWidget;
 class TForm14 : public ui::Window {
     Q_OBJECT
 public:
-    explicit TForm14(QWidget* parent = nullptr);
+    explicit TForm14(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     static QString caption();
 
@@ -36,6 +37,7 @@ private:
     void findByRegistryNumber();
     void searchFor(const std::optional<QString>& condition);
 
+    const common::ProgramContext& context_;
     QTabWidget* pages_ = nullptr;
     QLineEdit* surnameField_ = nullptr;
     QLineEdit* numberField_ = nullptr;

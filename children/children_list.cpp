@@ -52,7 +52,7 @@ std::optional<QString> listStatement(const ListRequest& request, const QString& 
            u" ORDER BY "_s + sortColumn + directionPiece(direction);
 }
 
-ChildIdentity currentChild(const db::RowSet& rows) {
+common::ChildIdentity currentChild(const db::RowSet& rows) {
     if (rows.position() < 0) {
         return {};
     }

@@ -3,8 +3,8 @@
 #include <QList>
 #include <QString>
 
-#include "children/child_openers.h"
 #include "children/list_request.h"
+#include "common/child_openers.h"
 
 namespace db {
 class RowSet;
@@ -28,6 +28,6 @@ std::optional<QString> listStatement(const ListRequest& request, const QString& 
 
 // The current row's child as the list hands it on: registry number, first name and surname as
 // displayed, without surrounding blanks (all empty when there is no current row).
-ChildIdentity currentChild(const db::RowSet& rows);
+common::ChildIdentity currentChild(const db::RowSet& rows);
 
 }  // namespace children

@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "app/program_context.h"
 #include "children/card_print.h"
 #include "children/card_print_window.h"
 #include "children/child_details_window.h"
@@ -22,7 +21,7 @@
 #include "ui/modal.h"
 #include "ui/navigator.h"
 
-using children::ChildWindow;
+using common::ChildWindow;
 
 namespace {
 
@@ -69,7 +68,8 @@ QList<ui::GridColumn> gridColumns() {
 
 }  // namespace
 
-TForm15::TForm15(QWidget* parent) : ui::DataWindow(parent) {
+TForm15::TForm15(const common::ProgramContext& context, QWidget* parent)
+    : ui::DataWindow(context, parent) {
     setWindowTitle(caption());
     list_ = bindTableSearch(QStringLiteral("CHILDREN"));
     entries_.resize(8);
@@ -210,8 +210,8 @@ void TForm15::enableEntries() {
     for (int i = 0; i < entries_.size(); ++i) {
         const auto entry = static_cast<Entry>(i);
         const std::optional<ChildWindow> window = registeredWindow(entry);
-        bool enabled = !window || static_cast<bool>(children::childOpener(*window));
-        if (entry == Entry::Payment && !app::context().receiptNumberingSet) {
+        bool enabled = !window || static_cast<bool>(common::childOpener(*window));
+        if (entry == Entry::Payment && !programContext().receiptNumberingSet) {
             enabled = false;
         }
         entries_[i].button->setEnabled(enabled);
@@ -242,7 +242,7 @@ void TForm15::refreshList() {
                                 descending_->isChecked() ? children::SortDirection::Descending
                                                          : children::SortDirection::Ascending);
     listText_ = statement.value_or(QString());
-    children::cardPrintWindow().setListSelect(listText_);
+    children::cardPrintWindow(programContext()).setListSelect(listText_);
     if (!statement) {
         return;  // a search that was refused: the list stays empty, without a count
     }
@@ -286,24 +286,24 @@ void TForm15::open(Entry entry) {
 }
 
 void TForm15::openDetails() {
-    TForm16 details(children::currentChild(rows()).registryNumber, this);
+    TForm16 details(programContext(), children::currentChild(rows()).registryNumber, this);
     ui::showModal(&details);
     reconnectAndRefresh();
 }
 
 void TForm15::openPrints() {
-    TForm35& prints = children::cardPrintWindow();
+    TForm35& prints = children::cardPrintWindow(programContext());
     prints.setMode(children::CardPrintMode::all());
     ui::showModal(&prints);
 }
 
 void TForm15::openRegistered(ChildWindow window) {
-    const children::ChildOpener opener = children::childOpener(window);
+    const common::ChildOpener opener = common::childOpener(window);
     if (!opener) {
         return;
     }
-    opener(this, children::currentChild(rows()));
-    if (children::refreshesListAfterwards(window)) {
+    opener(programContext(), this, children::currentChild(rows()));
+    if (common::refreshesListAfterwards(window)) {
         reconnectAndRefresh();
     }
 }

@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include "children/child_openers.h"
+#include "common/child_openers.h"
 #include "ui/data_window.h"
 #include "ui/modal.h"
 
@@ -20,12 +20,12 @@ class Navigator;
 
 // The children list window, "Βασικά στοιχεία παιδιών": the children the find window asked for,
 // sorted as the staff choose; deletes a child and opens every per-child window for the current
-// row. Windows of other folders are tied in through children::registerChildOpener; those not
+// row. Windows of other folders are tied in through common::registerChildOpener; those not
 // tied stay disabled.
 class TForm15 : public ui::DataWindow {
     Q_OBJECT
 public:
-    explicit TForm15(QWidget* parent = nullptr);
+    explicit TForm15(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     static QString caption();
 
@@ -67,7 +67,7 @@ private:
     void reconnectAndRefresh();
     void openDetails();
     void openPrints();
-    void openRegistered(children::ChildWindow window);
+    void openRegistered(common::ChildWindow window);
     bool hasCurrentChild() const;
 
     ui::BoundTable* list_ = nullptr;
@@ -86,14 +86,15 @@ private:
 
 namespace children {
 
-// The opener of a per-child window whose constructor takes the child's registry number, first
-// name, surname and parent, as the list hands them. Tying such a window in is one line at
-// program start:
-//   children::registerChildOpener(children::ChildWindow::TuitionPayment,
-//                                 children::openModally<TForm56>);
+// The opener of a per-child window whose constructor takes the program context, the child's
+// registry number, first name, surname and parent, as the list hands them. Tying such a window
+// in is one line at program start:
+//   common::registerChildOpener(common::ChildWindow::TuitionPayment,
+//                               children::openModally<TForm56>);
 template <class W>
-void openModally(QWidget* parent, const ChildIdentity& child) {
-    W window(child.registryNumber, child.firstName, child.surname, parent);
+void openModally(const common::ProgramContext& context, QWidget* parent,
+                 const common::ChildIdentity& child) {
+    W window(context, child.registryNumber, child.firstName, child.surname, parent);
     ui::showModal(&window);
 }
 

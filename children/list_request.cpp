@@ -1,6 +1,6 @@
 #include "children/list_request.h"
 
-#include "app/forbidden_characters.h"
+#include "common/forbidden_characters.h"
 
 namespace children {
 
@@ -37,7 +37,7 @@ QString registryNumberRefusal() {
 
 bool findTextAccepted(const QString& typed) {
     const QString trimmed = typed.trimmed();
-    return !trimmed.isEmpty() && app::passesForbiddenCharacterTest(trimmed);
+    return !trimmed.isEmpty() && common::passesForbiddenCharacterTest(trimmed);
 }
 
 }  // namespace children

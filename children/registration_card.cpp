@@ -1,6 +1,7 @@
 #include "children/registration_card.h"
 
 #include "db/command.h"
+#include "finance/tuition_ledger.h"
 
 namespace children {
 
@@ -19,15 +20,10 @@ QString openEnrolmentStatement(const QString& registryNumber) {
            registryNumber + u",date())"_s;
 }
 
-QString owedTuitionStatement(const QString& registryNumber) {
-    return u"insert into APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,CHECKER,MHNAS,ETOS) VALUES("_s +
-           registryNumber + u","_s + u"'"_s + u"Χ"_s + u"'"_s + u",month(date()),year(date()))"_s;
-}
-
 void recordEnrolmentAndTuition(db::Connection& connection, const QString& registryNumber) {
     db::Command command(connection);
     command.execute(openEnrolmentStatement(registryNumber));
-    command.execute(owedTuitionStatement(registryNumber));
+    command.execute(finance::owedTuitionThisMonthStatement(registryNumber));
 }
 
 }  // namespace children

@@ -17,12 +17,10 @@ QString pendingRegistryNumber(const QString& fieldText);
 
 // The child's open enrolment, dated today by the engine's clock.
 QString openEnrolmentStatement(const QString& registryNumber);
-// The child's owed tuition row ("Χ") for the engine's current month and year.
-QString owedTuitionStatement(const QString& registryNumber);
 
 // Runs the two statements that follow the first save of a child's card, in order: the open
-// enrolment, then this month's owed tuition row. A failure of the first throws before the
-// second runs; the child's row stays saved either way.
+// enrolment, then this month's owed tuition row (finance::owedTuitionThisMonthStatement). A
+// failure of the first throws before the second runs; the child's row stays saved either way.
 void recordEnrolmentAndTuition(db::Connection& connection, const QString& registryNumber);
 
 }  // namespace children

@@ -12,7 +12,8 @@
 
 using children::CardPanel;
 
-TForm13::TForm13(QWidget* parent) : ui::DataWindow(parent) {
+TForm13::TForm13(const common::ProgramContext& context, QWidget* parent)
+    : ui::DataWindow(context, parent) {
     setWindowTitle(caption());
     rows_ = bindTableSearch(QStringLiteral("CHILDREN"));
     rows_->setStatement(children::emptyCardStatement());

@@ -23,7 +23,7 @@ class TForm13 : public ui::DataWindow {
 public:
     enum class CardState { Empty, Changed, Saved };
 
-    explicit TForm13(QWidget* parent = nullptr);
+    explicit TForm13(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     static QString caption();
 

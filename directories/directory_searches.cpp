@@ -2,7 +2,7 @@
 
 #include <QLocale>
 
-#include "app/forbidden_characters.h"
+#include "common/forbidden_characters.h"
 
 namespace directories {
 
@@ -13,7 +13,7 @@ QString searchPrefix(const QString& typed) { return QLocale::system().toUpper(ty
 }  // namespace
 
 bool isSearchable(const QString& typed) {
-    return app::passesForbiddenCharacterTest(typed.trimmed());
+    return common::passesForbiddenCharacterTest(typed.trimmed());
 }
 
 QString phoneBookSearch(const QString& typed) {

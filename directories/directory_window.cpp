@@ -12,17 +12,19 @@
 #include "ui/labels.h"
 #include "ui/modal.h"
 
-DirectoryWindow::DirectoryWindow(const QString& caption, const DirectoryLayout& layout,
+DirectoryWindow::DirectoryWindow(const common::ProgramContext& context, const QString& caption,
+                                 const DirectoryLayout& layout, QWidget* parent)
+    : DirectoryWindow(context, caption, layout, nullptr, parent) {}
+
+DirectoryWindow::DirectoryWindow(const common::ProgramContext& context, const QString& caption,
+                                 const DirectoryLayout& layout, const DirectorySearch& search,
                                  QWidget* parent)
-    : DirectoryWindow(caption, layout, nullptr, parent) {}
+    : DirectoryWindow(context, caption, layout, &search, parent) {}
 
-DirectoryWindow::DirectoryWindow(const QString& caption, const DirectoryLayout& layout,
-                                 const DirectorySearch& search, QWidget* parent)
-    : DirectoryWindow(caption, layout, &search, parent) {}
-
-DirectoryWindow::DirectoryWindow(const QString& caption, const DirectoryLayout& layout,
-                                 const DirectorySearch* search, QWidget* parent)
-    : ui::DataWindow(parent),
+DirectoryWindow::DirectoryWindow(const common::ProgramContext& context, const QString& caption,
+                                 const DirectoryLayout& layout, const DirectorySearch* search,
+                                 QWidget* parent)
+    : ui::DataWindow(context, parent),
       layout_(layout),
       rows_(search ? bindTableSearch(layout.table) : bindTable(layout.table)),
       grid_(new QTableView(this)),

@@ -38,10 +38,11 @@ class DirectoryWindow : public ui::DataWindow {
     Q_OBJECT
 public:
     // An entry window: every row of the table.
-    DirectoryWindow(const QString& caption, const DirectoryLayout& layout, QWidget* parent);
+    DirectoryWindow(const common::ProgramContext& context, const QString& caption,
+                    const DirectoryLayout& layout, QWidget* parent);
     // A find window: the rows its search finds.
-    DirectoryWindow(const QString& caption, const DirectoryLayout& layout,
-                    const DirectorySearch& search, QWidget* parent);
+    DirectoryWindow(const common::ProgramContext& context, const QString& caption,
+                    const DirectoryLayout& layout, const DirectorySearch& search, QWidget* parent);
 
     ui::BoundTable* rows() const { return rows_; }
     QLineEdit* field(const QString& column) const;
@@ -53,8 +54,8 @@ protected:
     void formShow() override;
 
 private:
-    DirectoryWindow(const QString& caption, const DirectoryLayout& layout,
-                    const DirectorySearch* search, QWidget* parent);
+    DirectoryWindow(const common::ProgramContext& context, const QString& caption,
+                    const DirectoryLayout& layout, const DirectorySearch* search, QWidget* parent);
     QLayout* makeFields();
     void search();
 

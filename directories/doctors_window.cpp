@@ -27,5 +27,6 @@ DirectoryLayout doctorsLayout() {
 
 }  // namespace
 
-TForm61::TForm61(QWidget* parent)
-    : DirectoryWindow(QStringLiteral("Γιατροί του νηπιαγωγείου"), doctorsLayout(), parent) {}
+TForm61::TForm61(const common::ProgramContext& context, QWidget* parent)
+    : DirectoryWindow(context, QStringLiteral("Γιατροί του νηπιαγωγείου"), doctorsLayout(),
+                      parent) {}

@@ -6,5 +6,5 @@
 class TForm61 : public DirectoryWindow {
     Q_OBJECT
 public:
-    explicit TForm61(QWidget* parent = nullptr);
+    explicit TForm61(const common::ProgramContext& context, QWidget* parent = nullptr);
 };

@@ -7,8 +7,8 @@
 #include "directories/directory_searches.h"
 #include "ui/count_label.h"
 
-TForm26::TForm26(QWidget* parent)
-    : ui::DataWindow(parent),
+TForm26::TForm26(const common::ProgramContext& context, QWidget* parent)
+    : ui::DataWindow(context, parent),
       rows_(bindQuery()),
       grid_(new QTableView(this)),
       navigator_(new ui::Navigator(ui::Navigator::moving(), this)),

@@ -12,7 +12,7 @@ class CountLabel;
 class TForm26 : public ui::DataWindow {
     Q_OBJECT
 public:
-    explicit TForm26(QWidget* parent = nullptr);
+    explicit TForm26(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     ui::BoundTable* rows() const { return rows_; }
     QTableView* grid() const { return grid_; }

@@ -25,6 +25,7 @@ DirectoryLayout phoneBookLayout() {
     return layout;
 }
 
-TForm1::TForm1(QWidget* parent)
-    : DirectoryWindow(QStringLiteral("Τηλεφωνικός κατάλογος -  Καταχώρηση και Επεξεργασία"),
+TForm1::TForm1(const common::ProgramContext& context, QWidget* parent)
+    : DirectoryWindow(context,
+                      QStringLiteral("Τηλεφωνικός κατάλογος -  Καταχώρηση και Επεξεργασία"),
                       phoneBookLayout(), parent) {}

@@ -9,5 +9,5 @@ DirectoryLayout phoneBookLayout();
 class TForm1 : public DirectoryWindow {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    explicit TForm1(const common::ProgramContext& context, QWidget* parent = nullptr);
 };

@@ -3,8 +3,9 @@
 #include "directories/directory_searches.h"
 #include "directories/phone_book_entry_window.h"
 
-TForm2::TForm2(QWidget* parent)
+TForm2::TForm2(const common::ProgramContext& context, QWidget* parent)
     : DirectoryWindow(
-          QStringLiteral("Τηλεφωνικός κατάλογος - Εύρεση και Επεξεργασία"), phoneBookLayout(),
+          context, QStringLiteral("Τηλεφωνικός κατάλογος - Εύρεση και Επεξεργασία"),
+          phoneBookLayout(),
           {QStringLiteral("Εύρεση ονόματος από τα αρχικά του"), &directories::phoneBookSearch},
           parent) {}

@@ -7,5 +7,5 @@
 class TForm2 : public DirectoryWindow {
     Q_OBJECT
 public:
-    explicit TForm2(QWidget* parent = nullptr);
+    explicit TForm2(const common::ProgramContext& context, QWidget* parent = nullptr);
 };

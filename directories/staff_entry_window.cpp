@@ -25,7 +25,7 @@ DirectoryLayout staffLayout(const QString& nameLabel, const QString& nameHeading
     return layout;
 }
 
-TForm51::TForm51(QWidget* parent)
+TForm51::TForm51(const common::ProgramContext& context, QWidget* parent)
     : DirectoryWindow(
-          QStringLiteral("Προσωπικό του νηπιαγωγείου -  Καταχώρηση και Επεξεργασία"),
+          context, QStringLiteral("Προσωπικό του νηπιαγωγείου -  Καταχώρηση και Επεξεργασία"),
           staffLayout(QStringLiteral("Ονοματεπώνυμο:"), QStringLiteral("Ονοματεπώνυμο")), parent) {}

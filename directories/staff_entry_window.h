@@ -10,5 +10,5 @@ DirectoryLayout staffLayout(const QString& nameLabel, const QString& nameHeading
 class TForm51 : public DirectoryWindow {
     Q_OBJECT
 public:
-    explicit TForm51(QWidget* parent = nullptr);
+    explicit TForm51(const common::ProgramContext& context, QWidget* parent = nullptr);
 };

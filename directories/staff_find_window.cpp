@@ -5,9 +5,9 @@
 
 // The name label and heading begin with a Latin capital O, the search caption has a Latin small
 // o for its fourth letter: the window has always shown them so.
-TForm52::TForm52(QWidget* parent)
+TForm52::TForm52(const common::ProgramContext& context, QWidget* parent)
     : DirectoryWindow(
-          QStringLiteral("Προσωπικό του νηπιαγωγείου - Εύρεση και Επεξεργασία"),
+          context, QStringLiteral("Προσωπικό του νηπιαγωγείου - Εύρεση και Επεξεργασία"),
           staffLayout(QStringLiteral("Oνοματεπώνυμο:"), QStringLiteral("Oνοματεπώνυμο")),
           {QStringLiteral("Εύρεση ονoματεπωνύμου από τα αρχικά του"), &directories::staffSearch},
           parent) {}

@@ -7,5 +7,5 @@
 class TForm52 : public DirectoryWindow {
     Q_OBJECT
 public:
-    explicit TForm52(QWidget* parent = nullptr);
+    explicit TForm52(const common::ProgramContext& context, QWidget* parent = nullptr);
 };

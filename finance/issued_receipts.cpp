@@ -1,6 +1,6 @@
 #include "finance/issued_receipts.h"
 
-#include "app/money.h"
+#include "common/money.h"
 #include "db/command.h"
 #include "db/connection.h"
 #include "db/transaction.h"
@@ -51,7 +51,7 @@ ReceiptActions receiptActions(int valid, const QString& cypAmountText, const QSt
     }
     const double euros =
         static_cast<double>(static_cast<long double>(numberFromText(cypAmountText)) * kEuroPerPound);
-    const double derivedVat = app::centRound(app::extendedPercent(euros, vatRate));
+    const double derivedVat = common::centRound(common::extendedPercent(euros, vatRate));
     return {true, derivedVat == numberFromText(vatText)};
 }
 

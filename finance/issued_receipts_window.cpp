@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "finance/statement_text.h"
+#include "finance/tuition_ledger.h"
 #include "finance/tuition_receipt.h"
 #include "ui/count_label.h"
 #include "ui/modal.h"
@@ -38,10 +39,11 @@ QList<ui::GridColumn> receiptColumns() {
 
 }  // namespace
 
-TForm71::TForm71(QWidget* parent) : ui::DataWindow(parent) {
+TForm71::TForm71(const common::ProgramContext& context, QWidget* parent)
+    : ui::DataWindow(context, parent) {
     setWindowTitle(QStringLiteral("Αποδείξεις που εκδόθηκαν"));
     list_ = bindQuery();
-    vatRate_ = bindTable(QStringLiteral("SYNTELESTHS_VAT"));
+    vatRate_ = bindTable(finance::vatRateTable());
     buildLayout();
     list_->setStatement(finance::issuedReceiptsStatement());
     connect(list_, &ui::BoundTable::changed, this, &TForm71::applyButtonRule);

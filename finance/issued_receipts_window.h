@@ -17,7 +17,7 @@ class Navigator;
 class TForm71 : public ui::DataWindow {
     Q_OBJECT
 public:
-    explicit TForm71(QWidget* parent = nullptr);
+    explicit TForm71(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     ui::BoundTable* receipts() const { return list_; }
     QPushButton* cancelButton() const { return Button1; }

@@ -1,6 +1,6 @@
 #include "finance/payment.h"
 
-#include "app/money.h"
+#include "common/money.h"
 #include "common/year_list.h"
 #include "db/command.h"
 #include "db/connection.h"
@@ -51,19 +51,19 @@ std::optional<ReceiptAmounts> receiptAmounts(const QString& amountText,
     }
     const double amount = typed.value;
     ReceiptAmounts amounts;
-    amounts.amount = app::statementNumber(amount);
-    amounts.cypAmount =
-        app::statementNumber(app::centRound(app::extendedProduct(amount, app::kCypRate)));
+    amounts.amount = common::statementNumber(amount);
+    amounts.cypAmount = common::statementNumber(
+        common::centRound(common::extendedProduct(amount, common::kCypRate)));
     if (!(amount > 0)) {
         return std::nullopt;
     }
     const double rate = numberFromText(vatRateText);
-    amounts.vat = app::statementNumber(app::centRound(app::extendedPercent(amount, rate)));
-    amounts.total = app::statementNumber(extendedSum(readBack(amounts.vat), amount));
-    amounts.cypVat = app::statementNumber(
-        app::centRound(app::extendedPercent(readBack(amounts.cypAmount), rate)));
-    amounts.cypTotal = app::statementNumber(
-        app::centRound(extendedSum(readBack(amounts.cypAmount), readBack(amounts.cypVat))));
+    amounts.vat = common::statementNumber(common::centRound(common::extendedPercent(amount, rate)));
+    amounts.total = common::statementNumber(extendedSum(readBack(amounts.vat), amount));
+    amounts.cypVat = common::statementNumber(
+        common::centRound(common::extendedPercent(readBack(amounts.cypAmount), rate)));
+    amounts.cypTotal = common::statementNumber(
+        common::centRound(extendedSum(readBack(amounts.cypAmount), readBack(amounts.cypVat))));
     return amounts;
 }
 

@@ -8,29 +8,21 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/error_report.h"
-#include "app/forbidden_characters.h"
+#include "common/error_report.h"
+#include "common/forbidden_characters.h"
 #include "db/clock.h"
-#include "db/table.h"
 #include "finance/payment.h"
+#include "finance/tuition_ledger.h"
 #include "finance/tuition_receipt.h"
 #include "ui/labels.h"
 #include "ui/modal.h"
 
-namespace {
-
-// The text of the first column named in the current row of a one-row table; empty without a row.
-QString firstRowText(db::Connection& connection, const QString& table, const QString& column) {
-    db::Table settings(connection, table);
-    settings.open();
-    return settings.isEmpty() ? QString() : settings.text(column);
-}
-
-}  // namespace
-
-TForm56::TForm56(const QString& childNumber, const QString& firstName, const QString& surname,
-                 QWidget* parent)
-    : ui::DataWindow(parent), childNumber_(childNumber), firstName_(firstName), surname_(surname) {
+TForm56::TForm56(const common::ProgramContext& context, const QString& childNumber,
+                 const QString& firstName, const QString& surname, QWidget* parent)
+    : ui::DataWindow(context, parent),
+      childNumber_(childNumber),
+      firstName_(firstName),
+      surname_(surname) {
     setWindowTitle(QStringLiteral("Πληρωμή διδάκτρων"));
     buildLayout();
     readSettings();
@@ -94,10 +86,8 @@ void TForm56::buildLayout() {
 }
 
 void TForm56::readSettings() {
-    vatRate_->setText(firstRowText(connection(), QStringLiteral("SYNTELESTHS_VAT"),
-                                   QStringLiteral("VAT_RATIO")));
-    receiptNumber_->setText(firstRowText(connection(), QStringLiteral("APODEIKSH_LAST"),
-                                         QStringLiteral("LAST_NUMBER")));
+    vatRate_->setText(finance::vatRateText(connection()));
+    receiptNumber_->setText(finance::nextReceiptNumberText(connection()));
 }
 
 QString TForm56::receiptNumberText() const { return receiptNumber_->text(); }
@@ -108,7 +98,7 @@ void TForm56::EditChange() {
     const QString amount = Edit1->text().trimmed();
     const QString recipient = Edit2->text().trimmed();
     Button1->setEnabled(!amount.isEmpty() && !recipient.isEmpty() &&
-                        app::passesForbiddenCharacterTest(recipient));
+                        common::passesForbiddenCharacterTest(recipient));
 }
 
 void TForm56::Button1Click() {
@@ -142,7 +132,7 @@ void TForm56::Button1Click() {
     } catch (const db::Error& failure) {
         if (failure.isBusy()) {
             // Nothing was written and nothing is wrong with the entry: it stays for another try.
-            ui::inform(this, app::databaseBusyMessage(failure));
+            ui::inform(this, common::databaseBusyMessage(failure));
         } else {
             reportFailedPayment();
         }

@@ -17,8 +17,8 @@ class TForm56 : public ui::DataWindow {
     Q_OBJECT
 public:
     // The child as the children list hands it: registry number, first name, surname (trimmed).
-    TForm56(const QString& childNumber, const QString& firstName, const QString& surname,
-            QWidget* parent = nullptr);
+    TForm56(const common::ProgramContext& context, const QString& childNumber,
+            const QString& firstName, const QString& surname, QWidget* parent = nullptr);
 
     QComboBox* monthList() const { return ComboBox1; }
     QComboBox* yearList() const { return ComboBox2; }

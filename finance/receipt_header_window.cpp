@@ -18,7 +18,8 @@ constexpr int kNoReceipt = 0;
 
 }  // namespace
 
-TForm12::TForm12(QWidget* parent) : ui::DataWindow(parent) {
+TForm12::TForm12(const common::ProgramContext& context, QWidget* parent)
+    : ui::DataWindow(context, parent) {
     setWindowTitle(QStringLiteral("Διαμόρφωση των στοιχείων που θα εμφανίζονται στις αποδείξεις"));
     header_ = bindTable(QStringLiteral("INFORMATION"));
     buildLayout();

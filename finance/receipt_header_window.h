@@ -17,7 +17,7 @@ class Navigator;
 class TForm12 : public ui::DataWindow {
     Q_OBJECT
 public:
-    explicit TForm12(QWidget* parent = nullptr);
+    explicit TForm12(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     // The field bound to a column of INFORMATION (TITLE, ADDRESS1, ..., EXTRA7).
     QLineEdit* field(const QString& column) const;

@@ -2,8 +2,7 @@
 
 #include "db/command.h"
 #include "db/connection.h"
-#include "db/query.h"
-#include "finance/statement_text.h"
+#include "finance/tuition_ledger.h"
 
 namespace finance {
 
@@ -37,16 +36,6 @@ ReceiptIssue::ReceiptIssue(db::Connection& connection, int shownNumber)
 void ReceiptIssue::commit() {
     db::Command(connection_, counterAdvanceStatement()).execute();
     transaction_.commit();
-}
-
-int currentReceiptNumber(db::Connection& connection) {
-    const QVariant counter =
-        db::scalar(connection, QStringLiteral("SELECT LAST_NUMBER FROM APODEIKSH_LAST"));
-    return receiptNumberFromText(counter.toString());
-}
-
-QString counterAdvanceStatement() {
-    return QStringLiteral("UPDATE APODEIKSH_LAST SET LAST_NUMBER=LAST_NUMBER+1");
 }
 
 QString receiptNumberMovedMessage(const ReceiptNumberMoved& moved) {

@@ -28,7 +28,8 @@ private:
 // statements run between construction and commit(), in one transaction that holds the write
 // lock from its start, so no other connection can issue a receipt in between. Construction reads
 // the counter inside that transaction and throws ReceiptNumberMoved when it no longer holds the
-// shown number; commit() advances the counter and commits. Without commit() nothing stays.
+// shown number (finance::currentReceiptNumber); commit() advances the counter
+// (finance::counterAdvanceStatement) and commits. Without commit() nothing stays.
 class ReceiptIssue {
 public:
     ReceiptIssue(db::Connection& connection, int shownNumber);
@@ -39,13 +40,6 @@ private:
     db::Connection& connection_;
     db::Transaction transaction_;
 };
-
-// The number the next receipt carries, as the counter (APODEIKSH_LAST) holds it now. Throws
-// db::Error when the numbering is not set.
-int currentReceiptNumber(db::Connection& connection);
-
-// The last statement of every receipt: the counter moves on to the next number.
-QString counterAdvanceStatement();
 
 QString receiptNumberMovedMessage(const ReceiptNumberMoved& moved);
 

@@ -7,10 +7,12 @@
 #include <QVBoxLayout>
 
 #include "finance/receipt_settings.h"
+#include "finance/tuition_ledger.h"
 #include "ui/labels.h"
 #include "ui/modal.h"
 
-TForm69::TForm69(QWidget* parent) : ui::DataWindow(parent) {
+TForm69::TForm69(const common::ProgramContext& context, QWidget* parent)
+    : ui::DataWindow(context, parent) {
     setWindowTitle(QStringLiteral("Καθορισμός αρίθμησης των αποδείξεων"));
     Edit1 = new QLineEdit(QStringLiteral("1"), this);
     Button1 = new QPushButton(QStringLiteral("Κ&αταχώρηση"), this);

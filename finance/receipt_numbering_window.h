@@ -11,7 +11,7 @@ class QPushButton;
 class TForm69 : public ui::DataWindow {
     Q_OBJECT
 public:
-    explicit TForm69(QWidget* parent = nullptr);
+    explicit TForm69(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     // True once a first number was stored.
     bool stored() const { return stored_; }

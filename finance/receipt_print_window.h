@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/program_context.h"
 #include "finance/tuition_receipt.h"
 #include "ui/window.h"
 
@@ -9,10 +10,13 @@
 class TForm72 : public ui::Window, public finance::TuitionReceiptPrinter {
     Q_OBJECT
 public:
-    explicit TForm72(QWidget* parent = nullptr);
+    explicit TForm72(const common::ProgramContext& context, QWidget* parent = nullptr);
     ~TForm72() override;
 
     // Prints the archived receipt with that number on a fresh connection of its own, closed
     // again afterwards; failures reach the caller.
     void printReceipt(int receiptNumber) override;
+
+private:
+    const common::ProgramContext& context_;
 };

@@ -1,8 +1,5 @@
 #include "finance/receipt_settings.h"
 
-#include "db/command.h"
-#include "db/connection.h"
-
 namespace finance {
 
 std::optional<int> receiptNumberingStart(const QString& typed) {
@@ -12,15 +9,6 @@ std::optional<int> receiptNumberingStart(const QString& typed) {
         return std::nullopt;
     }
     return number;
-}
-
-QString receiptNumberingStatement(int firstNumber) {
-    return QStringLiteral("INSERT INTO APODEIKSH_LAST(LAST_NUMBER) VALUES(") +
-           QString::number(firstNumber) + u')';
-}
-
-void storeReceiptNumbering(db::Connection& connection, int firstNumber) {
-    db::Command(connection, receiptNumberingStatement(firstNumber)).execute();
 }
 
 // The message begins with a Latin capital H.

@@ -13,11 +13,6 @@ namespace finance {
 // nothing when the text is refused.
 std::optional<int> receiptNumberingStart(const QString& typed);
 
-QString receiptNumberingStatement(int firstNumber);
-
-// Creates the receipt counter, so that the next receipt carries firstNumber.
-void storeReceiptNumbering(db::Connection& connection, int firstNumber);
-
 // The fixed messages of the receipt settings windows.
 QString numberingRefusedMessage();
 QString numberingStoredMessage();

@@ -2,6 +2,7 @@
 
 #include "db/query.h"
 #include "db/table.h"
+#include "finance/tuition_ledger.h"
 #include "finance/tuition_receipt.h"
 #include "reports/report_engine.h"
 
@@ -11,7 +12,7 @@ void printTuitionReceipt(db::Connection& connection, const QString& programDirec
                          int receiptNumber) {
     db::Query receipt(connection, tuitionReceiptStatement(receiptNumber));
     db::Table header(connection, QStringLiteral("INFORMATION"));
-    db::Table vatRate(connection, QStringLiteral("SYNTELESTHS_VAT"));
+    db::Table vatRate(connection, vatRateTable());
     receipt.open();
     header.open();
     vatRate.open();

@@ -1,7 +1,6 @@
 #include "finance/tuition_receipt.h"
 
 #include "db/error.h"
-#include "db/rowset.h"
 
 namespace finance {
 
@@ -62,11 +61,6 @@ QString tuitionReceiptStatement(int receiptNumber) {
                "APODEIKSEIS_HISTORY ") +
            QStringLiteral("WHERE APODEIKSEIS_HISTORY.ARITHMOS_APODEIKSHS='") +
            QString::number(receiptNumber) + u'\'';
-}
-
-double currentVatRate(const db::RowSet& vatRateTable) {
-    return vatRateTable.position() < 0 ? 0.0
-                                       : vatRateTable.value(QStringLiteral("VAT_RATIO")).toDouble();
 }
 
 QString tuitionReceiptFile(double vatRate) {

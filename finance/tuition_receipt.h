@@ -2,10 +2,6 @@
 
 #include <QString>
 
-namespace db {
-class RowSet;
-}
-
 namespace finance {
 
 // The tuition receipt print, as the payment, the issued-receipts list and the receipt header
@@ -39,10 +35,6 @@ private:
 
 // The archived receipt with that number, as the receipt layouts read it.
 QString tuitionReceiptStatement(int receiptNumber);
-
-// The VAT rate in force: VAT_RATIO of the current row of the rate table (SYNTELESTHS_VAT);
-// without a row there is no VAT.
-double currentVatRate(const db::RowSet& vatRateTable);
 
 // The layout for the VAT rate in force at printing time: the VAT-free one at a zero rate.
 QString tuitionReceiptFile(double vatRate);

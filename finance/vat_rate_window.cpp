@@ -8,14 +8,15 @@
 #include <QVBoxLayout>
 
 #include "finance/receipt_settings.h"
+#include "finance/tuition_ledger.h"
 #include "ui/labels.h"
 #include "ui/modal.h"
 #include "ui/navigator.h"
 
-TForm68::TForm68(QWidget* parent)
-    : ui::DataWindow(parent), endProgram_([] { QCoreApplication::exit(0); }) {
+TForm68::TForm68(const common::ProgramContext& context, QWidget* parent)
+    : ui::DataWindow(context, parent), endProgram_([] { QCoreApplication::exit(0); }) {
     setWindowTitle(QStringLiteral("Συντελεστής Φ.Π.Α"));
-    rate_ = bindTable(QStringLiteral("SYNTELESTHS_VAT"));
+    rate_ = bindTable(finance::vatRateTable());
     Edit1 = new QLineEdit(this);
     rate_->bind(Edit1, QStringLiteral("VAT_RATIO"));
     // Only the store button: the window stores itself, so the navigator is not attached to

@@ -15,7 +15,7 @@ class Navigator;
 class TForm68 : public ui::DataWindow {
     Q_OBJECT
 public:
-    explicit TForm68(QWidget* parent = nullptr);
+    explicit TForm68(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     // What "end the program" does after a stored rate; the application's exit by default.
     void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }

@@ -4,8 +4,9 @@
 #include <QPlainTextEdit>
 #include <QTableView>
 
-BookWindow::BookWindow(const organiser::Book& book, const ui::GridColumn& heading, QWidget* parent)
-    : ui::DataWindow(parent),
+BookWindow::BookWindow(const common::ProgramContext& context, const organiser::Book& book,
+                       const ui::GridColumn& heading, QWidget* parent)
+    : ui::DataWindow(context, parent),
       book_(book),
       rows_(bindTable(book.table)),
       heading_(new QLineEdit(this)),

@@ -21,7 +21,8 @@ public:
 
 protected:
     // heading: the heading's column as the grid shows it; the heading field edits that column.
-    BookWindow(const organiser::Book& book, const ui::GridColumn& heading, QWidget* parent);
+    BookWindow(const common::ProgramContext& context, const organiser::Book& book,
+               const ui::GridColumn& heading, QWidget* parent);
 
     QLineEdit* headingField() const { return heading_; }
     void formShow() override;

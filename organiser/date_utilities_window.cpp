@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
-#include "app/date_literal.h"
+#include "common/date_literal.h"
 #include "db/clock.h"
 #include "organiser/date_utilities.h"
 #include "ui/date_pick_button.h"
@@ -137,7 +137,7 @@ void TForm22::showEaster() {
 }
 
 void TForm22::showDates() {
-    fromBox_->setText(app::shortDate(fromPicker_->date()));
-    toBox_->setText(app::shortDate(toPicker_->date()));
+    fromBox_->setText(common::shortDate(fromPicker_->date()));
+    toBox_->setText(common::shortDate(toPicker_->date()));
     dayCount_->setText(organiser::dayCountText(fromPicker_->date(), toPicker_->date()));
 }

@@ -10,9 +10,9 @@
 
 #include "ui/labels.h"
 
-DatedBookWindow::DatedBookWindow(const QString& caption, const organiser::Book& book,
-                                 QWidget* parent)
-    : BookWindow(book,
+DatedBookWindow::DatedBookWindow(const common::ProgramContext& context, const QString& caption,
+                                 const organiser::Book& book, QWidget* parent)
+    : BookWindow(context, book,
                  {QStringLiteral("HMEROMHNIA"), QStringLiteral("Ημερομηνία"), 110, Qt::AlignCenter},
                  parent) {
     setWindowTitle(caption);

@@ -7,7 +7,8 @@
 class DatedBookWindow : public BookWindow {
     Q_OBJECT
 public:
-    DatedBookWindow(const QString& caption, const organiser::Book& book, QWidget* parent);
+    DatedBookWindow(const common::ProgramContext& context, const QString& caption,
+                    const organiser::Book& book, QWidget* parent);
 
     QLineEdit* dateField() const { return headingField(); }
 };

@@ -1,4 +1,5 @@
 #include "organiser/events_book_window.h"
 
-TForm6::TForm6(QWidget* parent)
-    : DatedBookWindow(QStringLiteral("Βιβλίο γεγονότων"), organiser::eventsBook(), parent) {}
+TForm6::TForm6(const common::ProgramContext& context, QWidget* parent)
+    : DatedBookWindow(context, QStringLiteral("Βιβλίο γεγονότων"), organiser::eventsBook(),
+                      parent) {}

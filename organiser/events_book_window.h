@@ -6,5 +6,5 @@
 class TForm6 : public DatedBookWindow {
     Q_OBJECT
 public:
-    explicit TForm6(QWidget* parent = nullptr);
+    explicit TForm6(const common::ProgramContext& context, QWidget* parent = nullptr);
 };

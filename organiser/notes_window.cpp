@@ -9,8 +9,8 @@
 
 #include "ui/labels.h"
 
-TForm5::TForm5(QWidget* parent)
-    : BookWindow(organiser::notesBook(),
+TForm5::TForm5(const common::ProgramContext& context, QWidget* parent)
+    : BookWindow(context, organiser::notesBook(),
                  {QStringLiteral("TITLE"), QStringLiteral("Επικεφαλίδα"), 520}, parent) {
     setWindowTitle(QStringLiteral("Βιβλίο σημειώσεων"));
 

@@ -6,7 +6,7 @@
 class TForm5 : public BookWindow {
     Q_OBJECT
 public:
-    explicit TForm5(QWidget* parent = nullptr);
+    explicit TForm5(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     QLineEdit* titleField() const { return headingField(); }
 };

@@ -1,4 +1,5 @@
 #include "organiser/reminders_window.h"
 
-TForm7::TForm7(QWidget* parent)
-    : DatedBookWindow(QStringLiteral("Υπενθυμίσεις"), organiser::remindersBook(), parent) {}
+TForm7::TForm7(const common::ProgramContext& context, QWidget* parent)
+    : DatedBookWindow(context, QStringLiteral("Υπενθυμίσεις"), organiser::remindersBook(), parent) {
+}

@@ -6,5 +6,5 @@
 class TForm7 : public DatedBookWindow {
     Q_OBJECT
 public:
-    explicit TForm7(QWidget* parent = nullptr);
+    explicit TForm7(const common::ProgramContext& context, QWidget* parent = nullptr);
 };

@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TForm8::TForm8(const QString& queryText, QWidget* parent)
-    : ui::DataWindow(parent),
+TForm8::TForm8(const common::ProgramContext& context, const QString& queryText, QWidget* parent)
+    : ui::DataWindow(context, parent),
       queryText_(queryText),
       reminder_(bindQuery()),
       text_(new QPlainTextEdit(this)) {

@@ -9,7 +9,8 @@ class QPlainTextEdit;
 class TForm8 : public ui::DataWindow {
     Q_OBJECT
 public:
-    explicit TForm8(const QString& queryText, QWidget* parent = nullptr);
+    TForm8(const common::ProgramContext& context, const QString& queryText,
+           QWidget* parent = nullptr);
 
     QPlainTextEdit* textField() const { return text_; }
 

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "app/date_literal.h"
+#include "common/date_literal.h"
 #include "reports/report_dataset.h"
 #include "reports/report_values.h"
 
@@ -108,7 +108,7 @@ mustache::data templateData(const QList<DataSet>& dataSets, const QDate& printDa
         counts.set(utf8(set.name), utf8(QString::number(set.rows.size())));
     }
     data.set("count", counts);
-    data.set("printDate", utf8(app::shortDate(printDate)));
+    data.set("printDate", utf8(common::shortDate(printDate)));
     data.set("money", reformatting(&moneyText));
     data.set("date", reformatting(&dateText));
     data.set("longDate", reformatting(&longDateText));

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QTextDocument>
 
-#include "app/date_literal.h"
+#include "common/date_literal.h"
 #include "reports/report_error.h"
 #include "reports/report_layout.h"
 
@@ -79,7 +79,8 @@ int RenderedReport::print(QPagedPaintDevice& device) const {
     painter.scale(scale, device.logicalDpiY() / kLayoutDpi);
     const QRectF content(
         QPointF(toLayout(pageSetup_.margins.left()), toLayout(pageSetup_.margins.top())), size);
-    const QString date = QStringLiteral("Ημερομηνία εκτύπωσης: %1").arg(app::shortDate(printDate_));
+    const QString date =
+        QStringLiteral("Ημερομηνία εκτύπωσης: %1").arg(common::shortDate(printDate_));
     int printed = 0;
     for (const auto& part : parts) {
         for (int page = 0; page < part->pageCount(); ++page) {

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "app/date_literal.h"
+#include "common/date_literal.h"
 #include "common/month_names.h"
 
 namespace reports {
@@ -27,7 +27,7 @@ QString decimalText(double value) {
 
 QString dateTimeText(const QDateTime& value) {
     if (value.time() == QTime(0, 0))
-        return app::shortDate(value.date());
+        return common::shortDate(value.date());
     return value.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
 }
 
@@ -38,7 +38,7 @@ QString cellText(const QVariant& value) {
         return {};
     switch (value.typeId()) {
         case QMetaType::QDate:
-            return app::shortDate(value.toDate());
+            return common::shortDate(value.toDate());
         case QMetaType::QDateTime:
             return dateTimeText(value.toDateTime());
         case QMetaType::Bool:
@@ -125,7 +125,7 @@ QDate readDate(const QString& text) {
 QString dateText(const QString& text) {
     const QString trimmed = text.trimmed();
     const QDate date = readDate(trimmed);
-    return date.isValid() ? app::shortDate(date) : trimmed;
+    return date.isValid() ? common::shortDate(date) : trimmed;
 }
 
 QString longDateText(const QString& text) {

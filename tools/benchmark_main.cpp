@@ -16,9 +16,10 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/daily_backup.h"
-#include "app/startup_queries.h"
+#include "children/birthdays.h"
 #include "children/children_list.h"
+#include "common/daily_backup.h"
+#include "common/today_parts.h"
 #include "db/backup.h"
 #include "db/clock.h"
 #include "db/connection.h"
@@ -26,7 +27,9 @@
 #include "db/query.h"
 #include "db/schema.h"
 #include "finance/issued_receipts.h"
-#include "reports/canned_searches.h"
+#include "finance/tuition_ledger.h"
+#include "organiser/todays_reminder.h"
+#include "searches/canned_searches.h"
 #include "tools/sample_data.h"
 
 namespace {
@@ -116,17 +119,17 @@ int main(int argc, char** argv) {
     });
     measure(QStringLiteral("start-up: copy of the day (written and checked)"), settings.repeat,
             [&] {
-                QDir(app::backupFolder(databasePath)).removeRecursively();
-                app::takeDailyBackup(databasePath, db::databasePassword(), db::Clock::today());
+                QDir(common::backupFolder(databasePath)).removeRecursively();
+                common::takeDailyBackup(databasePath, db::databasePassword(), db::Clock::today());
             });
 
-    const app::TodayParts today = app::todayParts(db::Clock::today());
+    const common::TodayParts today = common::todayParts(db::Clock::today());
     measure(QStringLiteral("start-up: reminder and birthday counts"), settings.repeat, [&] {
-        app::countOf(connection, app::todaysReminderCountStatement(today));
-        app::countOf(connection, app::todaysBirthdaysCountStatement(today));
+        db::scalar(connection, organiser::todaysReminderCountStatement(today));
+        db::scalar(connection, children::birthdaysCountStatement(today.day, today.month));
     });
     measure(QStringLiteral("start-up: this month's tuition rows"), settings.repeat,
-            [&] { app::addThisMonthsTuitionRows(connection, today); });
+            [&] { finance::addThisMonthsTuitionRows(connection, today); });
 
     measure(QStringLiteral("children list, all 8 orders x 2 directions"), settings.repeat, [&] {
         children::ListRequest request;
@@ -148,7 +151,7 @@ int main(int argc, char** argv) {
     });
 
     measure(QStringLiteral("all 76 canned searches"), settings.repeat, [&] {
-        for (const reports::CannedSearch& search : reports::cannedSearches()) {
+        for (const searches::CannedSearch& search : searches::cannedSearches()) {
             rowsOf(connection, search.statement());
         }
     });

@@ -4,6 +4,7 @@
 #include "db/connection.h"
 #include "db/query.h"
 #include "db/transaction.h"
+#include "finance/tuition_ledger.h"
 #include "tools/sample_attendance.h"
 #include "tools/sample_children.h"
 #include "tools/sample_directories.h"
@@ -13,10 +14,6 @@
 namespace sample {
 
 namespace {
-
-double currentVatRate(db::Connection& connection) {
-    return db::scalar(connection, QStringLiteral("SELECT VAT_RATIO FROM SYNTELESTHS_VAT")).toDouble();
-}
 
 void writeChildrenAndTuition(db::Connection& connection, Random& random, const Options& options,
                              const QDate& from, const QDate& until, double vatRate,
@@ -51,7 +48,7 @@ Summary fillSampleData(db::Connection& connection, const Options& options) {
     // engine from encrypting and writing pages out before the commit.
     connection.executeNative(QStringLiteral("PRAGMA cache_size = -131072"));
     db::Transaction transaction(connection);
-    const double vatRate = currentVatRate(connection);
+    const double vatRate = finance::currentVatRate(connection);
     writeChildrenAndTuition(connection, random, options, from, until, vatRate, summary);
     writeStaff(connection, summary.groups);
     writeContacts(connection, random);

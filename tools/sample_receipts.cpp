@@ -4,8 +4,9 @@
 #include <numeric>
 #include <optional>
 
-#include "app/money.h"
+#include "common/money.h"
 #include "db/error.h"
+#include "db/typed_value.h"
 #include "finance/payment.h"
 
 namespace sample {
@@ -15,7 +16,7 @@ namespace {
 // What the database receives: the number written in the statement number format, read back.
 double asStored(const QString& statementText) {
     bool ok = false;
-    return app::parseAmount(statementText, &ok);
+    return db::parseDecimal(statementText, &ok);
 }
 
 }  // namespace
@@ -23,7 +24,7 @@ double asStored(const QString& statementText) {
 // The payment window's own computation, so the sample holds exactly what a payment would write.
 Amounts receiptAmounts(double amount, double vatRate) {
     const std::optional<finance::ReceiptAmounts> texts =
-        finance::receiptAmounts(app::statementNumber(amount), app::statementNumber(vatRate));
+        finance::receiptAmounts(common::statementNumber(amount), common::statementNumber(vatRate));
     if (!texts) {
         throw db::Error(QStringLiteral("A sample receipt needs an amount above zero"));
     }

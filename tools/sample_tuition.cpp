@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "db/connection.h"
+#include "finance/tuition_ledger.h"
 #include "tools/sample_receipts.h"
 #include "tools/sample_vocabulary.h"
 
@@ -258,8 +259,7 @@ TuitionSummary writeTuition(db::Connection& connection, Random& random,
     summary.nextReceiptNumber = numberReceipts(receipts, firstNumber);
     summary.ledgerRows = writeLedger(connection, builder.ledger, receipts, vatRate);
     writeReceipts(connection, receipts, vatRate);
-    writeRows(connection, QStringLiteral("APODEIKSH_LAST"),
-              {{{QStringLiteral("LAST_NUMBER"), summary.nextReceiptNumber}}});
+    finance::storeReceiptNumbering(connection, static_cast<int>(summary.nextReceiptNumber));
 
     summary.tuitionReceipts = static_cast<int>(tuitionCount);
     summary.generalReceipts = static_cast<int>(receipts.size() - tuitionCount);

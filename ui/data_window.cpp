@@ -2,12 +2,10 @@
 
 #include <QShowEvent>
 
-#include "app/program_context.h"
-
 namespace ui {
 
-DataWindow::DataWindow(QWidget* parent) : Window(parent) {
-    connection_.setConnectionString(app::context().connectionString);
+DataWindow::DataWindow(const common::ProgramContext& context, QWidget* parent)
+    : Window(parent), context_(context), connection_(context.connectionString) {
     connection_.open();
 }
 

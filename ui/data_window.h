@@ -3,22 +3,26 @@
 #include <memory>
 #include <vector>
 
+#include "common/program_context.h"
 #include "db/connection.h"
 #include "ui/bound_table.h"
 #include "ui/window.h"
 
 namespace ui {
 
-// A window that works on the database: it opens a connection of its own with the program's
-// connection string when it is created, and closes it when it closes, dropping an unsaved row
-// of its bound tables without a question. Shown again, it reconnects and reads its rows again.
+// A window that works on the database: it opens a connection of its own with the connection
+// string of the program context it is given when it is created, and closes it when it closes,
+// dropping an unsaved row of its bound tables without a question. Shown again, it reconnects
+// and reads its rows again. The context must outlive the window.
 class DataWindow : public Window {
     Q_OBJECT
 public:
-    explicit DataWindow(QWidget* parent = nullptr);
+    explicit DataWindow(const common::ProgramContext& context, QWidget* parent = nullptr);
     ~DataWindow() override;
 
     db::Connection& connection() { return connection_; }
+    // What the window was given of the program, to hand on to the windows it opens.
+    const common::ProgramContext& programContext() const { return context_; }
 
 protected:
     // A table edited directly, opened at once.
@@ -39,6 +43,7 @@ protected:
 private:
     BoundTable* adopt(std::unique_ptr<RowSource> source);
 
+    const common::ProgramContext& context_;
     db::Connection connection_;
     // After the connection, so the rows go before it.
     std::vector<std::unique_ptr<BoundTable>> bound_;

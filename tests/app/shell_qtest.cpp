@@ -16,16 +16,17 @@
 #include "app/change_password_window.h"
 #include "app/main_window.h"
 #include "app/menu_tree.h"
-#include "app/program_context.h"
 #include "app/set_password_window.h"
 #include "app/shell_application.h"
 #include "app/shell_command_map.h"
 #include "app/shell_long_lived.h"
+#include "common/program_context.h"
 #include "db/clock.h"
 #include "db/error.h"
 #include "db/query.h"
 #include "organiser/todays_reminder_window.h"
 #include "support/delivered_database.h"
+#include "ui/long_lived_windows.h"
 #include "ui/modal_answers.h"
 
 using namespace Qt::StringLiterals;
@@ -104,8 +105,7 @@ private slots:
         database = std::make_unique<testsupport::DeliveredDatabase>();
         answers = std::make_unique<testsupport::ModalAnswers>();
         seam = std::make_unique<ui::ScopedModalSeam>(*answers);
-        app::context() = {};
-        app::setProgramDirectory(database->dir().path());
+        context = database->dir().programContext();
         db::Clock::set(QDateTime(QDate(2024, 3, 15), QTime(8, 30)));
         answers->onShow = [this](QDialog* window) {
             shown.append(className(window));
@@ -138,18 +138,17 @@ private slots:
                 QLineEdit* field = fields(check).first();
                 field->setText(u"κήπος7"_s);
                 button(check, u"Εί&σοδος"_s)->click();
-                checkedWrongPassword = answers->informations.last() ==
-                                           u"Λανθασμένος κωδικός πρόσβασης."_s &&
-                                       field->text().isEmpty() &&
-                                       !button(check, u"Εί&σοδος"_s)->isEnabled() &&
-                                       !app::context().accessGranted;
+                checkedWrongPassword =
+                    answers->informations.last() == u"Λανθασμένος κωδικός πρόσβασης."_s &&
+                    field->text().isEmpty() && !button(check, u"Εί&σοδος"_s)->isEnabled() &&
+                    !check->accessGranted();
                 field->setText(u"Κήπος7 "_s);
                 button(check, u"Εί&σοδος"_s)->click();
                 return check->result();
             }
             return int(QDialog::Accepted);
         };
-        TForm3 mainWindow;
+        TForm3 mainWindow(context);
         QCOMPARE(mainWindow.start(database->dir().path()), app::StartupOutcome::Running);
         QCOMPARE(shown, (QStringList{u"SplashWindow"_s, u"TForm100"_s, u"TForm65"_s}));
         QVERIFY(escapeIgnored);
@@ -164,7 +163,7 @@ private slots:
     }
 
     void passwordsWithStatementCharactersKeepTheButtonsDisabled() {
-        TForm65 check;
+        TForm65 check(context);
         QLineEdit* password = fields(&check).first();
         QPushButton* enter = button(&check, u"Εί&σοδος"_s);
         QVERIFY(!enter->isEnabled());
@@ -175,7 +174,7 @@ private slots:
         password->setText(u" 40917263 "_s);
         QVERIFY(enter->isEnabled());
 
-        TForm100 setPassword;
+        TForm100 setPassword(context);
         QPushButton* store = button(&setPassword, u"Καταχώρηση"_s);
         fields(&setPassword).at(0)->setText(u"a.b"_s);
         fields(&setPassword).at(1)->setText(u"a.b"_s);
@@ -184,7 +183,7 @@ private slots:
         fields(&setPassword).at(1)->setText(u"ab "_s);
         QVERIFY(store->isEnabled());
 
-        TForm66 change;
+        TForm66 change(context);
         QPushButton* changeButton = button(&change, u"Αλ&λαγή"_s);
         const QList<QLineEdit*> changeFields = fields(&change);
         changeFields.at(1)->setText(u"νέος"_s);
@@ -206,24 +205,24 @@ private slots:
         setStoredPassword();
         answers->onShow = [this](QDialog* window) {
             shown.append(className(window));
-            if (qobject_cast<TForm65*>(window)) {
-                app::context().accessGranted = true;
+            if (auto* check = qobject_cast<TForm65*>(window)) {
                 QSignalSpy left(window, &QDialog::rejected);
                 QTest::keyClick(window, Qt::Key_Escape);
+                grantedAfterLeaving = check->accessGranted();
                 return left.size() == 1 ? window->result() : int(QDialog::Accepted);
             }
             return int(QDialog::Accepted);
         };
-        TForm3 mainWindow;
+        TForm3 mainWindow(context);
         QCOMPARE(mainWindow.start(database->dir().path()), app::StartupOutcome::AccessRefused);
-        QVERIFY(!app::context().accessGranted);
+        QVERIFY(!grantedAfterLeaving);
         QVERIFY(!mainWindow.isEnabled());
         QVERIFY(!mainWindow.isVisible());
     }
 
     void aMissingDatabaseIsReportedAndEndsTheProgram() {
         QFile::remove(database->dir().databasePath());
-        TForm3 mainWindow;
+        TForm3 mainWindow(context);
         QCOMPARE(mainWindow.start(database->dir().path()), app::StartupOutcome::DatabaseProblem);
         QCOMPARE(answers->informations.last(),
                  u"Υπάρχει πρόβλημα με την βάση δεδομένων.\nΤο λογισμικό θα τερματίσει την λειτουργία του."_s);
@@ -249,7 +248,7 @@ private slots:
             return int(QDialog::Accepted);
         };
         {
-            TForm3 mainWindow;
+            TForm3 mainWindow(context);
             QCOMPARE(mainWindow.start(database->dir().path()), app::StartupOutcome::Running);
         }
         QCOMPARE(shown, (QStringList{u"SplashWindow"_s, u"TForm65"_s, u"TForm8"_s}));
@@ -258,13 +257,13 @@ private slots:
         run(u"INSERT INTO REMINDER(HMEROMHNIA,KEIMENO) VALUES(#3/15/2024#,'Γιορτή')"_s);
         run(u"INSERT INTO CHILDREN(ARITHMOS_MHTRWOY,HMEROMHNIA_GENNHSEWS,ENERGO) VALUES(2,#3/15/2020#,'ΝΑΙ')"_s);
         shown.clear();
-        TForm3 mainWindow;
+        TForm3 mainWindow(context);
         QCOMPARE(mainWindow.start(database->dir().path()), app::StartupOutcome::Running);
         QCOMPARE(shown, (QStringList{u"SplashWindow"_s, u"TForm65"_s, u"TForm25"_s}));
     }
 
     void theMenuOffersEveryEntryAndEnablesTheTiedOnes() {
-        TForm3 mainWindow;
+        TForm3 mainWindow(context);
         QMenuBar* bar = mainWindow.menuBar();
         QStringList topLevel;
         for (QAction* entry : bar->actions()) {
@@ -307,8 +306,8 @@ private slots:
     }
 
     void longLivedWindowsKeepTheirInstanceAndFreshOnesDoNot() {
-        const app::LongLivedWindows longLived;
-        TForm3 mainWindow;
+        const ui::LongLivedWindows longLived(app::createLongLivedWindows(context));
+        TForm3 mainWindow(context);
         QList<QDialog*> opened;
         answers->onShow = [&opened](QDialog* window) {
             opened.append(window);
@@ -321,12 +320,12 @@ private slots:
         QCOMPARE(opened.size(), 4);
         QVERIFY(qobject_cast<TForm62*>(opened.at(0)));
         QCOMPARE(opened.at(0), opened.at(2));
-        QCOMPARE(opened.at(0), app::longLivedWindow<TForm62>());
+        QCOMPARE(opened.at(0), ui::longLivedWindow<TForm62>());
     }
 
     void aCannedSearchEntryListsItsChildrenInTheSearchResultsWindow() {
-        const app::LongLivedWindows longLived;
-        TForm3 mainWindow;
+        const ui::LongLivedWindows longLived(app::createLongLivedWindows(context));
+        TForm3 mainWindow(context);
         shown.clear();
         menuEntry(mainWindow.menuBar(),
                   {u"Έ&ρευνα"_s, u"&Ατομικό πληροφοριακό δελτίο - Δελτίο υγείας"_s, u"Εμβόλια"_s,
@@ -338,7 +337,7 @@ private slots:
     }
 
     void receiptNumberingSwapsTheMenuEntriesWithoutARestart() {
-        TForm3 mainWindow;
+        TForm3 mainWindow(context);
         QAction* numbering = menuEntry(mainWindow.menuBar(), {u"&Επιλογές"_s, u"Ρυθμίσεις"_s,
                                                               u"Καθορισμός αρίθμησης των αποδείξεων"_s});
         QAction* generalReceipts = menuEntry(mainWindow.menuBar(), {u"&Επιλογές"_s,
@@ -356,11 +355,11 @@ private slots:
         }
         QVERIFY(!numbering->isVisible());
         QVERIFY(generalReceipts->isVisible());
-        QVERIFY(app::context().receiptNumberingSet);
+        QVERIFY(context.receiptNumberingSet);
     }
 
     void exitAsksFirstAndEndsThroughTheSplash() {
-        TForm3 mainWindow;
+        TForm3 mainWindow(context);
         mainWindow.show();
         answers->answers = {false};
         QVERIFY(!mainWindow.close());
@@ -384,7 +383,7 @@ private slots:
 
         // A write that waited in vain for another program's lock is said in Greek, with the
         // engine's words kept as the detail.
-        db::Connection busy(app::context().connectionString);
+        db::Connection busy(context.connectionString);
         busy.open();
         busy.executeNative(u"PRAGMA busy_timeout = 100"_s);
         failing.busy = &busy;
@@ -414,7 +413,9 @@ private:
     std::unique_ptr<testsupport::ModalAnswers> answers;
     std::unique_ptr<ui::ScopedModalSeam> seam;
     QStringList shown;
+    common::ProgramContext context;
     bool checkedWrongPassword = false;
+    bool grantedAfterLeaving = true;
     bool escapeIgnored = false;
 };
 

@@ -5,9 +5,9 @@
 #include <functional>
 
 #include "app/access_password.h"
-#include "app/daily_backup.h"
-#include "app/program_context.h"
 #include "app/startup.h"
+#include "common/daily_backup.h"
+#include "common/program_context.h"
 #include "db/clock.h"
 #include "db/connection.h"
 #include "db/connection_string.h"
@@ -27,6 +27,7 @@ public:
     QString reminderStatement;
     QString passwordToSet;  // stored by the set-password window when not empty
     bool grantAccess = true;
+    const common::ProgramContext* context = nullptr;  // the one the start-up fills
 
     void showSplash() override { shown << u"splash"_s; }
     void showMessage(const QString& text) override {
@@ -36,14 +37,14 @@ public:
     void showSetPassword() override {
         shown << u"set password"_s;
         if (!passwordToSet.isEmpty()) {
-            db::Connection connection(app::context().connectionString);
+            db::Connection connection(context->connectionString);
             connection.open();
             app::storePassword(connection, passwordToSet);
         }
     }
-    void showAccessCheck() override {
+    bool showAccessCheck() override {
         shown << u"access check"_s;
-        app::context().accessGranted = grantAccess;
+        return grantAccess;
     }
     void showReceiptNumberingSet() override { shown << u"numbering set"_s; }
     void prepareMainWindow() override { shown << u"main window"_s; }
@@ -58,7 +59,7 @@ public:
 class StartupTest : public ::testing::Test {
 protected:
     StartupTest() {
-        app::context() = {};
+        screens.context = &context;
         setToday(QDate(2024, 3, 15));
     }
     ~StartupTest() override { db::Clock::reset(); }
@@ -69,7 +70,7 @@ protected:
         screens.shown.clear();
         screens.messages.clear();
         screens.reminderStatement.clear();
-        return app::runStartup(database.dir().path(), screens);
+        return app::runStartup(context, database.dir().path(), screens);
     }
 
     void run(const QString& statement) { database.connection().execute(statement); }
@@ -95,6 +96,7 @@ protected:
     }
 
     testsupport::DeliveredDatabase database;
+    common::ProgramContext context;
     RecordingScreens screens;
 };
 
@@ -109,7 +111,7 @@ TEST_F(StartupTest, FactoryDefaultAsksForANewPasswordBeforeTheAccessCheckOnlyUnt
     ASSERT_EQ(start(), app::StartupOutcome::Running);
     EXPECT_EQ(screens.shown, (QStringList{u"splash"_s, u"message"_s, u"access check"_s,
                                           u"main window"_s}));
-    EXPECT_EQ(app::context().storedPassword, u"Σοφία2024"_s);
+    EXPECT_EQ(app::readStoredPassword(database.connection()), u"Σοφία2024"_s);
 }
 
 TEST_F(StartupTest, LeavingTheAccessCheckEndsTheStartBeforeTheDailyDuties) {
@@ -184,12 +186,12 @@ TEST_F(StartupTest, BirthdaysWindowOpensForActiveChildrenOnly) {
 TEST_F(StartupTest, ReceiptNumberingIsSetOnceTheCounterHoldsARow) {
     ASSERT_EQ(start(), app::StartupOutcome::Running);
     EXPECT_FALSE(screens.shown.contains(u"numbering set"_s));
-    EXPECT_FALSE(app::context().receiptNumberingSet);
-    EXPECT_FALSE(app::runReceiptNumberingCheck());
+    EXPECT_FALSE(context.receiptNumberingSet);
+    EXPECT_FALSE(app::runReceiptNumberingCheck(context));
 
     run(u"INSERT INTO APODEIKSH_LAST(LAST_NUMBER) VALUES(100)"_s);
-    EXPECT_TRUE(app::runReceiptNumberingCheck());
-    EXPECT_TRUE(app::context().receiptNumberingSet);
+    EXPECT_TRUE(app::runReceiptNumberingCheck(context));
+    EXPECT_TRUE(context.receiptNumberingSet);
 
     ASSERT_EQ(start(), app::StartupOutcome::Running);
     EXPECT_EQ(screens.shown.indexOf(u"numbering set"_s) + 1, screens.shown.indexOf(u"main window"_s));
@@ -215,14 +217,14 @@ TEST_F(StartupTest, AnUnexpectedFailureEndsTheStartQuietly) {
 
 TEST_F(StartupTest, TheFirstStartOfTheDayCopiesTheDatabaseSilentlyBeforeTheDailyDuties) {
     enrol(1, u"#9/1/2023#"_s);
-    const QString folder = app::backupFolder(database.dir().databasePath());
+    const QString folder = common::backupFolder(database.dir().databasePath());
     ASSERT_EQ(start(), app::StartupOutcome::Running);
     EXPECT_EQ(screens.messages, QStringList{app::startupNotice()});
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{u"data-2024-03-15.mdb"_s});
     EXPECT_EQ(ledgerRows(1, 3), 1);
     {
         db::Connection copy(
-            db::fileConnectionString(app::newestBackup(folder), db::databasePassword()));
+            db::fileConnectionString(common::newestBackup(folder), db::databasePassword()));
         copy.open();
         EXPECT_EQ(db::scalar(copy, u"SELECT count(*) FROM APODEIKSEIS_DIDAKTRWN"_s).toInt(), 0);
         EXPECT_EQ(db::scalar(copy, u"SELECT count(*) FROM CHILDREN_EGG_DIAG"_s).toInt(), 1);
@@ -237,13 +239,13 @@ TEST_F(StartupTest, TheFirstStartOfTheDayCopiesTheDatabaseSilentlyBeforeTheDaily
 
 TEST_F(StartupTest, ACopyThatCannotBeWrittenIsReportedOnceAndTheProgramStartsAnyway) {
     enrol(1, u"#9/1/2023#"_s);
-    const QString folder = app::backupFolder(database.dir().databasePath());
+    const QString folder = common::backupFolder(database.dir().databasePath());
     QFile blocker(folder);  // a file where the folder belongs
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     ASSERT_EQ(start(), app::StartupOutcome::Running);
     EXPECT_EQ(screens.messages,
-              (QStringList{app::startupNotice(), app::backupFailedMessage(folder)}));
+              (QStringList{app::startupNotice(), common::backupFailedMessage(folder)}));
     EXPECT_EQ(screens.shown.indexOf(u"message"_s, 2), screens.shown.indexOf(u"main window"_s) + 1);
     EXPECT_EQ(ledgerRows(1, 3), 1);
 }
@@ -253,7 +255,7 @@ TEST_F(StartupTest, ACopyThatCannotBeWrittenIsReportedOnceAndTheProgramStartsAny
 // restore named, instead of failing at the first statement.
 TEST_F(StartupTest, ADamagedDatabaseEndsTheStartNamingTheFileAndTheNewestCopy) {
     const QString path = database.dir().databasePath();
-    const QString folder = app::backupFolder(path);
+    const QString folder = common::backupFolder(path);
     ASSERT_EQ(start(), app::StartupOutcome::Running);
     setToday(QDate(2024, 3, 18));
     ASSERT_EQ(start(), app::StartupOutcome::Running);
@@ -282,7 +284,8 @@ TEST_F(StartupTest, ADamagedDatabaseEndsTheStartNamingTheFileAndTheNewestCopy) {
         {"bytes overwritten in a table", overwrite(sound.size() / 2 + 300)},
         {"bytes overwritten on the first page", overwrite(200)},
     };
-    const QString expected = app::damagedDatabaseMessage(path, folder + u"/data-2024-03-18.mdb"_s);
+    const QString expected =
+        common::damagedDatabaseMessage(path, folder + u"/data-2024-03-18.mdb"_s);
     EXPECT_TRUE(expected.contains(QDir::toNativeSeparators(path)));
     EXPECT_TRUE(expected.contains(QDir::toNativeSeparators(folder + u"/data-2024-03-18.mdb"_s)));
     for (const Damage& damage : damages) {
@@ -303,7 +306,7 @@ TEST_F(StartupTest, ADamagedDatabaseEndsTheStartNamingTheFileAndTheNewestCopy) {
     file.write(damages[3].apply(sound));
     file.close();
     EXPECT_EQ(start(), app::StartupOutcome::DatabaseProblem);
-    EXPECT_EQ(screens.messages.last(), app::damagedDatabaseMessage(path, QString()));
+    EXPECT_EQ(screens.messages.last(), common::damagedDatabaseMessage(path, QString()));
     EXPECT_TRUE(screens.messages.last().contains(QDir::toNativeSeparators(folder)));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(damages[4].apply(sound));
@@ -313,14 +316,16 @@ TEST_F(StartupTest, ADamagedDatabaseEndsTheStartNamingTheFileAndTheNewestCopy) {
 }
 
 TEST(StartupDatabase, AMissingDatabaseOrAWrongPasswordIsReportedAndEndsTheStart) {
-    app::context() = {};
     testsupport::TempProgramDir missing;
     testsupport::TempProgramDir wrongPassword;
     db::Connection::createFile(wrongPassword.databasePath(), u"not the password"_s);
 
     for (const testsupport::TempProgramDir* dir : {&missing, &wrongPassword}) {
+        common::ProgramContext context;
         RecordingScreens screens;
-        EXPECT_EQ(app::runStartup(dir->path(), screens), app::StartupOutcome::DatabaseProblem);
+        screens.context = &context;
+        EXPECT_EQ(app::runStartup(context, dir->path(), screens),
+                  app::StartupOutcome::DatabaseProblem);
         EXPECT_EQ(screens.shown, (QStringList{u"splash"_s, u"message"_s, u"message"_s, u"abandoned"_s}));
         EXPECT_EQ(screens.messages.last(),
                   u"Υπάρχει πρόβλημα με την βάση δεδομένων.\nΤο λογισμικό θα τερματίσει την λειτουργία του."_s);

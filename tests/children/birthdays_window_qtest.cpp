@@ -5,8 +5,8 @@
 #include <QTableView>
 #include <QTest>
 
-#include "app/program_context.h"
 #include "children/birthdays_window.h"
+#include "common/program_context.h"
 #include "db/clock.h"
 #include "db/command.h"
 #include "support/delivered_database.h"
@@ -19,7 +19,7 @@ private slots:
     void opensOnTodayFollowsTheSlidersAndGoesBackToToday() {
         db::Clock::set(QDateTime(QDate(2024, 2, 29), QTime(8, 0)));
         testsupport::DeliveredDatabase database;
-        app::setProgramDirectory(database.dir().path());
+        const common::ProgramContext context = database.dir().programContext();
         db::Command add(database.connection());
         const QString child = QStringLiteral(
             "INSERT INTO CHILDREN(ARITHMOS_MHTRWOY,ONOMA_PAIDIOY,EPWNYMO_PAIDIOY,HMEROMHNIA_GENNHSEWS,ENERGO) "
@@ -27,7 +27,7 @@ private slots:
         add.execute(child.arg(1).arg(QStringLiteral("Μιχαήλ"), QStringLiteral("#2/29/2020#")));
         add.execute(child.arg(2).arg(QStringLiteral("Αβραάμ"), QStringLiteral("#3/31/2019#")));
 
-        TForm25 window;
+        TForm25 window(context);
         QCOMPARE(window.windowTitle(), QStringLiteral("Γενέθλια παιδιών"));
         QCOMPARE(window.monthSlider()->value(), 2);
         QCOMPARE(window.daySlider()->value(), 29);

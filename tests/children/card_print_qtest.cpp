@@ -51,7 +51,7 @@ private slots:
     void theDetailsWindowShowsTheWholeCardAndSavesChanges() {
         childrentest::DeliveredProgram program;
         prepare(program);
-        TForm16 details(QStringLiteral(" 6 "));
+        TForm16 details(program.context, QStringLiteral(" 6 "));
         QCOMPARE(details.windowTitle(), QStringLiteral("Στοιχεία του παιδιού"));
         QVERIFY(details.card()->field(QStringLiteral("ARITHMOS_MHTRWOY")) == nullptr);
         QCOMPARE(details.card()->fieldsInOrder().size(), 92);
@@ -102,7 +102,7 @@ private slots:
             }
             return 0;
         };
-        TForm16 details(QStringLiteral("5"));
+        TForm16 details(program.context, QStringLiteral("5"));
         typeInto(details.card()->field(QStringLiteral("EPWNYMO_PAIDIOY")),
                  QStringLiteral("Αλλαγμένο"));
         details.printButton()->click();
@@ -130,7 +130,7 @@ private slots:
         };
         children::listRequest() = {children::registryNumberCondition(QStringLiteral("7")),
                                    children::StatusFilter::All};
-        TForm15 list;
+        TForm15 list(program.context);
         list.button(TForm15::Entry::Prints)->click();
         QVERIFY(listEnabled);
         QCOMPARE(output.printed().size(), 2);
@@ -142,7 +142,7 @@ private slots:
 
     void aMissingReportFileFailsNamingIt() {
         childrentest::DeliveredProgram program;
-        TForm35& prints = children::cardPrintWindow();
+        TForm35& prints = children::cardPrintWindow(program.context);
         prints.setMode(children::CardPrintMode::child(QStringLiteral("1")));
         QVERIFY(!prints.listButton()->isEnabled());
         try {

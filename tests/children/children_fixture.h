@@ -3,7 +3,7 @@
 #include <QDate>
 #include <QString>
 
-#include "app/program_context.h"
+#include "common/program_context.h"
 #include "db/clock.h"
 #include "db/connection.h"
 #include "db/query.h"
@@ -12,14 +12,12 @@
 
 namespace childrentest {
 
-// A program directory with the delivered database, made the program's own for the test, and
-// a connection of the test's own to look at what the windows wrote.
+// A program directory with the delivered database, the program context of the windows under
+// test, and a connection of the test's own to look at what the windows wrote.
 class DeliveredProgram {
 public:
     DeliveredProgram() {
         db::createDeliveredDatabase(dir.databasePath());
-        app::setProgramDirectory(dir.path());
-        app::context().connectionString = dir.connectionString();
         connection.setConnectionString(dir.connectionString());
         connection.open();
     }
@@ -41,6 +39,8 @@ public:
 
     testsupport::TempProgramDir dir;
     db::Connection connection;
+    // What the windows under test are given of the program.
+    common::ProgramContext context = dir.programContext();
 };
 
 }  // namespace childrentest

@@ -11,22 +11,22 @@
 #include "children/card_print_window.h"
 #include "children/child_details_window.h"
 #include "children/child_find_window.h"
-#include "children/child_openers.h"
 #include "children/children_list_window.h"
 #include "children/list_request.h"
 #include "children_fixture.h"
 #include "children_window_fixture.h"
+#include "common/child_openers.h"
 #include "ui/count_label.h"
 #include "ui/navigator.h"
 
-using children::ChildWindow;
+using common::ChildWindow;
 using Entry = TForm15::Entry;
 
 // A per-child window that shows whom it was opened for in its title.
 class ChildProbe : public QDialog {
 public:
-    ChildProbe(const QString& number, const QString& firstName, const QString& surname,
-               QWidget* parent)
+    ChildProbe(const common::ProgramContext& /*context*/, const QString& number,
+               const QString& firstName, const QString& surname, QWidget* parent)
         : QDialog(parent) {
         setWindowTitle(number + u'|' + firstName + u'|' + surname);
     }
@@ -60,9 +60,8 @@ private slots:
         for (ChildWindow window :
              {ChildWindow::Measurements, ChildWindow::Absences, ChildWindow::EnrolmentHistory,
               ChildWindow::TuitionPayment, ChildWindow::PaidTuition, ChildWindow::OwedTuition}) {
-            children::registerChildOpener(window, {});
+            common::registerChildOpener(window, {});
         }
-        app::context().receiptNumberingSet = false;
     }
 
     void findButtonsFollowTheirFieldsAndSurnameInitialsInSmallLettersFindEveryone() {
@@ -75,7 +74,7 @@ private slots:
             listed = surnames(*qobject_cast<TForm15*>(dialog));
             return 0;
         };
-        TForm14 find;
+        TForm14 find(program.context);
         QCOMPARE(find.windowTitle(), QStringLiteral("Εύρεση παιδιού"));
         QVERIFY(find.activeChoice()->isChecked());
         QVERIFY(!find.surnameFindButton()->isEnabled());
@@ -108,12 +107,12 @@ private slots:
         childrentest::DeliveredProgram program;
         addFamily(program);
         request(children::everyoneCondition(), children::StatusFilter::All);
-        TForm15 list;
+        TForm15 list(program.context);
         QCOMPARE(list.windowTitle(), QStringLiteral("Βασικά στοιχεία παιδιών"));
         QCOMPARE(list.countLabel()->text(), QStringLiteral("Βρέθηκαν 4 παιδιά"));
         QVERIFY(list.listText().endsWith(
             QStringLiteral(" WHERE 1>0 AND 1>0  ORDER BY ARITHMOS_MHTRWOY ASC")));
-        QCOMPARE(children::cardPrintWindow().listSelect(), list.listText());
+        QCOMPARE(children::cardPrintWindow(program.context).listSelect(), list.listText());
 
         list.sortChoice(2)->click();  // birth date
         QCOMPARE(surnames(list).first(), QStringLiteral("Παπά"));
@@ -121,7 +120,7 @@ private slots:
         QCOMPARE(surnames(list),
                  QStringList({QStringLiteral("Παπαδάκη"), QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"),
                               QStringLiteral("Νικολάου"), QStringLiteral("Παπά")}));
-        QCOMPARE(children::cardPrintWindow().listSelect(), list.listText());
+        QCOMPARE(children::cardPrintWindow(program.context).listSelect(), list.listText());
     }
 
     void deletingTheLastRowHidesTheMenuButtonsAndSortFramesForGood() {
@@ -134,7 +133,7 @@ private slots:
                 children::StatusFilter::Active);
         testsupport::ModalAnswers seam;
         ui::ScopedModalSeam scoped(seam);
-        TForm15 list;
+        TForm15 list(program.context);
         QCOMPARE(list.rows().rowCount(), 1);
 
         seam.defaultAnswer = false;
@@ -166,14 +165,13 @@ private slots:
         childrentest::DeliveredProgram program;
         addFamily(program);
         request(children::everyoneCondition(), children::StatusFilter::Active);
-        children::ChildIdentity handed;
-        const auto remember = [&handed](QWidget*, const children::ChildIdentity& child) {
-            handed = child;
-        };
-        children::registerChildOpener(ChildWindow::TuitionPayment, remember);
-        children::registerChildOpener(ChildWindow::OwedTuition, remember);
+        common::ChildIdentity handed;
+        const auto remember = [&handed](const common::ProgramContext&, QWidget*,
+                                        const common::ChildIdentity& child) { handed = child; };
+        common::registerChildOpener(ChildWindow::TuitionPayment, remember);
+        common::registerChildOpener(ChildWindow::OwedTuition, remember);
         {
-            TForm15 list;
+            TForm15 list(program.context);
             QVERIFY(!list.button(Entry::Payment)->isEnabled());
             QVERIFY(!list.menuEntry(Entry::Payment)->isEnabled());
             QVERIFY(list.button(Entry::Owed)->isEnabled() &&
@@ -188,17 +186,17 @@ private slots:
             QCOMPARE(handed.firstName, QStringLiteral("Μαρία"));
             QCOMPARE(handed.surname, QStringLiteral("Παπαδάκη"));
         }
-        children::registerChildOpener(ChildWindow::Measurements, children::openModally<ChildProbe>);
+        common::registerChildOpener(ChildWindow::Measurements, children::openModally<ChildProbe>);
         {
             testsupport::ModalAnswers seam;
             ui::ScopedModalSeam scoped(seam);
-            TForm15 list;
+            TForm15 list(program.context);
             list.grid()->selectRow(2);
             list.button(Entry::Measurements)->click();
             QCOMPARE(seam.shown, QStringList({QStringLiteral("3|Νίκος|Νικολάου")}));
         }
-        app::context().receiptNumberingSet = true;
-        TForm15 list;
+        program.context.receiptNumberingSet = true;
+        TForm15 list(program.context);
         QVERIFY(list.button(Entry::Payment)->isEnabled() &&
                 list.menuEntry(Entry::Payment)->isEnabled());
         list.button(Entry::Payment)->click();
@@ -210,9 +208,9 @@ private slots:
         addFamily(program);
         request(children::everyoneCondition(), children::StatusFilter::Active);
         // A history window that de-enrols the child on a connection of its own.
-        children::registerChildOpener(
-            ChildWindow::EnrolmentHistory,
-            [&program](QWidget*, const children::ChildIdentity& child) {
+        common::registerChildOpener(
+            ChildWindow::EnrolmentHistory, [&program](const common::ProgramContext&, QWidget*,
+                                                      const common::ChildIdentity& child) {
                 program.connection.execute(
                     QStringLiteral("update CHILDREN SET ENERGO='ΟΧΙ' WHERE ARITHMOS_MHTRWOY=") +
                     child.registryNumber);
@@ -226,7 +224,7 @@ private slots:
                 "update CHILDREN SET EPWNYMO_PAIDIOY='Νικολαΐδης' WHERE ARITHMOS_MHTRWOY=3"));
             return 0;
         };
-        TForm15 list;
+        TForm15 list(program.context);
         list.button(Entry::History)->click();  // the first row: child 1
         QCOMPARE(surnames(list),
                  QStringList({QStringLiteral("Παπαδάκη"), QStringLiteral("Νικολάου")}));
@@ -253,7 +251,7 @@ private slots:
                 list->button(Entry::Details)->click();  // no current child: nothing opens
                 return 0;
             };
-            TForm14 find;
+            TForm14 find(program.context);
             find.numberField()->setText(typed);
             find.numberFindButton()->click();
             QCOMPARE(seam.errors,

@@ -43,7 +43,7 @@ private slots:
     void savingRegistersTheChildWithAnOpenEnrolmentAndThisMonthsTuition() {
         childrentest::DeliveredProgram program;
         db::Clock::set(QDateTime(QDate(2010, 3, 3), QTime(10, 15)));
-        TForm13 card;
+        TForm13 card(program.context);
         QCOMPARE(card.windowTitle(), QStringLiteral("Καταχώρηση των στοιχείων του παιδιού"));
         QCOMPARE(card.cardState(), TForm13::CardState::Empty);
         fillCard(card, QStringLiteral(" 25 "));
@@ -102,7 +102,7 @@ private slots:
         for (const auto& [column, typed] : wrong) {
             testsupport::ModalAnswers seam;
             ui::ScopedModalSeam scoped(seam);
-            TForm13 card;
+            TForm13 card(program.context);
             fillCard(card, QStringLiteral("25"));
             typeInto(field(card, column), typed);
             QVERIFY(!card.saveCard());
@@ -116,7 +116,7 @@ private slots:
     void aDuplicateRegistryNumberFailsWithTheEnginesTextAndWritesNothing() {
         childrentest::DeliveredProgram program;
         program.addChild(25, QStringLiteral("Νίκος"), QStringLiteral("Νικολάου"), {2006, 1, 1});
-        TForm13 card;
+        TForm13 card(program.context);
         fillCard(card, QStringLiteral("25"));
         try {
             card.saveCard();
@@ -132,7 +132,7 @@ private slots:
 
     void newCardSavesAChangedCardFirstAndOnlyClearsAnUntouchedOne() {
         childrentest::DeliveredProgram program;
-        TForm13 card;
+        TForm13 card(program.context);
         card.newCard();
         QCOMPARE(written(program), 0);
         QCOMPARE(card.cardState(), TForm13::CardState::Empty);
@@ -157,7 +157,7 @@ private slots:
         childrentest::DeliveredProgram program;
         testsupport::ModalAnswers seam;
         ui::ScopedModalSeam scoped(seam);
-        TForm13 card;
+        TForm13 card(program.context);
         QToolButton* save = card.navigator()->button(ui::Navigator::Post);
         QToolButton* newCard = card.navigator()->button(ui::Navigator::Insert);
         QVERIFY(!save->isEnabled());
@@ -191,7 +191,7 @@ private slots:
         childrentest::DeliveredProgram program;
         testsupport::ModalAnswers seam;
         ui::ScopedModalSeam scoped(seam);
-        TForm13 card;
+        TForm13 card(program.context);
         fillCard(card, QStringLiteral("3"));
         card.reject();
         QCOMPARE(written(program), 0);
@@ -200,7 +200,7 @@ private slots:
 
     void theKeyboardFollowsTheCardsOrder() {
         childrentest::DeliveredProgram program;
-        TForm13 card;
+        TForm13 card(program.context);
         const QList<QWidget*> fields = card.card()->fieldsInOrder();
         QCOMPARE(fields.size(), 93);
         for (int i = 1; i < fields.size(); ++i) {

@@ -2,6 +2,7 @@
 
 #include "children/registration_card.h"
 #include "children_fixture.h"
+#include "finance/tuition_ledger.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ TEST(RegistrationCardTest, TheStatementsAfterTheSaveCarryThePendingNumberUnquote
               QStringLiteral("insert into CHILDREN_EGG_DIAG(ARITHMOS_MHTRWOY,HMEROMHNIA_EGGRAFHS) "
                              "VALUES(25,date())"));
     EXPECT_EQ(
-        children::owedTuitionStatement(QStringLiteral("25")),
+        finance::owedTuitionThisMonthStatement(QStringLiteral("25")),
         QStringLiteral("insert into APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,CHECKER,MHNAS,ETOS) "
                        "VALUES(25,'Χ',month(date()),year(date()))"));
 }

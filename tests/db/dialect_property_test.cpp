@@ -2,14 +2,16 @@
 
 #include <QDate>
 
-#include "app/startup_queries.h"
+#include "children/birthdays.h"
+#include "common/today_parts.h"
 #include "db/connection.h"
 #include "db/dialect.h"
 #include "db/error.h"
 #include "db/query.h"
 #include "finance/issued_receipts.h"
 #include "finance/tuition_receipt.h"
-#include "reports/canned_searches.h"
+#include "organiser/todays_reminder.h"
+#include "searches/canned_searches.h"
 #include "support/delivered_database.h"
 #include "support/property.h"
 
@@ -71,13 +73,13 @@ Piece doubleQuotedText(testsupport::PropertyInputs& inputs) {
 // The statements of the program, as material for mutations.
 QList<QString> realStatements() {
     QList<QString> statements;
-    for (const reports::CannedSearch& search : reports::cannedSearches()) {
+    for (const searches::CannedSearch& search : searches::cannedSearches()) {
         statements.append(search.statement());
     }
-    const app::TodayParts today = app::todayParts(QDate(2024, 2, 29));
-    statements << app::todaysReminderTextStatement(today)
-               << app::todaysBirthdaysCountStatement(today) << finance::issuedReceiptsStatement()
-               << finance::tuitionReceiptStatement(1041);
+    const common::TodayParts today = common::todayParts(QDate(2024, 2, 29));
+    statements << organiser::todaysReminderTextStatement(today)
+               << children::birthdaysCountStatement(today.day, today.month)
+               << finance::issuedReceiptsStatement() << finance::tuitionReceiptStatement(1041);
     return statements;
 }
 

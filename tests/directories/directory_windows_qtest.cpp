@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/program_context.h"
+#include "common/program_context.h"
 #include "db/command.h"
 #include "db/query.h"
 #include "directories/doctors_window.h"
@@ -42,19 +42,19 @@ class DirectoryWindowsTest : public QObject {
 private slots:
     void init() {
         database = std::make_unique<testsupport::DeliveredDatabase>();
-        app::setProgramDirectory(database->dir().path());
+        context = database->dir().programContext();
     }
     void cleanup() { database.reset(); }
 
     void emptyPhoneBookFindsNothingWithTheFieldsEnabled() {
-        TForm2 window;
+        TForm2 window(context);
         QCOMPARE(window.grid()->model()->rowCount(), 0);
         QVERIFY(controlsEnabled(window, QStringLiteral("CONTACT")));
     }
 
     void forbiddenCharacterDisablesAndKeepsThePreviousResult() {
         addContacts();
-        TForm2 window;
+        TForm2 window(context);
         QCOMPARE(window.grid()->model()->rowCount(), 3);
         window.searchEdit()->setText(QStringLiteral("πα"));
         const QStringList found = {QStringLiteral("Παπαδόπουλος Γιώργος"), QStringLiteral("παπάς Νίκος")};
@@ -74,7 +74,7 @@ private slots:
 
     void rowFoundAndEditedIsWrittenBeforeTheNextSearch() {
         addContacts();
-        TForm2 window;
+        TForm2 window(context);
         QVERIFY(!window.navigator()->button(ui::Navigator::Insert));
         window.searchEdit()->setText(QStringLiteral("πέ"));
         QTest::keyClicks(window.field(QStringLiteral("PHONE1")), QStringLiteral("22334455"));
@@ -91,7 +91,7 @@ private slots:
         ui::ScopedModalSeam seam(answers);
         db::Command(database->connection())
             .execute(QStringLiteral("INSERT INTO PROSWPIKO(PERSON,POSITION,WRES) VALUES('Κωνσταντίνου Μαρία','Νηπιαγωγός',30)"));
-        TForm52 window;
+        TForm52 window(context);
         window.searchEdit()->setText(QStringLiteral("κων"));
         QLineEdit* hours = window.field(QStringLiteral("WRES"));
         QCOMPARE(hours->text(), QStringLiteral("30"));
@@ -111,14 +111,14 @@ private slots:
 
     void entryWindowsListSortedWithTheWholeNavigator() {
         addContacts();
-        TForm1 window;
+        TForm1 window(context);
         window.show();
         QCOMPARE(names(window), (QStringList{QStringLiteral("Παπαδόπουλος Γιώργος"), QStringLiteral("παπάς Νίκος"),
                                              QStringLiteral("Πέτρου Άννα")}));
         QCOMPARE(window.navigator()->buttons(), ui::Navigator::all());
         QCOMPARE(window.grid()->editTriggers(), QAbstractItemView::NoEditTriggers);
         QCOMPARE(window.grid()->selectionBehavior(), QAbstractItemView::SelectRows);
-        TForm61 doctors;
+        TForm61 doctors(context);
         QCOMPARE(doctors.windowTitle(), QStringLiteral("Γιατροί του νηπιαγωγείου"));
         QCOMPARE(doctors.grid()->model()->columnCount(), 5);
     }
@@ -130,7 +130,7 @@ private slots:
             "VALUES(%1,'Νικολάου Ελένη','Ερμού 5','22101234')");
         add.execute(child.arg(1));
         add.execute(child.arg(2));
-        TForm26 window;
+        TForm26 window(context);
         QCOMPARE(window.grid()->model()->rowCount(), 1);
         QCOMPARE(window.countLabel()->text(), QStringLiteral("Βρέθηκαν 1 καταχωρήσεις"));
         QCOMPARE(window.countLabel()->palette().color(QPalette::WindowText), QColor(Qt::red));
@@ -146,6 +146,7 @@ private:
     }
 
     std::unique_ptr<testsupport::DeliveredDatabase> database;
+    common::ProgramContext context;
 };
 
 QTEST_MAIN(DirectoryWindowsTest)

@@ -44,7 +44,8 @@ private slots:
     }
 
     void opensWithTheChildTheCounterTheRateAndThisMonth() {
-        TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
+        TForm56 window(program_->context, QStringLiteral("7"), QStringLiteral("Ελένη"),
+                       QStringLiteral("Παπαδάκη"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Πληρωμή διδάκτρων"));
         QCOMPARE(window.receiptNumberText(), QStringLiteral("41"));
         QCOMPARE(window.vatRateText(), QStringLiteral("15"));
@@ -63,7 +64,8 @@ private slots:
 
         for (const QDate& day : {QDate(2030, 12, 31), QDate(2031, 1, 1)}) {
             db::Clock::set(QDateTime(day, QTime(9, 0)));
-            TForm56 later(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
+            TForm56 later(program_->context, QStringLiteral("7"), QStringLiteral("Ελένη"),
+                          QStringLiteral("Παπαδάκη"));
             QCOMPARE(later.yearList()->currentText(), QString::number(day.year()));
             QCOMPARE(later.yearList()->itemText(later.yearList()->count() - 1),
                      QString::number(day.year() + 5));
@@ -72,7 +74,8 @@ private slots:
     }
 
     void enablesThePaymentOnlyWithAmountAndAnAcceptableRecipient() {
-        TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
+        TForm56 window(program_->context, QStringLiteral("7"), QStringLiteral("Ελένη"),
+                       QStringLiteral("Παπαδάκη"));
         const struct {
             QString amount;
             QString recipient;
@@ -94,7 +97,8 @@ private slots:
 
     void aPaymentIsRecordedPrintedAndClosesTheWindow() {
         financetest::InstalledPrinter printer;
-        TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
+        TForm56 window(program_->context, QStringLiteral("7"), QStringLiteral("Ελένη"),
+                       QStringLiteral("Παπαδάκη"));
         type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
         window.payButton()->click();
 
@@ -108,7 +112,8 @@ private slots:
 
     void refusalsAndFailuresClearTheEntryAndKeepTheWindowOpen() {
         financetest::InstalledPrinter printer;
-        TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
+        TForm56 window(program_->context, QStringLiteral("7"), QStringLiteral("Ελένη"),
+                       QStringLiteral("Παπαδάκη"));
         const struct {
             QString amount;
             QString message;
@@ -135,7 +140,8 @@ private slots:
     void inTheYearsAfter2030TuitionIsTakenForTheCurrentYear() {
         db::Clock::set(QDateTime(QDate(2031, 3, 5), QTime(9, 0)));
         financetest::InstalledPrinter printer;
-        TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
+        TForm56 window(program_->context, QStringLiteral("7"), QStringLiteral("Ελένη"),
+                       QStringLiteral("Παπαδάκη"));
         type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
         window.payButton()->click();
         QCOMPARE(window.result(), int(QDialog::Accepted));
@@ -150,7 +156,8 @@ private slots:
     void aFailedPrintIsReportedAndTheRecordedPaymentClosesTheWindow() {
         financetest::InstalledPrinter printer;
         printer.fail = true;
-        TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
+        TForm56 window(program_->context, QStringLiteral("7"), QStringLiteral("Ελένη"),
+                       QStringLiteral("Παπαδάκη"));
         type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
         window.payButton()->click();
         QCOMPARE(seam_->errors.size(), 1);
@@ -165,7 +172,8 @@ private slots:
     // press pays under it.
     void aNumberIssuedMeanwhileIsRefusedAndTheWindowMovesOnToTheNewOne() {
         financetest::InstalledPrinter printer;
-        TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
+        TForm56 window(program_->context, QStringLiteral("7"), QStringLiteral("Ελένη"),
+                       QStringLiteral("Παπαδάκη"));
         program_->setCounter(42);
         type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
         window.payButton()->click();
@@ -189,7 +197,8 @@ private slots:
     // Greek, with the engine's words kept, and the entry stays for another try.
     void aFileBusyWithAnotherProgramIsToldInGreekAndKeepsTheEntry() {
         financetest::InstalledPrinter printer;
-        TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
+        TForm56 window(program_->context, QStringLiteral("7"), QStringLiteral("Ελένη"),
+                       QStringLiteral("Παπαδάκη"));
         window.connection().executeNative(QStringLiteral("PRAGMA busy_timeout = 100"));
         program_->connection.executeNative(QStringLiteral("BEGIN IMMEDIATE"));
         type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
@@ -214,9 +223,10 @@ private slots:
         program_->run(QStringLiteral("UPDATE INFORMATION SET TITLE='Παιδικός Σταθμός Η Χαρά'"));
         reports::RecordingOutput output;
         reports::ScopedOutput outputInPlace(output);
-        TForm72 print;
+        TForm72 print(program_->context);
 
-        TForm56 window(QStringLiteral("7"), QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
+        TForm56 window(program_->context, QStringLiteral("7"), QStringLiteral("Ελένη"),
+                       QStringLiteral("Παπαδάκη"));
         type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
         window.payButton()->click();
         QCOMPARE(window.result(), int(QDialog::Accepted));

@@ -1,7 +1,7 @@
 #include "finance/receipt_settings.h"
 
-#include "app/startup_queries.h"
 #include "finance/payment.h"
+#include "finance/tuition_ledger.h"
 #include "finance_fixture.h"
 
 namespace {
@@ -21,9 +21,9 @@ TEST(ReceiptNumberingStart, AcceptsOnlyAWholeNumberAboveZero) {
 using ReceiptNumberingTest = FinanceDatabase;
 
 TEST_F(ReceiptNumberingTest, TheFirstReceiptCarriesTheNumberSet) {
-    EXPECT_FALSE(app::receiptNumberingIsSet(connection_));
+    EXPECT_FALSE(finance::receiptNumberingIsSet(connection_));
     finance::storeReceiptNumbering(connection_, 1);
-    EXPECT_TRUE(app::receiptNumberingIsSet(connection_));
+    EXPECT_TRUE(finance::receiptNumberingIsSet(connection_));
     EXPECT_EQ(counter(), 1);
 
     RecordingPrinter printer;

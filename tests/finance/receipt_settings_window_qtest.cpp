@@ -3,10 +3,10 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "app/startup_queries.h"
 #include "finance/receipt_header_window.h"
 #include "finance/receipt_numbering_window.h"
 #include "finance/receipt_print_window.h"
+#include "finance/tuition_ledger.h"
 #include "finance/vat_rate_window.h"
 #include "reports/report_output.h"
 #include "ui/navigator.h"
@@ -35,7 +35,7 @@ private slots:
     }
 
     void aStoredRateIsAnnouncedAndEndsTheProgram() {
-        TForm68 window;
+        TForm68 window(program_->context);
         int ends = 0;
         window.setEndProgram([&ends] { ++ends; });
         window.show();
@@ -64,7 +64,7 @@ private slots:
 
     void aRateTypedIntoAnEmptyTableCreatesItsRow() {
         program_->run(QStringLiteral("DELETE FROM SYNTELESTHS_VAT"));
-        TForm68 window;
+        TForm68 window(program_->context);
         window.setEndProgram([] {});
         window.show();
         QVERIFY(window.rateField()->text().isEmpty());
@@ -75,7 +75,7 @@ private slots:
     }
 
     void theNumberingRefusesAnythingButANumberAboveZero() {
-        TForm69 window;
+        TForm69 window(program_->context);
         window.show();
         QCOMPARE(window.windowTitle(), QStringLiteral("Καθορισμός αρίθμησης των αποδείξεων"));
         QCOMPARE(window.numberField()->text(), QStringLiteral("1"));
@@ -87,19 +87,19 @@ private slots:
             QCOMPARE(seam_->informations, QStringList{QStringLiteral("H τιμή δεν είναι αποδεκτή")});
             QVERIFY(window.isVisible());
             QVERIFY(!window.stored());
-            QVERIFY(!app::receiptNumberingIsSet(program_->connection));
+            QVERIFY(!finance::receiptNumberingIsSet(program_->connection));
         }
     }
 
     void theNumberingSetsTheFirstReceiptNumber() {
-        TForm69 window;
+        TForm69 window(program_->context);
         QSignalSpy closed(&window, &QDialog::finished);
         window.show();
         window.storeButton()->click();
         QCOMPARE(seam_->informations, QStringList{QStringLiteral("Η καταχώρηση έγινε με επιτυχία")});
         QVERIFY(window.stored());
         QCOMPARE(closed.count(), 1);
-        QVERIFY(app::receiptNumberingIsSet(program_->connection));
+        QVERIFY(finance::receiptNumberingIsSet(program_->connection));
         QCOMPARE(program_->counter(), 1);
     }
 
@@ -107,8 +107,8 @@ private slots:
         program_->copyReceiptLayouts();
         reports::RecordingOutput output;
         reports::ScopedOutput outputInPlace(output);
-        TForm72 print;
-        TForm12 window;
+        TForm72 print(program_->context);
+        TForm12 window(program_->context);
         window.show();
         QCOMPARE(window.windowTitle(),
                  QStringLiteral("Διαμόρφωση των στοιχείων που θα εμφανίζονται στις αποδείξεις"));

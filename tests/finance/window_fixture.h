@@ -6,7 +6,7 @@
 #include <QList>
 #include <QVariant>
 
-#include "app/program_context.h"
+#include "common/program_context.h"
 #include "db/clock.h"
 #include "db/connection.h"
 #include "db/error.h"
@@ -28,8 +28,7 @@ class ProgramDirectory {
     testsupport::DeliveredDatabase database_;  // first, so that it goes last
 
 public:
-    ProgramDirectory() {
-        app::setProgramDirectory(database_.dir().path());
+    ProgramDirectory() : context(database_.dir().programContext()) {
         db::Clock::set(QDateTime(QDate(2008, 3, 15), QTime(10, 0)));
     }
     ~ProgramDirectory() { db::Clock::reset(); }
@@ -51,6 +50,8 @@ public:
     int receipts() { return scalar(QStringLiteral("SELECT COUNT(*) FROM APODEIKSEIS_HISTORY")).toInt(); }
 
     db::Connection& connection = database_.connection();
+    // What the windows under test are given of the program.
+    const common::ProgramContext context;
 };
 
 }  // namespace financetest

@@ -22,6 +22,7 @@
 #include "db/connection.h"
 #include "db/connection_string.h"
 #include "finance/payment.h"
+#include "finance/tuition_ledger.h"
 #include "finance/tuition_receipt.h"
 
 namespace {

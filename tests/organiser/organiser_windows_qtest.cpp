@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/program_context.h"
+#include "common/program_context.h"
 #include "db/clock.h"
 #include "db/command.h"
 #include "organiser/date_utilities.h"
@@ -52,7 +52,7 @@ private slots:
     void init() {
         db::Clock::set(QDateTime(QDate(2024, 3, 15), QTime(9, 0)));
         database = std::make_unique<testsupport::DeliveredDatabase>();
-        app::setProgramDirectory(database->dir().path());
+        context = database->dir().programContext();
     }
     void cleanup() {
         database.reset();
@@ -111,8 +111,10 @@ private slots:
     void reminderPopupShowsTheTextOfTheGivenQuery() {
         db::Command(database->connection())
             .execute(QStringLiteral("INSERT INTO REMINDER(HMEROMHNIA,KEIMENO) VALUES(#3/15/2024#,'Πληρωμή ενοικίου')"));
-        TForm8 popup(QStringLiteral(
-            "select KEIMENO AS KEIMENO from REMINDER where DAY(HMEROMHNIA)=15 AND MONTH(HMEROMHNIA)=3 AND YEAR(HMEROMHNIA)=2024"));
+        TForm8 popup(
+            context,
+            QStringLiteral("select KEIMENO AS KEIMENO from REMINDER where DAY(HMEROMHNIA)=15 AND "
+                           "MONTH(HMEROMHNIA)=3 AND YEAR(HMEROMHNIA)=2024"));
         QCOMPARE(popup.windowTitle(), QStringLiteral("Υπενθυμίσεις"));
         QVERIFY(popup.windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(popup.textField()->isReadOnly());
@@ -128,7 +130,7 @@ private slots:
         db::Command add(database->connection());
         add.execute(QStringLiteral("INSERT INTO REMINDER(HMEROMHNIA,KEIMENO) VALUES(#12/31/2023#,'a')"));
         add.execute(QStringLiteral("INSERT INTO REMINDER(HMEROMHNIA,KEIMENO) VALUES(#1/5/2024#,'b')"));
-        TForm7 window;
+        TForm7 window(context);
         window.show();
         QCOMPARE(gridColumn(window.grid()), (QStringList{QStringLiteral("05/01/2024"), QStringLiteral("31/12/2023")}));
         QCOMPARE(window.dateField()->text(), QStringLiteral("05/01/2024"));
@@ -146,7 +148,7 @@ private slots:
         db::Command add(database->connection());
         add.execute(QStringLiteral("INSERT INTO NOTES(TITLE,KEIMENO) VALUES('Ψώνια','γάλα')"));
         add.execute(QStringLiteral("INSERT INTO NOTES(TITLE,KEIMENO) VALUES('άδειες','Ιούλιος')"));
-        TForm5 window;
+        TForm5 window(context);
         window.show();
         QCOMPARE(gridColumn(window.grid()), (QStringList{QStringLiteral("άδειες"), QStringLiteral("Ψώνια")}));
         QCOMPARE(window.textField()->toPlainText(), QStringLiteral("Ιούλιος"));
@@ -155,6 +157,7 @@ private slots:
 
 private:
     std::unique_ptr<testsupport::DeliveredDatabase> database;
+    common::ProgramContext context;
 };
 
 QTEST_MAIN(OrganiserWindowsTest)

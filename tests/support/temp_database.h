@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include "common/program_context.h"
 #include "db/connection.h"
 #include "support/qt_printers.h"
 
@@ -16,6 +17,8 @@ public:
     QString databasePath() const;
     // The program's connection string for this directory.
     QString connectionString() const;
+    // The context of a program living in this directory, as the windows are given it.
+    common::ProgramContext programContext() const { return common::programContextIn(path()); }
 
 private:
     QTemporaryDir dir_;

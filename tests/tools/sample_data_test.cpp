@@ -5,8 +5,8 @@
 
 #include <QSet>
 
-#include "app/forbidden_characters.h"
-#include "app/money.h"
+#include "common/forbidden_characters.h"
+#include "common/money.h"
 #include "db/query.h"
 #include "support/delivered_database.h"
 #include "tools/sample_data.h"
@@ -175,7 +175,7 @@ TEST_F(SampleData, PaidLedgerMonthsMatchTheirArchivedReceipts) {
 
 TEST_F(SampleData, ReceiptAmountsFollowTheProgramsMoneyRules) {
     const double rate = db::scalar(connection, u"SELECT VAT_RATIO FROM SYNTELESTHS_VAT"_s).toDouble();
-    const auto stored = [](double value) { return app::statementNumber(value); };
+    const auto stored = [](double value) { return common::statementNumber(value); };
     const QList<QVariantMap> receipts = rows(
         connection, u"SELECT POSO, VAT, POSO_KAI_VAT, POSOCY, VATCY, POSO_KAI_VATCY AS TOTALCY "
                     "FROM APODEIKSEIS_HISTORY UNION ALL SELECT POSO, VAT, POSO_KAI_VAT, POSOCY, "
@@ -184,13 +184,15 @@ TEST_F(SampleData, ReceiptAmountsFollowTheProgramsMoneyRules) {
     for (const QVariantMap& r : receipts) {
         const double amount = r[u"POSO"_s].toDouble();
         const double cypAmount = r[u"POSOCY"_s].toDouble();
-        const double vat = app::centRound(app::extendedPercent(amount, rate));
+        const double vat = common::centRound(common::extendedPercent(amount, rate));
         EXPECT_EQ(stored(r[u"VAT"_s].toDouble()), stored(vat));
         EXPECT_EQ(stored(r[u"POSO_KAI_VAT"_s].toDouble()), stored(vat + amount));
-        EXPECT_EQ(stored(cypAmount), stored(app::centRound(app::extendedProduct(amount, app::kCypRate))));
-        const double cypVat = app::centRound(app::extendedPercent(cypAmount, rate));
+        EXPECT_EQ(stored(cypAmount),
+                  stored(common::centRound(common::extendedProduct(amount, common::kCypRate))));
+        const double cypVat = common::centRound(common::extendedPercent(cypAmount, rate));
         EXPECT_EQ(stored(r[u"VATCY"_s].toDouble()), stored(cypVat));
-        EXPECT_EQ(stored(r[u"TOTALCY"_s].toDouble()), stored(app::centRound(cypAmount + cypVat)));
+        EXPECT_EQ(stored(r[u"TOTALCY"_s].toDouble()),
+                  stored(common::centRound(cypAmount + cypVat)));
     }
 }
 
@@ -260,7 +262,7 @@ TEST_F(SampleData, TextsHoldTheProgramsFixedValuesAndNoForbiddenCharacters) {
         GROUP_NAMES UNION SELECT PROGRAMMA FROM FAGHTO UNION SELECT CONTACT FROM CONTACTS UNION
         SELECT PERSON FROM PROSWPIKO)"_s;
     for (const QVariantMap& text : rows(connection, typed)) {
-        EXPECT_TRUE(app::passesForbiddenCharacterTest(text[u"T"_s].toString()))
+        EXPECT_TRUE(common::passesForbiddenCharacterTest(text[u"T"_s].toString()))
             << text[u"T"_s].toString().toStdString();
     }
 }

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/program_context.h"
+#include "common/program_context.h"
 #include "db/command.h"
 #include "db/query.h"
 #include "support/delivered_database.h"
@@ -19,8 +19,9 @@ namespace {
 // A measurements editor as the data windows are built: three fields, a grid, a navigator.
 class MeasurementsWindow : public ui::DataWindow {
 public:
-    explicit MeasurementsWindow(bool search = false)
-        : rows(search ? bindTableSearch(QStringLiteral("CHILDREN_METRHSEIS"))
+    explicit MeasurementsWindow(const common::ProgramContext& context, bool search = false)
+        : ui::DataWindow(context),
+          rows(search ? bindTableSearch(QStringLiteral("CHILDREN_METRHSEIS"))
                       : bindTable(QStringLiteral("CHILDREN_METRHSEIS"))),
           navigator(new ui::Navigator(ui::Navigator::all() | ui::Navigator::Edit, this)) {
         rows->bind(number, QStringLiteral("ARITHMOS_MHTRWOY"));
@@ -57,7 +58,7 @@ class BoundTableTest : public QObject {
 private slots:
     void init() {
         database = std::make_unique<testsupport::DeliveredDatabase>();
-        app::setProgramDirectory(database->dir().path());
+        context = database->dir().programContext();
         db::Command add(database->connection());
         add.execute(QStringLiteral("INSERT INTO CHILDREN_METRHSEIS(ARITHMOS_MHTRWOY,HMEROMHNIA,YPSOS,BAROS) VALUES(1,#9/1/2023#,1.05,18)"));
         add.execute(QStringLiteral("INSERT INTO CHILDREN_METRHSEIS(ARITHMOS_MHTRWOY,HMEROMHNIA,YPSOS,BAROS) VALUES(2,#9/2/2023#,1.1,19)"));
@@ -66,7 +67,7 @@ private slots:
     void cleanup() { database.reset(); }
 
     void movingButtonsAreDisabledWhereTheyCannotMove() {
-        MeasurementsWindow window;
+        MeasurementsWindow window(context);
         const auto enabled = [&window](ui::Navigator::Button which) {
             return window.navigator->button(which)->isEnabled();
         };
@@ -80,7 +81,7 @@ private slots:
     void rowEditedThenLeftIsWritten() {
         testsupport::ModalAnswers answers;
         ui::ScopedModalSeam seam(answers);
-        MeasurementsWindow window;
+        MeasurementsWindow window(context);
         QCOMPARE(window.number->text(), QStringLiteral("1"));
         QVERIFY(!window.navigator->button(ui::Navigator::Post)->isEnabled());
 
@@ -102,7 +103,7 @@ private slots:
     void editStartsEditingAndEverySaveIsSignalled() {
         testsupport::ModalAnswers answers;
         ui::ScopedModalSeam seam(answers);
-        MeasurementsWindow window;
+        MeasurementsWindow window(context);
         QSignalSpy posted(window.rows, &ui::BoundTable::posted);
         QCOMPARE(window.navigator->button(ui::Navigator::Edit)->toolTip(),
                  QStringLiteral("Επεξεργασία εγγραφής"));
@@ -135,7 +136,7 @@ private slots:
     }
 
     void cancelDropsTheChange() {
-        MeasurementsWindow window;
+        MeasurementsWindow window(context);
         retype(window.height, QStringLiteral("2"));
         window.click(ui::Navigator::Cancel);
         QVERIFY(!window.rows->isEditing());
@@ -147,7 +148,7 @@ private slots:
     void valueThatDoesNotFitIsRefusedAndTheTypingStays() {
         testsupport::ModalAnswers answers;
         ui::ScopedModalSeam seam(answers);
-        MeasurementsWindow window;
+        MeasurementsWindow window(context);
         retype(window.number, QStringLiteral("12a"));
         window.click(ui::Navigator::Post);
         QCOMPARE(answers.errors.size(), 1);
@@ -180,7 +181,7 @@ private slots:
     void deleteAsksFirst() {
         testsupport::ModalAnswers answers;
         ui::ScopedModalSeam seam(answers);
-        MeasurementsWindow window;
+        MeasurementsWindow window(context);
         window.click(ui::Navigator::Next);
         answers.answers = {false};
         window.click(ui::Navigator::Delete);
@@ -197,7 +198,7 @@ private slots:
     }
 
     void insertWritesANewRowAndAnUntouchedOneIsDropped() {
-        MeasurementsWindow window;
+        MeasurementsWindow window(context);
         window.click(ui::Navigator::Insert);
         QCOMPARE(window.number->text(), QString());
         QCOMPARE(window.rows->model()->rowCount(), 4);
@@ -215,7 +216,7 @@ private slots:
 
     void typingIntoAnEmptyTableStartsARow() {
         db::Command(database->connection()).execute(QStringLiteral("DELETE FROM CHILDREN_METRHSEIS"));
-        MeasurementsWindow window;
+        MeasurementsWindow window(context);
         QVERIFY(!window.navigator->button(ui::Navigator::Delete)->isEnabled());
         QTest::keyClicks(window.number, QStringLiteral("42"));
         QCOMPARE(window.number->text(), QStringLiteral("42"));
@@ -225,7 +226,7 @@ private slots:
     }
 
     void gridCellEditedInPlaceIsWrittenOnMove() {
-        MeasurementsWindow window;
+        MeasurementsWindow window(context);
         ui::RowSetModel* model = window.rows->model();
         QVERIFY(model->flags(model->index(1, 1)) & Qt::ItemIsEditable);
         QVERIFY(model->setData(model->index(1, 1), QStringLiteral("1.33")));
@@ -238,7 +239,7 @@ private slots:
     void closingDropsTheUnsavedRowAndTheConnection() {
         testsupport::ModalAnswers answers;
         ui::ScopedModalSeam seam(answers);
-        MeasurementsWindow window;
+        MeasurementsWindow window(context);
         retype(window.height, QStringLiteral("3"));
         window.reject();
         QVERIFY(answers.questions.isEmpty());
@@ -249,7 +250,7 @@ private slots:
     void searchRowsAreWrittenBackToTheirOwnTableRows() {
         testsupport::ModalAnswers answers;
         ui::ScopedModalSeam seam(answers);
-        MeasurementsWindow window(true);
+        MeasurementsWindow window(context, true);
         window.rows->setStatement(QStringLiteral(
             "select * from CHILDREN_METRHSEIS where YPSOS > 1.07 order by ARITHMOS_MHTRWOY desc"));
         QCOMPARE(window.rows->model()->rowCount(), 2);
@@ -285,6 +286,7 @@ private:
     }
 
     std::unique_ptr<testsupport::DeliveredDatabase> database;
+    common::ProgramContext context;
 };
 
 QTEST_MAIN(BoundTableTest)
