@@ -6,6 +6,8 @@
 
 #include "app/shell_artwork.h"
 
+namespace app {
+
 namespace {
 
 QLabel* centredLabel(const QString& text, int pointSize, bool bold, QWidget* parent) {
@@ -20,7 +22,7 @@ QLabel* centredLabel(const QString& text, int pointSize, bool bold, QWidget* par
 
 }  // namespace
 
-TForm62::TForm62(QWidget* parent) : ui::Window(parent) {
+AboutWindow::AboutWindow(QWidget* parent) : ui::Window(parent) {
     setWindowTitle(QStringLiteral("About velorima"));
     auto* layout = new QVBoxLayout(this);
 
@@ -42,3 +44,5 @@ TForm62::TForm62(QWidget* parent) : ui::Window(parent) {
     layout->addWidget(ok, 0, Qt::AlignCenter);
     fixSizeAndCentre();
 }
+
+}  // namespace app

@@ -10,7 +10,9 @@
 #include "app/shell_password_fields.h"
 #include "ui/modal.h"
 
-TForm65::TForm65(const common::ProgramContext& context, QWidget* parent)
+namespace app {
+
+AccessCheckWindow::AccessCheckWindow(const common::ProgramContext& context, QWidget* parent)
     : ui::Window(parent), connection_(context.connectionString) {
     setWindowTitle(QStringLiteral("Έλεγχος πρόσβασης"));
     // No title-bar buttons: the window is left only through its own buttons.
@@ -34,14 +36,16 @@ TForm65::TForm65(const common::ProgramContext& context, QWidget* parent)
     buttons->addWidget(makeExitButton());
     layout->addLayout(buttons);
 
-    connect(passwordField_, &QLineEdit::textChanged, this, &TForm65::Edit1Change);
-    connect(enterButton_, &QPushButton::clicked, this, &TForm65::Button1Click);
+    connect(passwordField_, &QLineEdit::textChanged, this, &AccessCheckWindow::Edit1Change);
+    connect(enterButton_, &QPushButton::clicked, this, &AccessCheckWindow::Button1Click);
     fixSizeAndCentre(QSize(303, 159).expandedTo(minimumSizeHint()));
 }
 
-void TForm65::Edit1Change() { enterButton_->setEnabled(app::canEnter(passwordField_->text())); }
+void AccessCheckWindow::Edit1Change() {
+    enterButton_->setEnabled(app::canEnter(passwordField_->text()));
+}
 
-void TForm65::Button1Click() {
+void AccessCheckWindow::Button1Click() {
     accessGranted_ = false;
     if (passwordField_->text().trimmed() != storedPassword_) {
         ui::inform(this, QStringLiteral("Λανθασμένος κωδικός πρόσβασης."));
@@ -54,7 +58,9 @@ void TForm65::Button1Click() {
     accept();
 }
 
-void TForm65::reject() {
+void AccessCheckWindow::reject() {
     accessGranted_ = false;
     ui::Window::reject();
 }
+
+}  // namespace app

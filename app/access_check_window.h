@@ -7,12 +7,14 @@
 class QLineEdit;
 class QPushButton;
 
+namespace app {
+
 // The access check, asked at every start: the window closes only with the stored password or
 // by leaving, which ends the program. accessGranted() is its answer.
-class TForm65 : public ui::Window {
+class AccessCheckWindow : public ui::Window {
     Q_OBJECT
 public:
-    explicit TForm65(const common::ProgramContext& context, QWidget* parent = nullptr);
+    explicit AccessCheckWindow(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     // True once the stored password was given; false when the window was left without it.
     bool accessGranted() const { return accessGranted_; }
@@ -29,3 +31,5 @@ private:
     QLineEdit* passwordField_;
     QPushButton* enterButton_;
 };
+
+}  // namespace app

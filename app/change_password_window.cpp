@@ -10,7 +10,9 @@
 #include "app/shell_password_fields.h"
 #include "ui/modal.h"
 
-TForm66::TForm66(const common::ProgramContext& context, QWidget* parent)
+namespace app {
+
+ChangePasswordWindow::ChangePasswordWindow(const common::ProgramContext& context, QWidget* parent)
     : ui::Window(parent), connection_(context.connectionString) {
     setWindowTitle(QStringLiteral("Αλλαγή του κωδικού πρόσβασης"));
     connection_.open();
@@ -35,19 +37,21 @@ TForm66::TForm66(const common::ProgramContext& context, QWidget* parent)
     layout->addLayout(buttons);
 
     for (QLineEdit* field : {oldField_, newField_, confirmationField_}) {
-        connect(field, &QLineEdit::textChanged, this, &TForm66::EditChange);
+        connect(field, &QLineEdit::textChanged, this, &ChangePasswordWindow::EditChange);
     }
-    connect(changeButton_, &QPushButton::clicked, this, &TForm66::Button1Click);
+    connect(changeButton_, &QPushButton::clicked, this, &ChangePasswordWindow::Button1Click);
     fixSizeAndCentre(QSize(405, 219).expandedTo(minimumSizeHint()));
 }
 
-void TForm66::EditChange() {
+void ChangePasswordWindow::EditChange() {
     changeButton_->setEnabled(app::canChangePassword(oldField_->text(), newField_->text(),
                                                      confirmationField_->text(), storedPassword_));
 }
 
-void TForm66::Button1Click() {
+void ChangePasswordWindow::Button1Click() {
     app::storePassword(connection_, newField_->text().trimmed());
     ui::inform(this, QStringLiteral("Η αλλαγή του κωδικού πρόσβασης έγινε με επιτυχία."));
     accept();
 }
+
+}  // namespace app

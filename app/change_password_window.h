@@ -7,12 +7,14 @@
 class QLineEdit;
 class QPushButton;
 
+namespace app {
+
 // Changes the stored password; the change takes effect at the next start. The button is
 // enabled only once the old password matches and the two new entries agree.
-class TForm66 : public ui::Window {
+class ChangePasswordWindow : public ui::Window {
     Q_OBJECT
 public:
-    explicit TForm66(const common::ProgramContext& context, QWidget* parent = nullptr);
+    explicit ChangePasswordWindow(const common::ProgramContext& context, QWidget* parent = nullptr);
 
 private:
     void EditChange();
@@ -25,3 +27,5 @@ private:
     QLineEdit* confirmationField_;
     QPushButton* changeButton_;
 };
+
+}  // namespace app

@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
     app::tieChildWindows();
     // What every window needs to know of the program; the start-up fills it.
     common::ProgramContext context;
-    TForm3 mainWindow(context);
+    app::MainWindow mainWindow(context);
     switch (mainWindow.start(QDir::currentPath())) {
         case app::StartupOutcome::Running:
             break;

@@ -31,6 +31,8 @@
 #include "ui/modal.h"
 #include "ui/window.h"
 
+namespace app {
+
 namespace {
 
 bool isShellCommand(QStringView command) {
@@ -48,7 +50,7 @@ QFrame* makePanel(QWidget* parent) {
 
 }  // namespace
 
-TForm3::TForm3(common::ProgramContext& context) : context_(context) {
+MainWindow::MainWindow(common::ProgramContext& context) : context_(context) {
     setWindowTitle(QStringLiteral("velorima created by Quornbeck"));
     // Tahoma as designed; where it is missing, a condensed face keeps the side buttons' long
     // captions inside the panel.
@@ -76,19 +78,19 @@ TForm3::TForm3(common::ProgramContext& context) : context_(context) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
-    connect(&clockTimer_, &QTimer::timeout, this, &TForm3::Timer1Timer);
+    connect(&clockTimer_, &QTimer::timeout, this, &MainWindow::Timer1Timer);
     clockTimer_.start(1000);
     Timer1Timer();
 }
 
-TForm3::~TForm3() = default;
+MainWindow::~MainWindow() = default;
 
-app::StartupOutcome TForm3::start(const QString& currentDirectory) {
+app::StartupOutcome MainWindow::start(const QString& currentDirectory) {
     app::MainWindowStartupScreens screens(*this, context_);
     return app::runStartup(context_, currentDirectory, screens);
 }
 
-QWidget* TForm3::makePictureArea() {
+QWidget* MainWindow::makePictureArea() {
     auto* area = new QWidget(this);
     const QRect place(70, 214, 690, 194);
     area->setMinimumSize(place.right() + 1, place.bottom() + 1);
@@ -98,7 +100,7 @@ QWidget* TForm3::makePictureArea() {
     return area;
 }
 
-QWidget* TForm3::makeRightPanel() {
+QWidget* MainWindow::makeRightPanel() {
     QFrame* panel = makePanel(this);
     panel->setFixedWidth(207);
     auto* layout = new QVBoxLayout(panel);
@@ -110,7 +112,7 @@ QWidget* TForm3::makeRightPanel() {
     toggle->setFocusPolicy(Qt::NoFocus);
     toggle->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     toggle->setFixedHeight(25);
-    connect(toggle, &QToolButton::clicked, this, &TForm3::SpeedButton1Click);
+    connect(toggle, &QToolButton::clicked, this, &MainWindow::SpeedButton1Click);
     layout->addWidget(toggle);
 
     sidePanel_ = new QWidget(panel);
@@ -133,7 +135,7 @@ QWidget* TForm3::makeRightPanel() {
     return panel;
 }
 
-QWidget* TForm3::makeBottomPanel() {
+QWidget* MainWindow::makeBottomPanel() {
     QFrame* panel = makePanel(this);
     panel->setFixedHeight(159);
     auto* layout = new QHBoxLayout(panel);
@@ -153,7 +155,7 @@ QWidget* TForm3::makeBottomPanel() {
     return panel;
 }
 
-void TForm3::makeStatusBar() {
+void MainWindow::makeStatusBar() {
     dateTimePanel_ = new QLabel(this);
     dateTimePanel_->setFixedWidth(190);
     noticePanel_ = new QLabel(this);
@@ -162,12 +164,12 @@ void TForm3::makeStatusBar() {
     statusBar()->addWidget(noticePanel_);
 }
 
-QString TForm3::makersNotice() const {
+QString MainWindow::makersNotice() const {
     return QStringLiteral("velorima \u00a9 Quornbeck \u2013 %1 \u2013 %2")
         .arg(app::makersAddress(), app::programVersion());
 }
 
-void TForm3::Timer1Timer() {
+void MainWindow::Timer1Timer() {
     const QDateTime now = db::Clock::now();
     // The program's short date form and the long time form.
     dateTimePanel_->setText(common::shortDate(now.date()) + u' ' +
@@ -175,23 +177,27 @@ void TForm3::Timer1Timer() {
     clock_->setTime(now.time());
 }
 
-void TForm3::SpeedButton1Click() { sidePanel_->setVisible(!sidePanel_->isVisible()); }
+void MainWindow::SpeedButton1Click() {
+    sidePanel_->setVisible(!sidePanel_->isVisible());
+}
 
-void TForm3::showReceiptNumberingSet() { menu_->showReceiptNumberingSet(); }
+void MainWindow::showReceiptNumberingSet() {
+    menu_->showReceiptNumberingSet();
+}
 
-void TForm3::prepareForUse() {
+void MainWindow::prepareForUse() {
     noticePanel_->setText(makersNotice());
     setWindowState(Qt::WindowMaximized);
     calendar_->setSelectedDate(db::Clock::today());
 }
 
-void TForm3::abandon() {
+void MainWindow::abandon() {
     setEnabled(false);
     hide();
     setWindowState(Qt::WindowMinimized);
 }
 
-void TForm3::runCommand(QStringView command) {
+void MainWindow::runCommand(QStringView command) {
     using namespace app::shellCommand;
     if (command == calculator) {
         startCalculator();
@@ -209,29 +215,35 @@ void TForm3::runCommand(QStringView command) {
     }
 }
 
-void TForm3::runReceiptNumberingCheck() {
+void MainWindow::runReceiptNumberingCheck() {
     if (app::runReceiptNumberingCheck(context_)) {
         showReceiptNumberingSet();
     }
 }
 
-void TForm3::startCalculator() {
+void MainWindow::startCalculator() {
     if (!app::startCalculator()) {
         ui::inform(this, app::noCalculatorMessage());
     }
 }
 
-void TForm3::openPictureFolder() {
+void MainWindow::openPictureFolder() {
     QDesktopServices::openUrl(QUrl::fromLocalFile(context_.programFile(QStringLiteral("IMAGES"))));
 }
 
-void TForm3::openMakersSite() { QDesktopServices::openUrl(QUrl(app::makersAddress())); }
+void MainWindow::openMakersSite() {
+    QDesktopServices::openUrl(QUrl(app::makersAddress()));
+}
 
-void TForm3::mouseDoubleClickEvent(QMouseEvent* /*event*/) { openMakersSite(); }
+void MainWindow::mouseDoubleClickEvent(QMouseEvent* /*event*/) {
+    openMakersSite();
+}
 
-void TForm3::contextMenuEvent(QContextMenuEvent* /*event*/) { openMakersSite(); }
+void MainWindow::contextMenuEvent(QContextMenuEvent* /*event*/) {
+    openMakersSite();
+}
 
-void TForm3::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (!ui::askYesNo(this, QStringLiteral("Έξοδος;"))) {
         event->ignore();
         return;
@@ -242,3 +254,5 @@ void TForm3::closeEvent(QCloseEvent* event) {
     event->accept();
     QCoreApplication::quit();
 }
+
+}  // namespace app

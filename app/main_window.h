@@ -15,17 +15,16 @@ struct ProgramContext;
 namespace app {
 class AnalogClock;
 class MainMenu;
-}  // namespace app
 
 // The main window: the menu, the side panel of buttons, the picture, the month calendar, the
 // clock and the status bar. Its start() runs the start-up sequence before it is shown; closing
 // it asks first and ends the program through the splash. It fills the program context it is
 // given during start-up and hands it to every window it opens.
-class TForm3 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm3(common::ProgramContext& context);
-    ~TForm3() override;
+    explicit MainWindow(common::ProgramContext& context);
+    ~MainWindow() override;
 
     // Runs the start-up sequence for a program started in `currentDirectory`. The window may be
     // shown only when the outcome is Running.
@@ -74,3 +73,5 @@ private:
     QLabel* noticePanel_ = nullptr;
     QTimer clockTimer_;
 };
+
+}  // namespace app

@@ -11,7 +11,9 @@
 #include "app/shell_password_fields.h"
 #include "ui/modal.h"
 
-TForm100::TForm100(const common::ProgramContext& context, QWidget* parent)
+namespace app {
+
+SetPasswordWindow::SetPasswordWindow(const common::ProgramContext& context, QWidget* parent)
     : ui::Window(parent), connection_(context.connectionString) {
     setWindowTitle(QStringLiteral("Καθορισμός του κωδικού πρόσβασης"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -30,13 +32,13 @@ TForm100::TForm100(const common::ProgramContext& context, QWidget* parent)
     setMainAction(storeButton_);
     layout->addWidget(storeButton_, 0, Qt::AlignRight);
 
-    connect(newField_, &QLineEdit::textChanged, this, &TForm100::EditChange);
-    connect(confirmationField_, &QLineEdit::textChanged, this, &TForm100::EditChange);
-    connect(storeButton_, &QPushButton::clicked, this, &TForm100::Button1Click);
+    connect(newField_, &QLineEdit::textChanged, this, &SetPasswordWindow::EditChange);
+    connect(confirmationField_, &QLineEdit::textChanged, this, &SetPasswordWindow::EditChange);
+    connect(storeButton_, &QPushButton::clicked, this, &SetPasswordWindow::Button1Click);
     fixSizeAndCentre(QSize(370, 157).expandedTo(minimumSizeHint()));
 }
 
-void TForm100::keyPressEvent(QKeyEvent* event) {
+void SetPasswordWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         event->accept();
         return;
@@ -44,12 +46,14 @@ void TForm100::keyPressEvent(QKeyEvent* event) {
     ui::Window::keyPressEvent(event);
 }
 
-void TForm100::EditChange() {
+void SetPasswordWindow::EditChange() {
     storeButton_->setEnabled(app::canSetPassword(newField_->text(), confirmationField_->text()));
 }
 
-void TForm100::Button1Click() {
+void SetPasswordWindow::Button1Click() {
     app::storePassword(connection_, newField_->text().trimmed());
     ui::inform(this, QStringLiteral("Ο καθορισμός του κωδικού πρόσβασης έγινε με επιτυχία."));
     accept();
 }
+
+}  // namespace app

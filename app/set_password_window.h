@@ -7,12 +7,14 @@
 class QLineEdit;
 class QPushButton;
 
+namespace app {
+
 // Asks for a password of the user's own while the delivered one is still stored. It can only
 // be left by storing a password: it has no cancel button and ignores Escape.
-class TForm100 : public ui::Window {
+class SetPasswordWindow : public ui::Window {
     Q_OBJECT
 public:
-    explicit TForm100(const common::ProgramContext& context, QWidget* parent = nullptr);
+    explicit SetPasswordWindow(const common::ProgramContext& context, QWidget* parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -26,3 +28,5 @@ private:
     QLineEdit* confirmationField_;
     QPushButton* storeButton_;
 };
+
+}  // namespace app

@@ -108,41 +108,41 @@ constexpr WindowBinding longLived(QStringView className) {
 // become enabled, and a long-lived window is created in its place of the start-up order.
 constexpr WindowBinding kWindows[] = {
     // Children
-    fresh<TForm13>(u"TForm13"),
-    fresh<TForm14>(u"TForm14"),
-    fresh<TForm25>(u"TForm25"),
-    longLived<TForm35>(u"TForm35"),
+    fresh<children::RegistrationCardWindow>(u"TForm13"),
+    fresh<children::ChildFindWindow>(u"TForm14"),
+    fresh<children::BirthdaysWindow>(u"TForm25"),
+    longLived<children::CardPrintWindow>(u"TForm35"),
     // Tuition and receipts
-    fresh<TForm12>(u"TForm12"),
-    fresh<TForm68>(u"TForm68"),
-    fresh<TForm69>(u"TForm69"),
-    fresh<TForm71>(u"TForm71"),
-    longLived<TForm72>(u"TForm72"),
+    fresh<finance::ReceiptHeaderWindow>(u"TForm12"),
+    fresh<finance::VatRateWindow>(u"TForm68"),
+    fresh<finance::ReceiptNumberingWindow>(u"TForm69"),
+    fresh<finance::IssuedReceiptsWindow>(u"TForm71"),
+    longLived<finance::ReceiptPrintWindow>(u"TForm72"),
     // Directories
-    fresh<TForm1>(u"TForm1"),
-    fresh<TForm2>(u"TForm2"),
-    fresh<TForm26>(u"TForm26"),
-    fresh<TForm51>(u"TForm51"),
-    fresh<TForm52>(u"TForm52"),
-    fresh<TForm61>(u"TForm61"),
+    fresh<directories::PhoneBookEntryWindow>(u"TForm1"),
+    fresh<directories::PhoneBookFindWindow>(u"TForm2"),
+    fresh<directories::PaediatriciansWindow>(u"TForm26"),
+    fresh<directories::StaffEntryWindow>(u"TForm51"),
+    fresh<directories::StaffFindWindow>(u"TForm52"),
+    fresh<directories::DoctorsWindow>(u"TForm61"),
     // Organiser
-    fresh<TForm5>(u"TForm5"),
-    fresh<TForm6>(u"TForm6"),
-    fresh<TForm7>(u"TForm7"),
-    fresh<TForm22>(u"TForm22"),
+    fresh<organiser::NotesWindow>(u"TForm5"),
+    fresh<organiser::EventsBookWindow>(u"TForm6"),
+    fresh<organiser::RemindersWindow>(u"TForm7"),
+    fresh<organiser::DateUtilitiesWindow>(u"TForm22"),
     // Searches
-    longLived<TForm27>(u"TForm27"),
-    fresh<TForm28>(u"TForm28"),
-    fresh<TForm29>(u"TForm29"),
-    fresh<TForm31>(u"TForm31"),
-    fresh<TForm32>(u"TForm32"),
-    fresh<TForm33>(u"TForm33"),
-    fresh<TForm48>(u"TForm48"),
-    fresh<TForm49>(u"TForm49"),
-    fresh<TForm50>(u"TForm50"),
+    longLived<searches::SearchResultsWindow>(u"TForm27"),
+    fresh<searches::EducationSearchWindow>(u"TForm28"),
+    fresh<searches::BornBetweenSearchWindow>(u"TForm29"),
+    fresh<searches::SiblingsSearchWindow>(u"TForm31"),
+    fresh<searches::BedroomsSearchWindow>(u"TForm32"),
+    fresh<searches::PositionSearchWindow>(u"TForm33"),
+    fresh<searches::ArrivalSearchWindow>(u"TForm48"),
+    fresh<searches::DepartureSearchWindow>(u"TForm49"),
+    fresh<searches::ArrivalDepartureSearchWindow>(u"TForm50"),
     // The shell's own
-    longLived<TForm62>(u"TForm62"),
-    fresh<TForm66>(u"TForm66"),
+    longLived<AboutWindow>(u"TForm62"),
+    fresh<ChangePasswordWindow>(u"TForm66"),
 };
 
 const WindowBinding* findBinding(QStringView className) {
@@ -172,18 +172,18 @@ LongLivedFactory longLivedFactory(QStringView className) {
 }
 
 void runCannedSearch(const searches::CannedSearch& search) {
-    searches::runCannedSearch(search, existingLongLived<TForm27>());
+    searches::runCannedSearch(search, existingLongLived<searches::SearchResultsWindow>());
 }
 
 void tieChildWindows() {
-    common::registerChildOpener(common::ChildWindow::Details,
-                                [](const common::ProgramContext& context, QWidget* parent,
-                                   const common::ChildIdentity& child) {
-                                    TForm16 details(context, child.registryNumber, parent);
-                                    ui::showModal(&details);
-                                });
+    common::registerChildOpener(
+        common::ChildWindow::Details, [](const common::ProgramContext& context, QWidget* parent,
+                                         const common::ChildIdentity& child) {
+            children::ChildDetailsWindow details(context, child.registryNumber, parent);
+            ui::showModal(&details);
+        });
     common::registerChildOpener(common::ChildWindow::TuitionPayment,
-                                children::openModally<TForm56>);
+                                children::openModally<finance::PaymentWindow>);
 }
 
 }  // namespace app

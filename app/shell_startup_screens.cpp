@@ -26,11 +26,11 @@ void MainWindowStartupScreens::showSplash() { showOnItsOwn<SplashWindow>(); }
 void MainWindowStartupScreens::showMessage(const QString& text) { ui::inform(nullptr, text); }
 
 void MainWindowStartupScreens::showSetPassword() {
-    showOnItsOwn<TForm100>(context_);
+    showOnItsOwn<SetPasswordWindow>(context_);
 }
 
 bool MainWindowStartupScreens::showAccessCheck() {
-    TForm65 window(context_);
+    AccessCheckWindow window(context_);
     ui::showModal(&window);
     return window.accessGranted();
 }
@@ -40,12 +40,12 @@ void MainWindowStartupScreens::showReceiptNumberingSet() { mainWindow_.showRecei
 void MainWindowStartupScreens::prepareMainWindow() { mainWindow_.prepareForUse(); }
 
 void MainWindowStartupScreens::showTodaysReminder(const QString& reminderStatement) {
-    TForm8 popup(context_, reminderStatement);
+    organiser::TodaysReminderWindow popup(context_, reminderStatement);
     ui::showModal(&popup);
 }
 
 void MainWindowStartupScreens::showTodaysBirthdays() {
-    showOnItsOwn<TForm25>(context_);
+    showOnItsOwn<children::BirthdaysWindow>(context_);
 }
 
 void MainWindowStartupScreens::abandonMainWindow() { mainWindow_.abandon(); }

@@ -2,7 +2,9 @@
 
 #include "app/startup.h"
 
-class TForm3;
+namespace app {
+class MainWindow;
+}
 
 namespace common {
 struct ProgramContext;
@@ -14,7 +16,7 @@ namespace app {
 // modal seam, so tests answer them without a person.
 class MainWindowStartupScreens : public StartupScreens {
 public:
-    MainWindowStartupScreens(TForm3& mainWindow, const common::ProgramContext& context)
+    MainWindowStartupScreens(MainWindow& mainWindow, const common::ProgramContext& context)
         : mainWindow_(mainWindow), context_(context) {}
 
     void showSplash() override;
@@ -28,7 +30,7 @@ public:
     void abandonMainWindow() override;
 
 private:
-    TForm3& mainWindow_;
+    MainWindow& mainWindow_;
     const common::ProgramContext& context_;
 };
 

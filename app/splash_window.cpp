@@ -6,6 +6,8 @@
 
 #include "app/shell_artwork.h"
 
+namespace app {
+
 SplashWindow::SplashWindow(QWidget* parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setModal(true);
@@ -24,3 +26,5 @@ SplashWindow::SplashWindow(QWidget* parent)
     connect(&timer_, &QTimer::timeout, this, &QDialog::accept);
     timer_.start();
 }
+
+}  // namespace app

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QTimer>
 
+namespace app {
+
 // The splash shown at start and at the end: the program's picture, borderless and above other
 // windows, closing itself 3 seconds after it was created.
 class SplashWindow : public QDialog {
@@ -13,3 +15,5 @@ public:
 private:
     QTimer timer_;
 };
+
+}  // namespace app

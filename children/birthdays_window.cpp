@@ -14,6 +14,8 @@
 #include "ui/count_label.h"
 #include "ui/labels.h"
 
+namespace children {
+
 namespace {
 
 QSlider* makeSlider(int maximum, QWidget* parent) {
@@ -27,7 +29,7 @@ QSlider* makeSlider(int maximum, QWidget* parent) {
 
 }  // namespace
 
-TForm25::TForm25(const common::ProgramContext& context, QWidget* parent)
+BirthdaysWindow::BirthdaysWindow(const common::ProgramContext& context, QWidget* parent)
     : ui::DataWindow(context, parent),
       rows_(bindQuery()),
       month_(makeSlider(12, this)),
@@ -61,14 +63,14 @@ TForm25::TForm25(const common::ProgramContext& context, QWidget* parent)
     layout->addWidget(count_);
     layout->addWidget(makeExitButton(), 0, Qt::AlignRight);
 
-    connect(month_, &QSlider::valueChanged, this, &TForm25::refresh);
-    connect(day_, &QSlider::valueChanged, this, &TForm25::refresh);
-    connect(today_, &QPushButton::clicked, this, &TForm25::setToday);
+    connect(month_, &QSlider::valueChanged, this, &BirthdaysWindow::refresh);
+    connect(day_, &QSlider::valueChanged, this, &BirthdaysWindow::refresh);
+    connect(today_, &QPushButton::clicked, this, &BirthdaysWindow::setToday);
     setToday();
     fixSizeAndCentre();
 }
 
-QLayout* TForm25::makeSliders() {
+QLayout* BirthdaysWindow::makeSliders() {
     auto* sliders = new QGridLayout;
     auto* monthCaption = new QHBoxLayout;
     monthCaption->addWidget(new QLabel(QStringLiteral("Μήνας:"), this));
@@ -89,7 +91,7 @@ QLayout* TForm25::makeSliders() {
     return sliders;
 }
 
-void TForm25::setToday() {
+void BirthdaysWindow::setToday() {
     const QDate today = db::Clock::today();
     const QSignalBlocker blockMonth(month_);
     const QSignalBlocker blockDay(day_);
@@ -98,7 +100,7 @@ void TForm25::setToday() {
     refresh();
 }
 
-void TForm25::refresh() {
+void BirthdaysWindow::refresh() {
     monthNumber_->setText(QString::number(month_->value()));
     monthName_->setText(common::monthName(month_->value(), common::MonthCase::Nominative,
                                           common::MaySpelling::Diaeresis));
@@ -106,3 +108,5 @@ void TForm25::refresh() {
     rows_->setStatement(children::birthdaysStatement(day_->value(), month_->value()));
     count_->setCount(rows_->rows().rowCount());
 }
+
+}  // namespace children

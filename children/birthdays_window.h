@@ -11,12 +11,14 @@ namespace ui {
 class CountLabel;
 }
 
+namespace children {
+
 // "Γενέθλια παιδιών": the active children whose birthday falls on the day and month set with
 // two sliders; opens on today.
-class TForm25 : public ui::DataWindow {
+class BirthdaysWindow : public ui::DataWindow {
     Q_OBJECT
 public:
-    explicit TForm25(const common::ProgramContext& context, QWidget* parent = nullptr);
+    explicit BirthdaysWindow(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     QSlider* monthSlider() const { return month_; }
     QSlider* daySlider() const { return day_; }
@@ -42,3 +44,5 @@ private:
     QTableView* grid_;
     ui::CountLabel* count_;
 };
+
+}  // namespace children

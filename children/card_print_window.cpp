@@ -9,9 +9,11 @@
 #include "db/connection.h"
 #include "ui/long_lived_windows.h"
 
+namespace children {
+
 using children::CardPrint;
 
-TForm35::TForm35(const common::ProgramContext& context, QWidget* parent)
+CardPrintWindow::CardPrintWindow(const common::ProgramContext& context, QWidget* parent)
     : ui::Window(parent), context_(&context) {
     setWindowTitle(caption());
     list_ =
@@ -28,23 +30,23 @@ TForm35::TForm35(const common::ProgramContext& context, QWidget* parent)
     fixSizeAndCentre(QSize(380, 190));
 }
 
-QString TForm35::caption() {
+QString CardPrintWindow::caption() {
     return QStringLiteral("Εκτύπωση");
 }
 
-QPushButton* TForm35::printButton(const QString& caption, CardPrint which) {
+QPushButton* CardPrintWindow::printButton(const QString& caption, CardPrint which) {
     auto* button = new QPushButton(caption, this);
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [this, which] { print(which); });
     return button;
 }
 
-void TForm35::setMode(const children::CardPrintMode& mode) {
+void CardPrintWindow::setMode(const children::CardPrintMode& mode) {
     mode_ = mode;
     list_->setEnabled(mode.everyChild);
 }
 
-void TForm35::print(CardPrint which) {
+void CardPrintWindow::print(CardPrint which) {
     if (which == CardPrint::ChildrenList && !mode_.everyChild) {
         return;
     }
@@ -53,15 +55,13 @@ void TForm35::print(CardPrint which) {
     children::printCards(connection, context_->programDirectory, which, mode_, listSelect_);
 }
 
-namespace children {
-
-TForm35& cardPrintWindow(const common::ProgramContext& context) {
-    if (TForm35* programs = ui::longLivedWindow<TForm35>()) {
+CardPrintWindow& cardPrintWindow(const common::ProgramContext& context) {
+    if (CardPrintWindow* programs = ui::longLivedWindow<CardPrintWindow>()) {
         return *programs;
     }
-    static QPointer<TForm35> own;
+    static QPointer<CardPrintWindow> own;
     if (!own) {
-        own = new TForm35(context);
+        own = new CardPrintWindow(context);
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, own, &QObject::deleteLater);
     }
     own->setProgramContext(context);

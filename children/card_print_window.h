@@ -6,15 +6,17 @@
 
 class QPushButton;
 
+namespace children {
+
 // The card print window, "Εκτύπωση": prints the children list as it stands on screen, the
 // personal information cards and the health cards, of every active child (the mode "all",
 // opened from the children list) or of one child (opened from the child's details window).
 // One window lives for the whole program and keeps its mode and list select between
 // openings; children::cardPrintWindow() finds it.
-class TForm35 : public ui::Window {
+class CardPrintWindow : public ui::Window {
     Q_OBJECT
 public:
-    explicit TForm35(const common::ProgramContext& context, QWidget* parent = nullptr);
+    explicit CardPrintWindow(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     static QString caption();
 
@@ -46,11 +48,9 @@ private:
     QPushButton* health_ = nullptr;
 };
 
-namespace children {
-
 // The program's one card print window: the long-lived one the program made at start-up, or,
 // where there is none (a window used on its own, as in tests), one made on first use, working
 // with the context of its latest caller, and destroyed when the application quits.
-TForm35& cardPrintWindow(const common::ProgramContext& context);
+CardPrintWindow& cardPrintWindow(const common::ProgramContext& context);
 
 }  // namespace children

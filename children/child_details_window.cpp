@@ -11,10 +11,12 @@
 #include "ui/modal.h"
 #include "ui/navigator.h"
 
+namespace children {
+
 using children::CardPanel;
 
-TForm16::TForm16(const common::ProgramContext& context, const QString& registryNumber,
-                 QWidget* parent)
+ChildDetailsWindow::ChildDetailsWindow(const common::ProgramContext& context,
+                                       const QString& registryNumber, QWidget* parent)
     : ui::DataWindow(context, parent), registryNumber_(registryNumber.trimmed()) {
     setWindowTitle(caption());
     child_ = bindTableSearch(QStringLiteral("CHILDREN"));
@@ -26,7 +28,7 @@ TForm16::TForm16(const common::ProgramContext& context, const QString& registryN
 
     print_ = new QPushButton(QStringLiteral("Ε&κτύπωση"), this);
     print_->setAutoDefault(false);
-    connect(print_, &QPushButton::clicked, this, &TForm16::openCardPrints);
+    connect(print_, &QPushButton::clicked, this, &ChildDetailsWindow::openCardPrints);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(navigator_);
@@ -43,13 +45,15 @@ TForm16::TForm16(const common::ProgramContext& context, const QString& registryN
     child_->edit();
 }
 
-QString TForm16::caption() {
+QString ChildDetailsWindow::caption() {
     return QStringLiteral("Στοιχεία του παιδιού");
 }
 
 // The cards print what is stored: changes not yet saved are not printed.
-void TForm16::openCardPrints() {
-    TForm35& prints = children::cardPrintWindow(programContext());
+void ChildDetailsWindow::openCardPrints() {
+    CardPrintWindow& prints = children::cardPrintWindow(programContext());
     prints.setMode(children::CardPrintMode::child(registryNumber_));
     ui::showModal(&prints);
 }
+
+}  // namespace children

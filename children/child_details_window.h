@@ -10,16 +10,15 @@ class Navigator;
 
 namespace children {
 class CardPanel;
-}
 
 // The child details window, "Στοιχεία του παιδιού": one child's whole card (without the
 // registry number, which it is opened with), ready for typing at once; save writes the changes,
 // cancel drops them, edit starts editing again, and "Ε&κτύπωση" prints the child's stored cards.
-class TForm16 : public ui::DataWindow {
+class ChildDetailsWindow : public ui::DataWindow {
     Q_OBJECT
 public:
-    TForm16(const common::ProgramContext& context, const QString& registryNumber,
-            QWidget* parent = nullptr);
+    ChildDetailsWindow(const common::ProgramContext& context, const QString& registryNumber,
+                       QWidget* parent = nullptr);
 
     static QString caption();
 
@@ -38,3 +37,5 @@ private:
     ui::Navigator* navigator_ = nullptr;
     QPushButton* print_ = nullptr;
 };
+
+}  // namespace children

@@ -13,6 +13,8 @@
 #include "children/list_request.h"
 #include "ui/modal.h"
 
+namespace children {
+
 namespace {
 
 // A page with its label, its field and its own find button, enabled while the field holds
@@ -37,7 +39,7 @@ QWidget* findPage(const QString& labelText, QLineEdit*& field, QPushButton*& but
 
 }  // namespace
 
-TForm14::TForm14(const common::ProgramContext& context, QWidget* parent)
+ChildFindWindow::ChildFindWindow(const common::ProgramContext& context, QWidget* parent)
     : ui::Window(parent), context_(context) {
     setWindowTitle(caption());
     pages_ = new QTabWidget(this);
@@ -60,11 +62,11 @@ TForm14::TForm14(const common::ProgramContext& context, QWidget* parent)
     fixSizeAndCentre(QSize(520, 330));
 }
 
-QString TForm14::caption() {
+QString ChildFindWindow::caption() {
     return QStringLiteral("Εύρεση παιδιού");
 }
 
-QWidget* TForm14::makeSurnamePage() {
+QWidget* ChildFindWindow::makeSurnamePage() {
     QWidget* page =
         findPage(QStringLiteral("Δώσε τα αρχικά του επωνύμου"), surnameField_, surnameFind_, this);
     setMainAction(surnameFind_);
@@ -73,15 +75,15 @@ QWidget* TForm14::makeSurnamePage() {
     return page;
 }
 
-QWidget* TForm14::makeNumberPage() {
+QWidget* ChildFindWindow::makeNumberPage() {
     QWidget* page =
         findPage(QStringLiteral("Δώσε τoν αριθμό μητρώου"), numberField_, numberFind_, this);
     numberFind_->setAutoDefault(false);
-    connect(numberFind_, &QPushButton::clicked, this, &TForm14::findByRegistryNumber);
+    connect(numberFind_, &QPushButton::clicked, this, &ChildFindWindow::findByRegistryNumber);
     return page;
 }
 
-QWidget* TForm14::makeStatusFrame() {
+QWidget* ChildFindWindow::makeStatusFrame() {
     auto* frame = new QGroupBox(QStringLiteral("Ψάξε σε"), this);
     active_ = new QRadioButton(QStringLiteral("Ενεργούς"), frame);
     deleted_ = new QRadioButton(QStringLiteral("Διαγραφέντες"), frame);
@@ -96,7 +98,7 @@ QWidget* TForm14::makeStatusFrame() {
 
 // Only a whole number is searched for; for any other text the staff are told so and the list
 // opens empty.
-void TForm14::findByRegistryNumber() {
+void ChildFindWindow::findByRegistryNumber() {
     const std::optional<QString> condition =
         children::registryNumberCondition(numberField_->text());
     if (!condition) {
@@ -105,12 +107,14 @@ void TForm14::findByRegistryNumber() {
     searchFor(condition);
 }
 
-void TForm14::searchFor(const std::optional<QString>& condition) {
+void ChildFindWindow::searchFor(const std::optional<QString>& condition) {
     children::ListRequest& request = children::listRequest();
     request.condition = condition;
     request.status = active_->isChecked()    ? children::StatusFilter::Active
                      : deleted_->isChecked() ? children::StatusFilter::Deleted
                                              : children::StatusFilter::All;
-    TForm15 list(context_, this);
+    ChildrenListWindow list(context_, this);
     ui::showModal(&list);
 }
+
+}  // namespace children

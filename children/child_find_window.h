@@ -10,13 +10,15 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 
+namespace children {
+
 // The child find window, "Εύρεση παιδιού": what to list (surname initials, a registry number or
 // every child; active, de-enrolled or all children). Each search writes the list request and
 // opens the children list window over it; this window stays open under the list.
-class TForm14 : public ui::Window {
+class ChildFindWindow : public ui::Window {
     Q_OBJECT
 public:
-    explicit TForm14(const common::ProgramContext& context, QWidget* parent = nullptr);
+    explicit ChildFindWindow(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     static QString caption();
 
@@ -48,3 +50,5 @@ private:
     QRadioButton* deleted_ = nullptr;
     QRadioButton* all_ = nullptr;
 };
+
+}  // namespace children

@@ -21,11 +21,13 @@
 #include "ui/modal.h"
 #include "ui/navigator.h"
 
+namespace children {
+
 using common::ChildWindow;
 
 namespace {
 
-using Entry = TForm15::Entry;
+using Entry = ChildrenListWindow::Entry;
 
 // The window of another folder behind an entry of the list.
 std::optional<ChildWindow> registeredWindow(Entry entry) {
@@ -68,7 +70,7 @@ QList<ui::GridColumn> gridColumns() {
 
 }  // namespace
 
-TForm15::TForm15(const common::ProgramContext& context, QWidget* parent)
+ChildrenListWindow::ChildrenListWindow(const common::ProgramContext& context, QWidget* parent)
     : ui::DataWindow(context, parent) {
     setWindowTitle(caption());
     list_ = bindTableSearch(QStringLiteral("CHILDREN"));
@@ -96,15 +98,15 @@ TForm15::TForm15(const common::ProgramContext& context, QWidget* parent)
     }
 }
 
-QString TForm15::caption() {
+QString ChildrenListWindow::caption() {
     return QStringLiteral("Βασικά στοιχεία παιδιών");
 }
 
-const db::RowSet& TForm15::rows() const {
+const db::RowSet& ChildrenListWindow::rows() const {
     return list_->rows();
 }
 
-QWidget* TForm15::makeGrid() {
+QWidget* ChildrenListWindow::makeGrid() {
     auto* panel = new QWidget(this);
     grid_ = new QTableView(panel);
     list_->attachGrid(grid_, gridColumns());
@@ -113,7 +115,7 @@ QWidget* TForm15::makeGrid() {
     navigator_ = new ui::Navigator(ui::Navigator::moving() | ui::Navigator::Delete, panel);
     list_->attachNavigator(navigator_);
     // After every navigator button, the bound table having done its part.
-    connect(navigator_, &ui::Navigator::clicked, this, &TForm15::updateCount);
+    connect(navigator_, &ui::Navigator::clicked, this, &ChildrenListWindow::updateCount);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_, 1);
@@ -125,7 +127,7 @@ QWidget* TForm15::makeGrid() {
     return panel;
 }
 
-QWidget* TForm15::makeSortFrames() {
+QWidget* ChildrenListWindow::makeSortFrames() {
     auto* frames = new QWidget(this);
     sortFrame_ = new QGroupBox(QStringLiteral("Ταξινόμηση με βάση"), frames);
     auto* sortLayout = new QVBoxLayout(sortFrame_);
@@ -133,7 +135,7 @@ QWidget* TForm15::makeSortFrames() {
         auto* radio = new QRadioButton(choice.caption, sortFrame_);
         sortLayout->addWidget(radio);
         sortChoices_.append(radio);
-        connect(radio, &QRadioButton::clicked, this, &TForm15::refreshList);
+        connect(radio, &QRadioButton::clicked, this, &ChildrenListWindow::refreshList);
     }
     sortChoices_.first()->setChecked(true);
 
@@ -144,8 +146,8 @@ QWidget* TForm15::makeSortFrames() {
     auto* directionLayout = new QVBoxLayout(directionFrame_);
     directionLayout->addWidget(ascending);
     directionLayout->addWidget(descending_);
-    connect(ascending, &QRadioButton::clicked, this, &TForm15::refreshList);
-    connect(descending_, &QRadioButton::clicked, this, &TForm15::refreshList);
+    connect(ascending, &QRadioButton::clicked, this, &ChildrenListWindow::refreshList);
+    connect(descending_, &QRadioButton::clicked, this, &ChildrenListWindow::refreshList);
 
     auto* layout = new QHBoxLayout(frames);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -154,7 +156,7 @@ QWidget* TForm15::makeSortFrames() {
     return frames;
 }
 
-QWidget* TForm15::makeButtonFrame() {
+QWidget* ChildrenListWindow::makeButtonFrame() {
     struct Place {
         Entry entry;
         QString caption;
@@ -184,7 +186,7 @@ QWidget* TForm15::makeButtonFrame() {
     return buttonFrame_;
 }
 
-void TForm15::makeMenu() {
+void ChildrenListWindow::makeMenu() {
     auto* bar = new QMenuBar(this);
     layout()->setMenuBar(bar);
     options_ = bar->addMenu(QStringLiteral("&Επιλογές"));
@@ -206,7 +208,7 @@ void TForm15::makeMenu() {
 
 // An entry whose window is not tied in stays disabled; the payment also while the receipt
 // numbering has not been set.
-void TForm15::enableEntries() {
+void ChildrenListWindow::enableEntries() {
     for (int i = 0; i < entries_.size(); ++i) {
         const auto entry = static_cast<Entry>(i);
         const std::optional<ChildWindow> window = registeredWindow(entry);
@@ -219,15 +221,15 @@ void TForm15::enableEntries() {
     }
 }
 
-QPushButton* TForm15::button(Entry entry) const {
+QPushButton* ChildrenListWindow::button(Entry entry) const {
     return entries_.at(static_cast<int>(entry)).button;
 }
 
-QAction* TForm15::menuEntry(Entry entry) const {
+QAction* ChildrenListWindow::menuEntry(Entry entry) const {
     return entries_.at(static_cast<int>(entry)).action;
 }
 
-QString TForm15::sortColumn() const {
+QString ChildrenListWindow::sortColumn() const {
     for (int i = 0; i < sortChoices_.size(); ++i) {
         if (sortChoices_.at(i)->isChecked()) {
             return children::sortChoices().at(i).column;
@@ -236,7 +238,7 @@ QString TForm15::sortColumn() const {
     return children::sortChoices().first().column;
 }
 
-void TForm15::refreshList() {
+void ChildrenListWindow::refreshList() {
     const std::optional<QString> statement =
         children::listStatement(children::listRequest(), sortColumn(),
                                 descending_->isChecked() ? children::SortDirection::Descending
@@ -252,7 +254,7 @@ void TForm15::refreshList() {
 
 // Once the list has been empty, the menu and the frames stay hidden for the window's life:
 // nothing shows them again.
-void TForm15::updateCount() {
+void ChildrenListWindow::updateCount() {
     const int count = rows().rowCount();
     count_->setCount(count);
     if (count == 0) {
@@ -263,17 +265,17 @@ void TForm15::updateCount() {
     }
 }
 
-void TForm15::reconnectAndRefresh() {
+void ChildrenListWindow::reconnectAndRefresh() {
     connection().close();
     connection().open();
     refreshList();
 }
 
-bool TForm15::hasCurrentChild() const {
+bool ChildrenListWindow::hasCurrentChild() const {
     return rows().position() >= 0;
 }
 
-void TForm15::open(Entry entry) {
+void ChildrenListWindow::open(Entry entry) {
     if (entry == Entry::Prints) {
         openPrints();
     } else if (!hasCurrentChild()) {
@@ -285,19 +287,20 @@ void TForm15::open(Entry entry) {
     }
 }
 
-void TForm15::openDetails() {
-    TForm16 details(programContext(), children::currentChild(rows()).registryNumber, this);
+void ChildrenListWindow::openDetails() {
+    ChildDetailsWindow details(programContext(), children::currentChild(rows()).registryNumber,
+                               this);
     ui::showModal(&details);
     reconnectAndRefresh();
 }
 
-void TForm15::openPrints() {
-    TForm35& prints = children::cardPrintWindow(programContext());
+void ChildrenListWindow::openPrints() {
+    CardPrintWindow& prints = children::cardPrintWindow(programContext());
     prints.setMode(children::CardPrintMode::all());
     ui::showModal(&prints);
 }
 
-void TForm15::openRegistered(ChildWindow window) {
+void ChildrenListWindow::openRegistered(ChildWindow window) {
     const common::ChildOpener opener = common::childOpener(window);
     if (!opener) {
         return;
@@ -307,3 +310,5 @@ void TForm15::openRegistered(ChildWindow window) {
         reconnectAndRefresh();
     }
 }
+
+}  // namespace children

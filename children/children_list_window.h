@@ -18,14 +18,16 @@ class CountLabel;
 class Navigator;
 }  // namespace ui
 
+namespace children {
+
 // The children list window, "Βασικά στοιχεία παιδιών": the children the find window asked for,
 // sorted as the staff choose; deletes a child and opens every per-child window for the current
 // row. Windows of other folders are tied in through common::registerChildOpener; those not
 // tied stay disabled.
-class TForm15 : public ui::DataWindow {
+class ChildrenListWindow : public ui::DataWindow {
     Q_OBJECT
 public:
-    explicit TForm15(const common::ProgramContext& context, QWidget* parent = nullptr);
+    explicit ChildrenListWindow(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     static QString caption();
 
@@ -84,13 +86,11 @@ private:
     QString listText_;
 };
 
-namespace children {
-
 // The opener of a per-child window whose constructor takes the program context, the child's
 // registry number, first name, surname and parent, as the list hands them. Tying such a window
 // in is one line at program start:
 //   common::registerChildOpener(common::ChildWindow::TuitionPayment,
-//                               children::openModally<TForm56>);
+//                               children::openModally<finance::PaymentWindow>);
 template <class W>
 void openModally(const common::ProgramContext& context, QWidget* parent,
                  const common::ChildIdentity& child) {

@@ -10,9 +10,12 @@
 #include "children/registration_card.h"
 #include "ui/navigator.h"
 
+namespace children {
+
 using children::CardPanel;
 
-TForm13::TForm13(const common::ProgramContext& context, QWidget* parent)
+RegistrationCardWindow::RegistrationCardWindow(const common::ProgramContext& context,
+                                               QWidget* parent)
     : ui::DataWindow(context, parent) {
     setWindowTitle(caption());
     rows_ = bindTableSearch(QStringLiteral("CHILDREN"));
@@ -30,8 +33,8 @@ TForm13::TForm13(const common::ProgramContext& context, QWidget* parent)
     // follow a registration.
     navigator_ = new ui::Navigator(ui::Navigator::Insert | ui::Navigator::Post, this);
     rows_->attachNavigator(navigator_);
-    connect(rows_, &ui::BoundTable::changed, this, &TForm13::showCardState);
-    connect(rows_, &ui::BoundTable::posted, this, &TForm13::cardWritten);
+    connect(rows_, &ui::BoundTable::changed, this, &RegistrationCardWindow::showCardState);
+    connect(rows_, &ui::BoundTable::posted, this, &RegistrationCardWindow::cardWritten);
     // After the kit's own handling of the click, which was connected first.
     connect(navigator_, &ui::Navigator::clicked, this, [this](ui::Navigator::Button which) {
         if (which == ui::Navigator::Insert && cardState() == CardState::Empty) {
@@ -53,11 +56,11 @@ TForm13::TForm13(const common::ProgramContext& context, QWidget* parent)
     fixSizeAndCentre(QSize(1100, 720));
 }
 
-QString TForm13::caption() {
+QString RegistrationCardWindow::caption() {
     return QStringLiteral("Καταχώρηση των στοιχείων του παιδιού");
 }
 
-TForm13::CardState TForm13::cardState() const {
+RegistrationCardWindow::CardState RegistrationCardWindow::cardState() const {
     if (card_->isReadOnly()) {
         return CardState::Saved;
     }
@@ -65,30 +68,32 @@ TForm13::CardState TForm13::cardState() const {
                                                               : CardState::Empty;
 }
 
-bool TForm13::saveCard() {
+bool RegistrationCardWindow::saveCard() {
     return cardState() == CardState::Changed && rows_->post();
 }
 
-void TForm13::newCard() {
+void RegistrationCardWindow::newCard() {
     if (rows_->insert()) {
         focusFirstField();
     }
 }
 
 // The card's row is written: from here on the card is saved, even if a statement below fails.
-void TForm13::cardWritten() {
+void RegistrationCardWindow::cardWritten() {
     children::recordEnrolmentAndTuition(connection(), pendingRegistryNumber_);
 }
 
 // A card shown without being edited is a saved one: it stays read-only until a new card begins,
 // so it can never be saved a second time. Only a changed card can be saved.
-void TForm13::showCardState() {
+void RegistrationCardWindow::showCardState() {
     card_->setReadOnly(!rows_->isEditing());
     navigator_->setButtonEnabled(ui::Navigator::Post, cardState() == CardState::Changed);
 }
 
-void TForm13::focusFirstField() {
+void RegistrationCardWindow::focusFirstField() {
     if (QWidget* first = card_->fieldsInOrder().value(0)) {
         first->setFocus();
     }
 }
+
+}  // namespace children

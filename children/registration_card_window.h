@@ -10,7 +10,6 @@ class Navigator;
 
 namespace children {
 class CardPanel;
-}
 
 // The child registration card, "Καταχώρηση των στοιχείων του παιδιού": the staff fill in a new
 // child's card and save it. Saving writes the child's row and then, only after it was written,
@@ -18,12 +17,13 @@ class CardPanel;
 // read-only until the new-card button is pressed, so it can never be saved a second time (a
 // second save would give the child a second open enrolment). Opens on an empty card without
 // reading the children already registered.
-class TForm13 : public ui::DataWindow {
+class RegistrationCardWindow : public ui::DataWindow {
     Q_OBJECT
 public:
     enum class CardState { Empty, Changed, Saved };
 
-    explicit TForm13(const common::ProgramContext& context, QWidget* parent = nullptr);
+    explicit RegistrationCardWindow(const common::ProgramContext& context,
+                                    QWidget* parent = nullptr);
 
     static QString caption();
 
@@ -51,3 +51,5 @@ private:
     ui::Navigator* navigator_ = nullptr;
     QString pendingRegistryNumber_;
 };
+
+}  // namespace children

@@ -19,11 +19,11 @@ struct ChildIdentity {
 // The per-child windows that windows of other folders open for a child: the children list for
 // its current row, the search results for the child picked.
 enum class ChildWindow {
-    Details,           // the child's details (TForm16)
+    Details,           // the child's details (children::ChildDetailsWindow)
     Measurements,      // body measurements
     Absences,          // absences
     EnrolmentHistory,  // re-enrolments and de-enrolments
-    TuitionPayment,    // TForm56
+    TuitionPayment,    // finance::PaymentWindow
     PaidTuition,       // TForm57
     OwedTuition,       // TForm58
 };

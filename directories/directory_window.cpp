@@ -12,6 +12,8 @@
 #include "ui/labels.h"
 #include "ui/modal.h"
 
+namespace directories {
+
 DirectoryWindow::DirectoryWindow(const common::ProgramContext& context, const QString& caption,
                                  const DirectoryLayout& layout, QWidget* parent)
     : DirectoryWindow(context, caption, layout, nullptr, parent) {}
@@ -112,3 +114,5 @@ void DirectoryWindow::search() {
         ui::inform(this, QStringLiteral("Λανθασμένα κριτήρια."));
     }
 }
+
+}  // namespace directories

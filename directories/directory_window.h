@@ -8,6 +8,8 @@
 class QLineEdit;
 class QTableView;
 
+namespace directories {
+
 // One field of a directory window: its column, the label above it, and whether it carries the
 // red mark of a field the staff must fill in.
 struct DirectoryField {
@@ -67,3 +69,5 @@ private:
     QTableView* grid_;
     ui::Navigator* navigator_;
 };
+
+}  // namespace directories

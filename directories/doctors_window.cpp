@@ -2,6 +2,8 @@
 
 #include "directories/directory_searches.h"
 
+namespace directories {
+
 namespace {
 
 DirectoryLayout doctorsLayout() {
@@ -27,6 +29,8 @@ DirectoryLayout doctorsLayout() {
 
 }  // namespace
 
-TForm61::TForm61(const common::ProgramContext& context, QWidget* parent)
+DoctorsWindow::DoctorsWindow(const common::ProgramContext& context, QWidget* parent)
     : DirectoryWindow(context, QStringLiteral("Γιατροί του νηπιαγωγείου"), doctorsLayout(),
                       parent) {}
+
+}  // namespace directories

@@ -2,9 +2,13 @@
 
 #include "directories/directory_window.h"
 
+namespace directories {
+
 // "Γιατροί του νηπιαγωγείου": the kindergarten's doctors, every row.
-class TForm61 : public DirectoryWindow {
+class DoctorsWindow : public DirectoryWindow {
     Q_OBJECT
 public:
-    explicit TForm61(const common::ProgramContext& context, QWidget* parent = nullptr);
+    explicit DoctorsWindow(const common::ProgramContext& context, QWidget* parent = nullptr);
 };
+
+}  // namespace directories

@@ -7,7 +7,9 @@
 #include "directories/directory_searches.h"
 #include "ui/count_label.h"
 
-TForm26::TForm26(const common::ProgramContext& context, QWidget* parent)
+namespace directories {
+
+PaediatriciansWindow::PaediatriciansWindow(const common::ProgramContext& context, QWidget* parent)
     : ui::DataWindow(context, parent),
       rows_(bindQuery()),
       grid_(new QTableView(this)),
@@ -31,3 +33,5 @@ TForm26::TForm26(const common::ProgramContext& context, QWidget* parent)
     grid_->setMinimumSize(640, 360);
     fixSizeAndCentre();
 }
+
+}  // namespace directories

@@ -8,11 +8,13 @@ namespace ui {
 class CountLabel;
 }
 
+namespace directories {
+
 // "Παιδίατροι": the paediatricians recorded on the children's cards, read only.
-class TForm26 : public ui::DataWindow {
+class PaediatriciansWindow : public ui::DataWindow {
     Q_OBJECT
 public:
-    explicit TForm26(const common::ProgramContext& context, QWidget* parent = nullptr);
+    explicit PaediatriciansWindow(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     ui::BoundTable* rows() const { return rows_; }
     QTableView* grid() const { return grid_; }
@@ -24,3 +26,5 @@ private:
     ui::Navigator* navigator_;
     ui::CountLabel* count_;
 };
+
+}  // namespace directories

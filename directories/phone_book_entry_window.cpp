@@ -2,6 +2,8 @@
 
 #include "directories/directory_searches.h"
 
+namespace directories {
+
 DirectoryLayout phoneBookLayout() {
     DirectoryLayout layout;
     layout.table = directories::phoneBook().table;
@@ -25,7 +27,9 @@ DirectoryLayout phoneBookLayout() {
     return layout;
 }
 
-TForm1::TForm1(const common::ProgramContext& context, QWidget* parent)
+PhoneBookEntryWindow::PhoneBookEntryWindow(const common::ProgramContext& context, QWidget* parent)
     : DirectoryWindow(context,
                       QStringLiteral("Τηλεφωνικός κατάλογος -  Καταχώρηση και Επεξεργασία"),
                       phoneBookLayout(), parent) {}
+
+}  // namespace directories

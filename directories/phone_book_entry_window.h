@@ -2,12 +2,16 @@
 
 #include "directories/directory_window.h"
 
+namespace directories {
+
 // The phone book's fields and grid columns, shared by its entry and find windows.
 DirectoryLayout phoneBookLayout();
 
 // "Τηλεφωνικός κατάλογος -  Καταχώρηση και Επεξεργασία": the phone book, every row.
-class TForm1 : public DirectoryWindow {
+class PhoneBookEntryWindow : public DirectoryWindow {
     Q_OBJECT
 public:
-    explicit TForm1(const common::ProgramContext& context, QWidget* parent = nullptr);
+    explicit PhoneBookEntryWindow(const common::ProgramContext& context, QWidget* parent = nullptr);
 };
+
+}  // namespace directories

@@ -2,6 +2,8 @@
 
 #include "directories/directory_searches.h"
 
+namespace directories {
+
 DirectoryLayout staffLayout(const QString& nameLabel, const QString& nameHeading) {
     DirectoryLayout layout;
     layout.table = directories::staff().table;
@@ -25,7 +27,9 @@ DirectoryLayout staffLayout(const QString& nameLabel, const QString& nameHeading
     return layout;
 }
 
-TForm51::TForm51(const common::ProgramContext& context, QWidget* parent)
+StaffEntryWindow::StaffEntryWindow(const common::ProgramContext& context, QWidget* parent)
     : DirectoryWindow(
           context, QStringLiteral("Προσωπικό του νηπιαγωγείου -  Καταχώρηση και Επεξεργασία"),
           staffLayout(QStringLiteral("Ονοματεπώνυμο:"), QStringLiteral("Ονοματεπώνυμο")), parent) {}
+
+}  // namespace directories

@@ -2,10 +2,14 @@
 
 #include "directories/directory_window.h"
 
+namespace directories {
+
 // "Προσωπικό του νηπιαγωγείου - Εύρεση και Επεξεργασία": the staff whose full name begins
 // with the letters typed, found as they are typed.
-class TForm52 : public DirectoryWindow {
+class StaffFindWindow : public DirectoryWindow {
     Q_OBJECT
 public:
-    explicit TForm52(const common::ProgramContext& context, QWidget* parent = nullptr);
+    explicit StaffFindWindow(const common::ProgramContext& context, QWidget* parent = nullptr);
 };
+
+}  // namespace directories

@@ -14,6 +14,8 @@
 #include "ui/modal.h"
 #include "ui/navigator.h"
 
+namespace finance {
+
 namespace {
 
 constexpr Qt::Alignment kCentred = Qt::AlignCenter;
@@ -39,20 +41,20 @@ QList<ui::GridColumn> receiptColumns() {
 
 }  // namespace
 
-TForm71::TForm71(const common::ProgramContext& context, QWidget* parent)
+IssuedReceiptsWindow::IssuedReceiptsWindow(const common::ProgramContext& context, QWidget* parent)
     : ui::DataWindow(context, parent) {
     setWindowTitle(QStringLiteral("Αποδείξεις που εκδόθηκαν"));
     list_ = bindQuery();
     vatRate_ = bindTable(finance::vatRateTable());
     buildLayout();
     list_->setStatement(finance::issuedReceiptsStatement());
-    connect(list_, &ui::BoundTable::changed, this, &TForm71::applyButtonRule);
-    connect(Button1, &QPushButton::clicked, this, &TForm71::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm71::Button2Click);
+    connect(list_, &ui::BoundTable::changed, this, &IssuedReceiptsWindow::applyButtonRule);
+    connect(Button1, &QPushButton::clicked, this, &IssuedReceiptsWindow::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &IssuedReceiptsWindow::Button2Click);
     fixSizeAndCentre();
 }
 
-void TForm71::buildLayout() {
+void IssuedReceiptsWindow::buildLayout() {
     count_ = new ui::CountLabel(QStringLiteral("αποδείξεις"), this);
     grid_ = new QTableView(this);
     grid_->setMinimumSize(1270, 360);
@@ -95,7 +97,7 @@ void TForm71::buildLayout() {
     layout->addLayout(bottom);
 }
 
-QRadioButton* TForm71::sortOption(finance::ReceiptOrder order) const {
+QRadioButton* IssuedReceiptsWindow::sortOption(finance::ReceiptOrder order) const {
     switch (order) {
         case finance::ReceiptOrder::ByReceiptNumber:
             return byNumber_;
@@ -107,7 +109,7 @@ QRadioButton* TForm71::sortOption(finance::ReceiptOrder order) const {
     return byDate_;
 }
 
-void TForm71::formShow() {
+void IssuedReceiptsWindow::formShow() {
     list_->sortBy(finance::receiptOrderBy(finance::ReceiptOrder::ByDate));
     count_->setCount(list_->rows().rowCount());
     const bool hasRows = !list_->rows().isEmpty();
@@ -116,14 +118,14 @@ void TForm71::formShow() {
     applyButtonRule();
 }
 
-void TForm71::sortChosen(finance::ReceiptOrder order, bool checked) {
+void IssuedReceiptsWindow::sortChosen(finance::ReceiptOrder order, bool checked) {
     if (checked) {
         list_->sortBy(finance::receiptOrderBy(order));  // the list's change applies the rule
     }
 }
 
 // Follows the current row: the grid, the navigator, a sort and a cancellation all move it.
-void TForm71::applyButtonRule() {
+void IssuedReceiptsWindow::applyButtonRule() {
     const db::RowSet& rows = list_->rows();
     if (rows.position() < 0) {
         return;
@@ -135,11 +137,11 @@ void TForm71::applyButtonRule() {
     Button2->setEnabled(actions.reprint);
 }
 
-int TForm71::currentReceiptNumber() const {
+int IssuedReceiptsWindow::currentReceiptNumber() const {
     return finance::receiptNumberFromText(list_->rows().text(QStringLiteral("ARITHMOS_APODEIKSHS")));
 }
 
-void TForm71::Button1Click() {
+void IssuedReceiptsWindow::Button1Click() {
     const int receiptNumber = currentReceiptNumber();
     if (!ui::askYesNo(this, finance::cancelQuestion(receiptNumber))) {
         return;
@@ -151,6 +153,8 @@ void TForm71::Button1Click() {
     list_->reload();  // back in date order, the first row current; the rule follows
 }
 
-void TForm71::Button2Click() {
+void IssuedReceiptsWindow::Button2Click() {
     finance::installedReceiptPrinter().printReceipt(currentReceiptNumber());
 }
+
+}  // namespace finance

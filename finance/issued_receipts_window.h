@@ -12,12 +12,14 @@ class CountLabel;
 class Navigator;
 }  // namespace ui
 
+namespace finance {
+
 // Every tuition receipt issued, with its validity; cancels a receipt and reprints one whose VAT
 // still follows from the current rate.
-class TForm71 : public ui::DataWindow {
+class IssuedReceiptsWindow : public ui::DataWindow {
     Q_OBJECT
 public:
-    explicit TForm71(const common::ProgramContext& context, QWidget* parent = nullptr);
+    explicit IssuedReceiptsWindow(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     ui::BoundTable* receipts() const { return list_; }
     QPushButton* cancelButton() const { return Button1; }
@@ -47,3 +49,5 @@ private:
     QPushButton* Button1 = nullptr;  // "Α&κύρωση απόδειξης"
     QPushButton* Button2 = nullptr;  // "Εκτύ&πωση απόδειξης"
 };
+
+}  // namespace finance

@@ -17,8 +17,10 @@
 #include "ui/labels.h"
 #include "ui/modal.h"
 
-TForm56::TForm56(const common::ProgramContext& context, const QString& childNumber,
-                 const QString& firstName, const QString& surname, QWidget* parent)
+namespace finance {
+
+PaymentWindow::PaymentWindow(const common::ProgramContext& context, const QString& childNumber,
+                             const QString& firstName, const QString& surname, QWidget* parent)
     : ui::DataWindow(context, parent),
       childNumber_(childNumber),
       firstName_(firstName),
@@ -26,13 +28,13 @@ TForm56::TForm56(const common::ProgramContext& context, const QString& childNumb
     setWindowTitle(QStringLiteral("Πληρωμή διδάκτρων"));
     buildLayout();
     readSettings();
-    connect(Edit1, &QLineEdit::textChanged, this, &TForm56::EditChange);
-    connect(Edit2, &QLineEdit::textChanged, this, &TForm56::EditChange);
-    connect(Button1, &QPushButton::clicked, this, &TForm56::Button1Click);
+    connect(Edit1, &QLineEdit::textChanged, this, &PaymentWindow::EditChange);
+    connect(Edit2, &QLineEdit::textChanged, this, &PaymentWindow::EditChange);
+    connect(Button1, &QPushButton::clicked, this, &PaymentWindow::Button1Click);
     fixSizeAndCentre();
 }
 
-void TForm56::buildLayout() {
+void PaymentWindow::buildLayout() {
     ComboBox1 = new QComboBox(this);
     ComboBox1->addItems(finance::paymentMonths());
     ComboBox1->setCurrentIndex(finance::paymentMonthIndex(db::Clock::today()));
@@ -85,23 +87,27 @@ void TForm56::buildLayout() {
     Edit1->setFocus();
 }
 
-void TForm56::readSettings() {
+void PaymentWindow::readSettings() {
     vatRate_->setText(finance::vatRateText(connection()));
     receiptNumber_->setText(finance::nextReceiptNumberText(connection()));
 }
 
-QString TForm56::receiptNumberText() const { return receiptNumber_->text(); }
+QString PaymentWindow::receiptNumberText() const {
+    return receiptNumber_->text();
+}
 
-QString TForm56::vatRateText() const { return vatRate_->text(); }
+QString PaymentWindow::vatRateText() const {
+    return vatRate_->text();
+}
 
-void TForm56::EditChange() {
+void PaymentWindow::EditChange() {
     const QString amount = Edit1->text().trimmed();
     const QString recipient = Edit2->text().trimmed();
     Button1->setEnabled(!amount.isEmpty() && !recipient.isEmpty() &&
                         common::passesForbiddenCharacterTest(recipient));
 }
 
-void TForm56::Button1Click() {
+void PaymentWindow::Button1Click() {
     const finance::PaymentRequest request{childNumber_,
                                           firstName_,
                                           surname_,
@@ -144,12 +150,14 @@ void TForm56::Button1Click() {
     accept();
 }
 
-void TForm56::reportFailedPayment() {
+void PaymentWindow::reportFailedPayment() {
     ui::inform(this, finance::paymentFailedMessage());
     clearEntry();
 }
 
-void TForm56::clearEntry() {
+void PaymentWindow::clearEntry() {
     Edit1->clear();
     Edit2->clear();
 }
+
+}  // namespace finance

@@ -7,18 +7,20 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace finance {
+
 // Tuition payment of one child: the month and year paid, the net amount and the recipient;
 // the receipt number and VAT rate are read once when the window opens. A recorded payment is
 // printed and closes the window; a refused amount or a failure keeps it open with the amount
 // and recipient cleared. When the receipt numbering moved on meanwhile, or the database stayed
 // busy with another program, nothing is written, the staff are told, and the entry stays (under
 // the new number) for another try.
-class TForm56 : public ui::DataWindow {
+class PaymentWindow : public ui::DataWindow {
     Q_OBJECT
 public:
     // The child as the children list hands it: registry number, first name, surname (trimmed).
-    TForm56(const common::ProgramContext& context, const QString& childNumber,
-            const QString& firstName, const QString& surname, QWidget* parent = nullptr);
+    PaymentWindow(const common::ProgramContext& context, const QString& childNumber,
+                  const QString& firstName, const QString& surname, QWidget* parent = nullptr);
 
     QComboBox* monthList() const { return ComboBox1; }
     QComboBox* yearList() const { return ComboBox2; }
@@ -48,3 +50,5 @@ private:
     QPushButton* Button1 = nullptr;  // "Κατα&χώρηση"
     QPushButton* exit_ = nullptr;
 };
+
+}  // namespace finance

@@ -11,6 +11,8 @@
 #include "ui/labels.h"
 #include "ui/navigator.h"
 
+namespace finance {
+
 namespace {
 
 // No receipt carries number 0: the preview shows the layout with the header and rate alone.
@@ -18,19 +20,19 @@ constexpr int kNoReceipt = 0;
 
 }  // namespace
 
-TForm12::TForm12(const common::ProgramContext& context, QWidget* parent)
+ReceiptHeaderWindow::ReceiptHeaderWindow(const common::ProgramContext& context, QWidget* parent)
     : ui::DataWindow(context, parent) {
     setWindowTitle(QStringLiteral("Διαμόρφωση των στοιχείων που θα εμφανίζονται στις αποδείξεις"));
     header_ = bindTable(QStringLiteral("INFORMATION"));
     buildLayout();
     connect(header_, &ui::BoundTable::changed, this,
             [this] { navigator_->setButtonEnabled(ui::Navigator::Post, header_->isEditing()); });
-    connect(navigator_, &ui::Navigator::clicked, this, &TForm12::storeClicked);
-    connect(Button1, &QPushButton::clicked, this, &TForm12::Button1Click);
+    connect(navigator_, &ui::Navigator::clicked, this, &ReceiptHeaderWindow::storeClicked);
+    connect(Button1, &QPushButton::clicked, this, &ReceiptHeaderWindow::Button1Click);
     fixSizeAndCentre();
 }
 
-QLineEdit* TForm12::addField(const QString& column) {
+QLineEdit* ReceiptHeaderWindow::addField(const QString& column) {
     auto* edit = new QLineEdit(this);
     edit->setMinimumWidth(420);
     header_->bind(edit, column);
@@ -38,7 +40,7 @@ QLineEdit* TForm12::addField(const QString& column) {
     return edit;
 }
 
-QLineEdit* TForm12::field(const QString& column) const {
+QLineEdit* ReceiptHeaderWindow::field(const QString& column) const {
     for (const auto& [name, edit] : fields_) {
         if (name == column) {
             return edit;
@@ -47,7 +49,7 @@ QLineEdit* TForm12::field(const QString& column) const {
     return nullptr;
 }
 
-void TForm12::buildLayout() {
+void ReceiptHeaderWindow::buildLayout() {
     auto* grid = new QGridLayout;
     int row = 0;
     const auto addRow = [&](const QString& label, const QString& column) {
@@ -96,11 +98,15 @@ void TForm12::buildLayout() {
     setTabOrder(Button1, exit);
 }
 
-void TForm12::storeClicked() { header_->post(); }
+void ReceiptHeaderWindow::storeClicked() {
+    header_->post();
+}
 
-void TForm12::Button1Click() {
+void ReceiptHeaderWindow::Button1Click() {
     connection().close();
     connection().open();
     header_->reload();
     finance::installedReceiptPrinter().printReceipt(kNoReceipt);
 }
+
+}  // namespace finance

@@ -11,13 +11,15 @@ namespace ui {
 class Navigator;
 }
 
+namespace finance {
+
 // The header every receipt prints: the kindergarten's title, address, phones, tax numbers and
 // seven free lines. The preview prints what has been stored, on a receipt that matches no
 // archived receipt.
-class TForm12 : public ui::DataWindow {
+class ReceiptHeaderWindow : public ui::DataWindow {
     Q_OBJECT
 public:
-    explicit TForm12(const common::ProgramContext& context, QWidget* parent = nullptr);
+    explicit ReceiptHeaderWindow(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     // The field bound to a column of INFORMATION (TITLE, ADDRESS1, ..., EXTRA7).
     QLineEdit* field(const QString& column) const;
@@ -35,3 +37,5 @@ private:
     ui::Navigator* navigator_ = nullptr;
     QPushButton* Button1 = nullptr;  // "Προε&πισκόπιση"
 };
+
+}  // namespace finance

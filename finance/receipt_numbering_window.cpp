@@ -11,13 +11,16 @@
 #include "ui/labels.h"
 #include "ui/modal.h"
 
-TForm69::TForm69(const common::ProgramContext& context, QWidget* parent)
+namespace finance {
+
+ReceiptNumberingWindow::ReceiptNumberingWindow(const common::ProgramContext& context,
+                                               QWidget* parent)
     : ui::DataWindow(context, parent) {
     setWindowTitle(QStringLiteral("Καθορισμός αρίθμησης των αποδείξεων"));
     Edit1 = new QLineEdit(QStringLiteral("1"), this);
     Button1 = new QPushButton(QStringLiteral("Κ&αταχώρηση"), this);
     setMainAction(Button1);
-    connect(Button1, &QPushButton::clicked, this, &TForm69::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, &ReceiptNumberingWindow::Button1Click);
 
     auto* field = new QHBoxLayout;
     field->addWidget(new QLabel(QStringLiteral("Έναρξη από τον αριθμό:"), this));
@@ -33,7 +36,7 @@ TForm69::TForm69(const common::ProgramContext& context, QWidget* parent)
     fixSizeAndCentre();
 }
 
-void TForm69::Button1Click() {
+void ReceiptNumberingWindow::Button1Click() {
     const std::optional<int> first = finance::receiptNumberingStart(Edit1->text());
     if (!first) {
         ui::inform(this, finance::numberingRefusedMessage());
@@ -44,3 +47,5 @@ void TForm69::Button1Click() {
     ui::inform(this, finance::numberingStoredMessage());
     accept();
 }
+
+}  // namespace finance

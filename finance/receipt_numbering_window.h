@@ -5,13 +5,16 @@
 class QLineEdit;
 class QPushButton;
 
+namespace finance {
+
 // Sets the number of the first receipt, once: the receipt counter is created here. After the
 // window has closed the main window checks the counter again (the window's finished() signal
 // or the return of its modal showing), so that receipts can be issued without a restart.
-class TForm69 : public ui::DataWindow {
+class ReceiptNumberingWindow : public ui::DataWindow {
     Q_OBJECT
 public:
-    explicit TForm69(const common::ProgramContext& context, QWidget* parent = nullptr);
+    explicit ReceiptNumberingWindow(const common::ProgramContext& context,
+                                    QWidget* parent = nullptr);
 
     // True once a first number was stored.
     bool stored() const { return stored_; }
@@ -26,3 +29,5 @@ private:
     QPushButton* Button1 = nullptr;  // "Κ&αταχώρηση"
     bool stored_ = false;
 };
+
+}  // namespace finance

@@ -3,16 +3,22 @@
 #include "db/connection.h"
 #include "finance/report_tuition_receipt.h"
 
+namespace finance {
+
 // Connects only while it prints, so the program's start pays for no connection it may never use.
-TForm72::TForm72(const common::ProgramContext& context, QWidget* parent)
+ReceiptPrintWindow::ReceiptPrintWindow(const common::ProgramContext& context, QWidget* parent)
     : ui::Window(parent), context_(context) {
     finance::installTuitionReceiptPrinter(this);
 }
 
-TForm72::~TForm72() { finance::removeTuitionReceiptPrinter(this); }
+ReceiptPrintWindow::~ReceiptPrintWindow() {
+    finance::removeTuitionReceiptPrinter(this);
+}
 
-void TForm72::printReceipt(int receiptNumber) {
+void ReceiptPrintWindow::printReceipt(int receiptNumber) {
     db::Connection connection(context_.connectionString);  // closed however the print ends
     connection.open();
     finance::printTuitionReceipt(connection, context_.programDirectory, receiptNumber);
 }
+
+}  // namespace finance

@@ -13,7 +13,9 @@
 #include "ui/modal.h"
 #include "ui/navigator.h"
 
-TForm68::TForm68(const common::ProgramContext& context, QWidget* parent)
+namespace finance {
+
+VatRateWindow::VatRateWindow(const common::ProgramContext& context, QWidget* parent)
     : ui::DataWindow(context, parent), endProgram_([] { QCoreApplication::exit(0); }) {
     setWindowTitle(QStringLiteral("Συντελεστής Φ.Π.Α"));
     rate_ = bindTable(finance::vatRateTable());
@@ -25,7 +27,7 @@ TForm68::TForm68(const common::ProgramContext& context, QWidget* parent)
     navigator_->setButtonEnabled(ui::Navigator::Post, false);
     connect(rate_, &ui::BoundTable::changed, this,
             [this] { navigator_->setButtonEnabled(ui::Navigator::Post, rate_->isEditing()); });
-    connect(navigator_, &ui::Navigator::clicked, this, &TForm68::storeClicked);
+    connect(navigator_, &ui::Navigator::clicked, this, &VatRateWindow::storeClicked);
 
     auto* field = new QHBoxLayout;
     field->addWidget(new QLabel(QStringLiteral("Συντελεστής Φ.Π.Α (%):"), this));
@@ -41,7 +43,7 @@ TForm68::TForm68(const common::ProgramContext& context, QWidget* parent)
     fixSizeAndCentre();
 }
 
-void TForm68::storeClicked() {
+void VatRateWindow::storeClicked() {
     if (!rate_->isEditing() || !rate_->post()) {
         return;  // nothing typed, or the typing was refused and stays
     }
@@ -49,3 +51,5 @@ void TForm68::storeClicked() {
     accept();
     endProgram_();
 }
+
+}  // namespace finance

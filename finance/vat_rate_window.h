@@ -10,12 +10,14 @@ namespace ui {
 class Navigator;
 }
 
+namespace finance {
+
 // The VAT rate of every receipt. Storing a rate ends the program, which reads the rate afresh
 // when it is started again.
-class TForm68 : public ui::DataWindow {
+class VatRateWindow : public ui::DataWindow {
     Q_OBJECT
 public:
-    explicit TForm68(const common::ProgramContext& context, QWidget* parent = nullptr);
+    explicit VatRateWindow(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     // What "end the program" does after a stored rate; the application's exit by default.
     void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
@@ -31,3 +33,5 @@ private:
     ui::Navigator* navigator_ = nullptr;
     std::function<void()> endProgram_;
 };
+
+}  // namespace finance

@@ -4,6 +4,8 @@
 #include <QPlainTextEdit>
 #include <QTableView>
 
+namespace organiser {
+
 BookWindow::BookWindow(const common::ProgramContext& context, const organiser::Book& book,
                        const ui::GridColumn& heading, QWidget* parent)
     : ui::DataWindow(context, parent),
@@ -25,3 +27,5 @@ BookWindow::BookWindow(const common::ProgramContext& context, const organiser::B
 void BookWindow::formShow() {
     rows_->sortBy(book_.sort);
 }
+
+}  // namespace organiser

@@ -7,6 +7,8 @@ class QLineEdit;
 class QPlainTextEdit;
 class QTableView;
 
+namespace organiser {
+
 // What the organiser's record books share: a heading field (a title or a date) over a long
 // text, a grid of the headings that can be edited in place, the navigator with every editing
 // button, and the rows listed in the book's order each time the window is shown. Each book lays
@@ -35,3 +37,5 @@ private:
     QTableView* grid_;
     ui::Navigator* navigator_;
 };
+
+}  // namespace organiser

@@ -16,6 +16,8 @@
 #include "ui/date_pick_button.h"
 #include "ui/labels.h"
 
+namespace organiser {
+
 namespace {
 
 // The year box takes any whole number typed, so the Easter text can follow the typing; once
@@ -55,7 +57,7 @@ protected:
 
 }  // namespace
 
-TForm22::TForm22(QWidget* parent)
+DateUtilitiesWindow::DateUtilitiesWindow(QWidget* parent)
     : ui::Window(parent),
       calendar_(new QCalendarWidget(this)),
       year_(new YearBox(this)),
@@ -82,7 +84,7 @@ TForm22::TForm22(QWidget* parent)
         picker->setToolTip(QStringLiteral("Επέλεξε ή δώσε ημερομηνία"));
         picker->setDateRange(QDate(1940, 1, 1), QDate(2050, 1, 1));
         picker->setDate(today);
-        connect(picker, &ui::DatePickButton::datePicked, this, &TForm22::showDates);
+        connect(picker, &ui::DatePickButton::datePicked, this, &DateUtilitiesWindow::showDates);
     }
 
     QPushButton* exit = makeExitButton();
@@ -107,7 +109,7 @@ TForm22::TForm22(QWidget* parent)
     fixSizeAndCentre(QSize(632, 696));
 }
 
-QLayout* TForm22::makeEasterRow() {
+QLayout* DateUtilitiesWindow::makeEasterRow() {
     auto* row = new QHBoxLayout;
     row->addWidget(ui::redLabel(QStringLiteral("Το Πάσχα για το έτος:"), this, true));
     row->addWidget(year_);
@@ -117,8 +119,8 @@ QLayout* TForm22::makeEasterRow() {
     return row;
 }
 
-QLayout* TForm22::makeDateRow(const QString& caption, QLineEdit* box,
-                              ui::DatePickButton* picker) {
+QLayout* DateUtilitiesWindow::makeDateRow(const QString& caption, QLineEdit* box,
+                                          ui::DatePickButton* picker) {
     auto* row = new QHBoxLayout;
     QLabel* label = ui::redLabel(caption, this, true);
     label->setFixedWidth(60);
@@ -132,12 +134,14 @@ QLayout* TForm22::makeDateRow(const QString& caption, QLineEdit* box,
     return row;
 }
 
-void TForm22::showEaster() {
+void DateUtilitiesWindow::showEaster() {
     easter_->setText(organiser::find_pasxa(organiser::easterYearFromText(year_->text())));
 }
 
-void TForm22::showDates() {
+void DateUtilitiesWindow::showDates() {
     fromBox_->setText(common::shortDate(fromPicker_->date()));
     toBox_->setText(common::shortDate(toPicker_->date()));
     dayCount_->setText(organiser::dayCountText(fromPicker_->date(), toPicker_->date()));
 }
+
+}  // namespace organiser

@@ -11,12 +11,14 @@ namespace ui {
 class DatePickButton;
 }
 
+namespace organiser {
+
 // "Ημερολογιακά": a month calendar to browse, the Orthodox Easter of a chosen year and the
 // number of days between two dates. Touches no table.
-class TForm22 : public ui::Window {
+class DateUtilitiesWindow : public ui::Window {
     Q_OBJECT
 public:
-    explicit TForm22(QWidget* parent = nullptr);
+    explicit DateUtilitiesWindow(QWidget* parent = nullptr);
 
     QSpinBox* yearBox() const { return year_; }
     QLabel* easterLabel() const { return easter_; }
@@ -41,3 +43,5 @@ private:
     ui::DatePickButton* toPicker_;
     QLabel* dayCount_;
 };
+
+}  // namespace organiser

@@ -10,6 +10,8 @@
 
 #include "ui/labels.h"
 
+namespace organiser {
+
 DatedBookWindow::DatedBookWindow(const common::ProgramContext& context, const QString& caption,
                                  const organiser::Book& book, QWidget* parent)
     : BookWindow(context, book,
@@ -36,3 +38,5 @@ DatedBookWindow::DatedBookWindow(const common::ProgramContext& context, const QS
     grid()->setFixedWidth(150);
     fixSizeAndCentre();
 }
+
+}  // namespace organiser

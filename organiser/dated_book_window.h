@@ -2,6 +2,8 @@
 
 #include "organiser/book_window.h"
 
+namespace organiser {
+
 // A book of dated texts (the events book, the reminders): a date and a text per row, listed
 // newest date first, with the dates in a grid beside the text.
 class DatedBookWindow : public BookWindow {
@@ -12,3 +14,5 @@ public:
 
     QLineEdit* dateField() const { return headingField(); }
 };
+
+}  // namespace organiser

@@ -2,9 +2,13 @@
 
 #include "organiser/dated_book_window.h"
 
+namespace organiser {
+
 // The events book "Βιβλίο γεγονότων": what happened at the school, by date.
-class TForm6 : public DatedBookWindow {
+class EventsBookWindow : public DatedBookWindow {
     Q_OBJECT
 public:
-    explicit TForm6(const common::ProgramContext& context, QWidget* parent = nullptr);
+    explicit EventsBookWindow(const common::ProgramContext& context, QWidget* parent = nullptr);
 };
+
+}  // namespace organiser

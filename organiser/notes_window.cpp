@@ -9,7 +9,9 @@
 
 #include "ui/labels.h"
 
-TForm5::TForm5(const common::ProgramContext& context, QWidget* parent)
+namespace organiser {
+
+NotesWindow::NotesWindow(const common::ProgramContext& context, QWidget* parent)
     : BookWindow(context, organiser::notesBook(),
                  {QStringLiteral("TITLE"), QStringLiteral("Επικεφαλίδα"), 520}, parent) {
     setWindowTitle(QStringLiteral("Βιβλίο σημειώσεων"));
@@ -27,3 +29,5 @@ TForm5::TForm5(const common::ProgramContext& context, QWidget* parent)
     grid()->setMinimumHeight(200);
     fixSizeAndCentre();
 }
+
+}  // namespace organiser

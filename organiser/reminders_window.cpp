@@ -1,5 +1,9 @@
 #include "organiser/reminders_window.h"
 
-TForm7::TForm7(const common::ProgramContext& context, QWidget* parent)
+namespace organiser {
+
+RemindersWindow::RemindersWindow(const common::ProgramContext& context, QWidget* parent)
     : DatedBookWindow(context, QStringLiteral("Υπενθυμίσεις"), organiser::remindersBook(), parent) {
 }
+
+}  // namespace organiser

@@ -2,9 +2,13 @@
 
 #include "organiser/dated_book_window.h"
 
+namespace organiser {
+
 // The reminders "Υπενθυμίσεις": a text for the day it is due; today's one shows at start-up.
-class TForm7 : public DatedBookWindow {
+class RemindersWindow : public DatedBookWindow {
     Q_OBJECT
 public:
-    explicit TForm7(const common::ProgramContext& context, QWidget* parent = nullptr);
+    explicit RemindersWindow(const common::ProgramContext& context, QWidget* parent = nullptr);
 };
+
+}  // namespace organiser

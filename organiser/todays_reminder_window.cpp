@@ -4,7 +4,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TForm8::TForm8(const common::ProgramContext& context, const QString& queryText, QWidget* parent)
+namespace organiser {
+
+TodaysReminderWindow::TodaysReminderWindow(const common::ProgramContext& context,
+                                           const QString& queryText, QWidget* parent)
     : ui::DataWindow(context, parent),
       queryText_(queryText),
       reminder_(bindQuery()),
@@ -22,4 +25,8 @@ TForm8::TForm8(const common::ProgramContext& context, const QString& queryText, 
     fixSizeAndCentre();
 }
 
-void TForm8::formShow() { reminder_->setStatement(queryText_); }
+void TodaysReminderWindow::formShow() {
+    reminder_->setStatement(queryText_);
+}
+
+}  // namespace organiser

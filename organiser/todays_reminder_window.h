@@ -4,13 +4,15 @@
 
 class QPlainTextEdit;
 
+namespace organiser {
+
 // The popup "Υπενθυμίσεις" of today's reminder: shows the text (KEIMENO) of the first row of
 // the query it is given, run when the popup is shown. Stays on top of the other windows.
-class TForm8 : public ui::DataWindow {
+class TodaysReminderWindow : public ui::DataWindow {
     Q_OBJECT
 public:
-    TForm8(const common::ProgramContext& context, const QString& queryText,
-           QWidget* parent = nullptr);
+    TodaysReminderWindow(const common::ProgramContext& context, const QString& queryText,
+                         QWidget* parent = nullptr);
 
     QPlainTextEdit* textField() const { return text_; }
 
@@ -22,3 +24,5 @@ private:
     ui::BoundTable* reminder_;
     QPlainTextEdit* text_;
 };
+
+}  // namespace organiser

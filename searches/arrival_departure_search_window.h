@@ -4,14 +4,18 @@
 
 class QComboBox;
 
+namespace searches {
+
 // Children who arrive and leave at two chosen hours. The search is allowed once both hours are
 // chosen (the lists cannot be emptied again).
-class TForm50 : public searches::SearchWindow {
+class ArrivalDepartureSearchWindow : public searches::SearchWindow {
     Q_OBJECT
 public:
-    explicit TForm50(const common::ProgramContext& context, QWidget* parent = nullptr)
-        : TForm50(context, nullptr, parent) {}
-    TForm50(const common::ProgramContext& context, TForm27* results, QWidget* parent = nullptr);
+    explicit ArrivalDepartureSearchWindow(const common::ProgramContext& context,
+                                          QWidget* parent = nullptr)
+        : ArrivalDepartureSearchWindow(context, nullptr, parent) {}
+    ArrivalDepartureSearchWindow(const common::ProgramContext& context,
+                                 SearchResultsWindow* results, QWidget* parent = nullptr);
 
     QComboBox* arrivalList() const { return arrival_; }
     QComboBox* departureList() const { return departure_; }
@@ -26,3 +30,5 @@ private:
     QComboBox* departure_ = nullptr;
     QPushButton* searchButton_ = nullptr;
 };
+
+}  // namespace searches

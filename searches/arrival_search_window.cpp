@@ -2,7 +2,12 @@
 
 #include "common/day_hours.h"
 
-TForm48::TForm48(const common::ProgramContext& context, TForm27* results, QWidget* parent)
+namespace searches {
+
+ArrivalSearchWindow::ArrivalSearchWindow(const common::ProgramContext& context,
+                                         SearchResultsWindow* results, QWidget* parent)
     : searches::HourSearchWindow(context, QStringLiteral("Ώρα προσέλευσης"),
                                  QStringLiteral("Ώρα προσέλευσης:"), common::arrivalHours(),
                                  &searches::arrivalSearch, results, parent) {}
+
+}  // namespace searches

@@ -2,11 +2,16 @@
 
 #include "searches/hour_search_window.h"
 
+namespace searches {
+
 // Children who arrive at a chosen hour.
-class TForm48 : public searches::HourSearchWindow {
+class ArrivalSearchWindow : public searches::HourSearchWindow {
     Q_OBJECT
 public:
-    explicit TForm48(const common::ProgramContext& context, QWidget* parent = nullptr)
-        : TForm48(context, nullptr, parent) {}
-    TForm48(const common::ProgramContext& context, TForm27* results, QWidget* parent = nullptr);
+    explicit ArrivalSearchWindow(const common::ProgramContext& context, QWidget* parent = nullptr)
+        : ArrivalSearchWindow(context, nullptr, parent) {}
+    ArrivalSearchWindow(const common::ProgramContext& context, SearchResultsWindow* results,
+                        QWidget* parent = nullptr);
 };
+
+}  // namespace searches

@@ -1,6 +1,9 @@
 #include "searches/bedrooms_search_window.h"
 
-TForm32::TForm32(const common::ProgramContext& context, TForm27* results, QWidget* parent)
+namespace searches {
+
+BedroomsSearchWindow::BedroomsSearchWindow(const common::ProgramContext& context,
+                                           SearchResultsWindow* results, QWidget* parent)
     : searches::RangeSearchWindow(
           context,
           {.caption =
@@ -9,3 +12,5 @@ TForm32::TForm32(const common::ProgramContext& context, TForm27* results, QWidge
            .build = &searches::bedroomsSearch,
            .fieldWidth = 60},
           results, parent) {}
+
+}  // namespace searches

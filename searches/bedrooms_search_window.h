@@ -2,11 +2,16 @@
 
 #include "searches/range_search_window.h"
 
+namespace searches {
+
 // Children whose home has a number of bedrooms between two typed numbers.
-class TForm32 : public searches::RangeSearchWindow {
+class BedroomsSearchWindow : public searches::RangeSearchWindow {
     Q_OBJECT
 public:
-    explicit TForm32(const common::ProgramContext& context, QWidget* parent = nullptr)
-        : TForm32(context, nullptr, parent) {}
-    TForm32(const common::ProgramContext& context, TForm27* results, QWidget* parent = nullptr);
+    explicit BedroomsSearchWindow(const common::ProgramContext& context, QWidget* parent = nullptr)
+        : BedroomsSearchWindow(context, nullptr, parent) {}
+    BedroomsSearchWindow(const common::ProgramContext& context, SearchResultsWindow* results,
+                         QWidget* parent = nullptr);
 };
+
+}  // namespace searches

@@ -1,6 +1,9 @@
 #include "searches/born_between_search_window.h"
 
-TForm29::TForm29(const common::ProgramContext& context, TForm27* results, QWidget* parent)
+namespace searches {
+
+BornBetweenSearchWindow::BornBetweenSearchWindow(const common::ProgramContext& context,
+                                                 SearchResultsWindow* results, QWidget* parent)
     : searches::RangeSearchWindow(
           context,
           {.caption = QStringLiteral("Παιδιά που γεννήθηκαν μεταξύ δυο ημερομηνιών"),
@@ -9,3 +12,5 @@ TForm29::TForm29(const common::ProgramContext& context, TForm27* results, QWidge
            .fromHint = QStringLiteral("Η ημερομηνία δηλώνεται ΗΗ/ΜΜ/ΕΕΕΕ (π.χ 28/03/2007)"),
            .toHint = QStringLiteral("Η ημερομηνία δηλώνεται ΗΗ/ΜΜ/ΕΕΕΕ (π.χ 28/12/2007)")},
           results, parent) {}
+
+}  // namespace searches

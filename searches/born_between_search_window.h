@@ -2,11 +2,17 @@
 
 #include "searches/range_search_window.h"
 
+namespace searches {
+
 // Children born between two typed dates, whether still enrolled or not.
-class TForm29 : public searches::RangeSearchWindow {
+class BornBetweenSearchWindow : public searches::RangeSearchWindow {
     Q_OBJECT
 public:
-    explicit TForm29(const common::ProgramContext& context, QWidget* parent = nullptr)
-        : TForm29(context, nullptr, parent) {}
-    TForm29(const common::ProgramContext& context, TForm27* results, QWidget* parent = nullptr);
+    explicit BornBetweenSearchWindow(const common::ProgramContext& context,
+                                     QWidget* parent = nullptr)
+        : BornBetweenSearchWindow(context, nullptr, parent) {}
+    BornBetweenSearchWindow(const common::ProgramContext& context, SearchResultsWindow* results,
+                            QWidget* parent = nullptr);
 };
+
+}  // namespace searches

@@ -2,7 +2,12 @@
 
 #include "common/day_hours.h"
 
-TForm49::TForm49(const common::ProgramContext& context, TForm27* results, QWidget* parent)
+namespace searches {
+
+DepartureSearchWindow::DepartureSearchWindow(const common::ProgramContext& context,
+                                             SearchResultsWindow* results, QWidget* parent)
     : searches::HourSearchWindow(context, QStringLiteral("Ώρα αποχώρησης"),
                                  QStringLiteral("Ώρα αποχώρησης:"), common::departureHours(),
                                  &searches::departureSearch, results, parent) {}
+
+}  // namespace searches

@@ -2,11 +2,16 @@
 
 #include "searches/hour_search_window.h"
 
+namespace searches {
+
 // Children who leave at a chosen hour.
-class TForm49 : public searches::HourSearchWindow {
+class DepartureSearchWindow : public searches::HourSearchWindow {
     Q_OBJECT
 public:
-    explicit TForm49(const common::ProgramContext& context, QWidget* parent = nullptr)
-        : TForm49(context, nullptr, parent) {}
-    TForm49(const common::ProgramContext& context, TForm27* results, QWidget* parent = nullptr);
+    explicit DepartureSearchWindow(const common::ProgramContext& context, QWidget* parent = nullptr)
+        : DepartureSearchWindow(context, nullptr, parent) {}
+    DepartureSearchWindow(const common::ProgramContext& context, SearchResultsWindow* results,
+                          QWidget* parent = nullptr);
 };
+
+}  // namespace searches

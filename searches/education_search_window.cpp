@@ -9,6 +9,8 @@
 
 #include "ui/labels.h"
 
+namespace searches {
+
 namespace {
 
 std::optional<QString> levelIfTicked(const QCheckBox* box, const QComboBox* level) {
@@ -17,16 +19,17 @@ std::optional<QString> levelIfTicked(const QCheckBox* box, const QComboBox* leve
 
 }  // namespace
 
-TForm28::TForm28(const common::ProgramContext& context, TForm27* results, QWidget* parent)
+EducationSearchWindow::EducationSearchWindow(const common::ProgramContext& context,
+                                             SearchResultsWindow* results, QWidget* parent)
     : searches::SearchWindow(context, results, parent) {
     setWindowTitle(QStringLiteral("Παιδιά με μόρφωση πατέρα, μητέρας, κηδεμόνα"));
     searchButton_ = makeSearchButton(QStringLiteral("&Εύρεση"));
     searchButton_->setEnabled(false);
-    connect(searchButton_, &QPushButton::clicked, this, &TForm28::search);
+    connect(searchButton_, &QPushButton::clicked, this, &EducationSearchWindow::search);
     arrange(makeInputs(), searchButton_);
 }
 
-QWidget* TForm28::makeInputs() {
+QWidget* EducationSearchWindow::makeInputs() {
     auto* inputs = new QWidget(this);
     auto* layout = new QVBoxLayout(inputs);
     layout->addWidget(
@@ -46,30 +49,33 @@ QWidget* TForm28::makeInputs() {
     return inputs;
 }
 
-TForm28::Person TForm28::makePerson(const QString& caption, QWidget* parent) {
+EducationSearchWindow::Person EducationSearchWindow::makePerson(const QString& caption,
+                                                                QWidget* parent) {
     Person person;
     person.box = new QCheckBox(caption, parent);
     person.level = new QComboBox(parent);
     person.level->addItems(searches::educationLevels());
     person.level->setCurrentIndex(0);
     person.level->setVisible(false);
-    connect(person.box, &QCheckBox::toggled, this, &TForm28::tickChanged);
+    connect(person.box, &QCheckBox::toggled, this, &EducationSearchWindow::tickChanged);
     return person;
 }
 
-void TForm28::tickChanged() {
+void EducationSearchWindow::tickChanged() {
     for (const Person& person : people_) {
         person.level->setVisible(person.box->isChecked());
     }
     searchButton_->setEnabled(choice().anyTicked());
 }
 
-searches::EducationChoice TForm28::choice() const {
+searches::EducationChoice EducationSearchWindow::choice() const {
     return {levelIfTicked(people_[0].box, people_[0].level),
             levelIfTicked(people_[1].box, people_[1].level),
             levelIfTicked(people_[2].box, people_[2].level)};
 }
 
-void TForm28::search() {
+void EducationSearchWindow::search() {
     runSearch(searches::educationSearch(choice()));
 }
+
+}  // namespace searches

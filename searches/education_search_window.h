@@ -5,14 +5,17 @@
 class QCheckBox;
 class QComboBox;
 
+namespace searches {
+
 // Children by their parents' and guardian's education: a tick box per person, each with the
 // list of levels shown only while it is ticked; the search is allowed while a box is ticked.
-class TForm28 : public searches::SearchWindow {
+class EducationSearchWindow : public searches::SearchWindow {
     Q_OBJECT
 public:
-    explicit TForm28(const common::ProgramContext& context, QWidget* parent = nullptr)
-        : TForm28(context, nullptr, parent) {}
-    TForm28(const common::ProgramContext& context, TForm27* results, QWidget* parent = nullptr);
+    explicit EducationSearchWindow(const common::ProgramContext& context, QWidget* parent = nullptr)
+        : EducationSearchWindow(context, nullptr, parent) {}
+    EducationSearchWindow(const common::ProgramContext& context, SearchResultsWindow* results,
+                          QWidget* parent = nullptr);
 
     QCheckBox* fatherBox() const { return people_[0].box; }
     QCheckBox* motherBox() const { return people_[1].box; }
@@ -37,3 +40,5 @@ private:
     Person people_[3];
     QPushButton* searchButton_ = nullptr;
 };
+
+}  // namespace searches

@@ -19,7 +19,7 @@ QComboBox* makeHourList(const QStringList& hours, QWidget* parent) {
 
 HourSearchWindow::HourSearchWindow(const common::ProgramContext& context, const QString& caption,
                                    const QString& label, const QStringList& hours, Builder build,
-                                   TForm27* results, QWidget* parent)
+                                   SearchResultsWindow* results, QWidget* parent)
     : SearchWindow(context, results, parent), build_(build) {
     setWindowTitle(caption);
     searchButton_ = makeSearchButton(QStringLiteral("Eύ&ρεση"));

@@ -19,7 +19,7 @@ protected:
 
     HourSearchWindow(const common::ProgramContext& context, const QString& caption,
                      const QString& label, const QStringList& hours, Builder build,
-                     TForm27* results, QWidget* parent);
+                     SearchResultsWindow* results, QWidget* parent);
 
 private:
     QWidget* makeInputs(const QString& label, const QStringList& hours);

@@ -8,15 +8,18 @@
 #include "common/forbidden_characters.h"
 #include "ui/labels.h"
 
-TForm33::TForm33(const common::ProgramContext& context, TForm27* results, QWidget* parent)
+namespace searches {
+
+PositionSearchWindow::PositionSearchWindow(const common::ProgramContext& context,
+                                           SearchResultsWindow* results, QWidget* parent)
     : searches::SearchWindow(context, results, parent) {
     setWindowTitle(QStringLiteral("Θέση του παιδιού στην οικογένεια"));
     searchButton_ = makeSearchButton(QStringLiteral("Eύ&ρεση"));
-    connect(searchButton_, &QPushButton::clicked, this, &TForm33::search);
+    connect(searchButton_, &QPushButton::clicked, this, &PositionSearchWindow::search);
     arrange(makeInputs(), searchButton_);
 }
 
-QWidget* TForm33::makeInputs() {
+QWidget* PositionSearchWindow::makeInputs() {
     auto* inputs = new QWidget(this);
     auto* layout = new QHBoxLayout(inputs);
     position_ = new QLineEdit(inputs);
@@ -31,6 +34,8 @@ QWidget* TForm33::makeInputs() {
     return inputs;
 }
 
-void TForm33::search() {
+void PositionSearchWindow::search() {
     runCheckedSearch(searches::positionSearch(position_->text()));
 }
+
+}  // namespace searches

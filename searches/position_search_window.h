@@ -4,13 +4,16 @@
 
 class QLineEdit;
 
+namespace searches {
+
 // Children at a typed position among their brothers and sisters.
-class TForm33 : public searches::SearchWindow {
+class PositionSearchWindow : public searches::SearchWindow {
     Q_OBJECT
 public:
-    explicit TForm33(const common::ProgramContext& context, QWidget* parent = nullptr)
-        : TForm33(context, nullptr, parent) {}
-    TForm33(const common::ProgramContext& context, TForm27* results, QWidget* parent = nullptr);
+    explicit PositionSearchWindow(const common::ProgramContext& context, QWidget* parent = nullptr)
+        : PositionSearchWindow(context, nullptr, parent) {}
+    PositionSearchWindow(const common::ProgramContext& context, SearchResultsWindow* results,
+                         QWidget* parent = nullptr);
 
     QLineEdit* positionField() const { return position_; }
     QPushButton* searchButton() const { return searchButton_; }
@@ -22,3 +25,5 @@ private:
     QLineEdit* position_ = nullptr;
     QPushButton* searchButton_ = nullptr;
 };
+
+}  // namespace searches

@@ -8,7 +8,7 @@
 namespace searches {
 
 RangeSearchWindow::RangeSearchWindow(const common::ProgramContext& context, const Range& range,
-                                     TForm27* results, QWidget* parent)
+                                     SearchResultsWindow* results, QWidget* parent)
     : SearchWindow(context, results, parent), build_(range.build) {
     setWindowTitle(range.caption);
     searchButton_ = makeSearchButton(range.searchCaption);

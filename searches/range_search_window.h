@@ -29,8 +29,8 @@ protected:
         QString toHint{};
     };
 
-    RangeSearchWindow(const common::ProgramContext& context, const Range& range, TForm27* results,
-                      QWidget* parent);
+    RangeSearchWindow(const common::ProgramContext& context, const Range& range,
+                      SearchResultsWindow* results, QWidget* parent);
 
 private:
     QWidget* makeInputs(const Range& range);

@@ -18,6 +18,8 @@
 #include "ui/modal.h"
 #include "ui/navigator.h"
 
+namespace searches {
+
 namespace {
 
 constexpr Qt::Alignment kCentred = Qt::AlignCenter;
@@ -48,7 +50,7 @@ QLabel* centredBoldLine(QWidget* parent) {
 
 }  // namespace
 
-TForm27::TForm27(const common::ProgramContext& context, QWidget* parent)
+SearchResultsWindow::SearchResultsWindow(const common::ProgramContext& context, QWidget* parent)
     : ui::DataWindow(context, parent) {
     setWindowTitle(QStringLiteral("Έρευνα"));
     titles_ = bindTable(QStringLiteral("PERIGRAFH"));
@@ -61,7 +63,7 @@ TForm27::TForm27(const common::ProgramContext& context, QWidget* parent)
     fixSizeAndCentre(QSize(947, 569));
 }
 
-QWidget* TForm27::makeTitleLines() {
+QWidget* SearchResultsWindow::makeTitleLines() {
     auto* box = new QWidget(this);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -72,7 +74,7 @@ QWidget* TForm27::makeTitleLines() {
     return box;
 }
 
-QWidget* TForm27::makeGrid() {
+QWidget* SearchResultsWindow::makeGrid() {
     grid_ = new QTableView(this);
     grid_->setFixedSize(929, 409);
     grid_->setFocusPolicy(Qt::ClickFocus);  // Tab passes it by
@@ -84,7 +86,7 @@ QWidget* TForm27::makeGrid() {
     return grid_;
 }
 
-QWidget* TForm27::makeBottomRow() {
+QWidget* SearchResultsWindow::makeBottomRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -103,20 +105,20 @@ QWidget* TForm27::makeBottomRow() {
     printButton_ = new QPushButton(QStringLiteral("Εκτύ&πωση"), row);
     printButton_->setAutoDefault(false);
     setMainAction(cardButton_);
-    connect(cardButton_, &QPushButton::clicked, this, &TForm27::showChildCard);
-    connect(printButton_, &QPushButton::clicked, this, &TForm27::printList);
+    connect(cardButton_, &QPushButton::clicked, this, &SearchResultsWindow::showChildCard);
+    connect(printButton_, &QPushButton::clicked, this, &SearchResultsWindow::printList);
     layout->addWidget(cardButton_);
     layout->addWidget(printButton_);
     layout->addWidget(makeExitButton());
     return row;
 }
 
-void TForm27::showSearch() {
+void SearchResultsWindow::showSearch() {
     refresh();
     ui::showModal(this);
 }
 
-void TForm27::refresh() {
+void SearchResultsWindow::refresh() {
     connection().close();
     connection().open();
     titles_->reload();
@@ -130,23 +132,23 @@ void TForm27::refresh() {
     printButton_->setEnabled(found != 0);
 }
 
-const db::RowSet& TForm27::result() const {
+const db::RowSet& SearchResultsWindow::result() const {
     return children_->rows();
 }
 
-QString TForm27::firstTitleLine() const {
+QString SearchResultsWindow::firstTitleLine() const {
     return firstTitle_->text();
 }
 
-QString TForm27::secondTitleLine() const {
+QString SearchResultsWindow::secondTitleLine() const {
     return secondTitle_->text();
 }
 
-QString TForm27::countText() const {
+QString SearchResultsWindow::countText() const {
     return count_->text();
 }
 
-void TForm27::showChildCard() {
+void SearchResultsWindow::showChildCard() {
     const db::RowSet& rows = children_->rows();
     if (rows.position() < 0) {
         return;
@@ -160,13 +162,11 @@ void TForm27::showChildCard() {
     refresh();  // changes made on the card show in the list
 }
 
-void TForm27::printList() {
+void SearchResultsWindow::printList() {
     searches::printSearchList(connection(), programContext().programDirectory, searchText_);
 }
 
-namespace searches {
-
-void runCannedSearch(const CannedSearch& search, TForm27& results) {
+void runCannedSearch(const CannedSearch& search, SearchResultsWindow& results) {
     db::Connection connection(results.programContext().connectionString);
     writeSearchTitle(connection, search.title);
     results.setSearchText(search.statement());

@@ -18,17 +18,16 @@ class Navigator;
 }  // namespace ui
 namespace searches {
 struct CannedSearch;
-}
 
 // The search results window ("Έρευνα"), created once at program start and shared by every
 // search. A caller writes the title lines into PERIGRAFH, sets the search text (a SELECT of
 // the ten children columns) and calls showSearch(); the window runs the search, shows the
 // children with the title lines and their count, opens a child's card (through the child
 // opener registry) and prints the list.
-class TForm27 : public ui::DataWindow {
+class SearchResultsWindow : public ui::DataWindow {
     Q_OBJECT
 public:
-    explicit TForm27(const common::ProgramContext& context, QWidget* parent = nullptr);
+    explicit SearchResultsWindow(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     // The statement to show; kept between openings until a caller sets another.
     void setSearchText(const QString& statement) { searchText_ = statement; }
@@ -70,11 +69,9 @@ private:
     QPushButton* printButton_ = nullptr;
 };
 
-namespace searches {
-
 // Runs a canned search as its menu entry does: writes its title line (the second line empty)
 // on a connection of its own (made from the results window's program context), hands its
 // statement to the results window and shows it.
-void runCannedSearch(const CannedSearch& search, TForm27& results);
+void runCannedSearch(const CannedSearch& search, SearchResultsWindow& results);
 
 }  // namespace searches

@@ -16,12 +16,13 @@
 
 namespace searches {
 
-SearchWindow::SearchWindow(const common::ProgramContext& context, TForm27* results, QWidget* parent)
+SearchWindow::SearchWindow(const common::ProgramContext& context, SearchResultsWindow* results,
+                           QWidget* parent)
     : ui::DataWindow(context, parent), results_(results) {}
 
-TForm27& SearchWindow::results() {
+SearchResultsWindow& SearchWindow::results() {
     if (!results_) {
-        results_ = ui::longLivedWindow<TForm27>();
+        results_ = ui::longLivedWindow<SearchResultsWindow>();
     }
     if (!results_) {
         throw std::logic_error("A search ran before the program created the search results window");

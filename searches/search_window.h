@@ -8,9 +8,9 @@
 #include "ui/data_window.h"
 
 class QPushButton;
-class TForm27;
 
 namespace searches {
+class SearchResultsWindow;
 
 // What the windows that ask for values before they search have in common: a connection of
 // their own, the search results window they hand the search to (the program's long-lived one
@@ -19,7 +19,8 @@ namespace searches {
 class SearchWindow : public ui::DataWindow {
     Q_OBJECT
 protected:
-    SearchWindow(const common::ProgramContext& context, TForm27* results, QWidget* parent);
+    SearchWindow(const common::ProgramContext& context, SearchResultsWindow* results,
+                 QWidget* parent);
 
     // Writes the title line, hands the statement to the results window and shows it. A failure
     // reaches the general error report.
@@ -43,9 +44,9 @@ protected:
     void arrange(QWidget* inputs, QPushButton* searchButton);
 
 private:
-    TForm27& results();
+    SearchResultsWindow& results();
 
-    TForm27* results_;
+    SearchResultsWindow* results_;
 };
 
 }  // namespace searches

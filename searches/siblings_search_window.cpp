@@ -1,6 +1,9 @@
 #include "searches/siblings_search_window.h"
 
-TForm31::TForm31(const common::ProgramContext& context, TForm27* results, QWidget* parent)
+namespace searches {
+
+SiblingsSearchWindow::SiblingsSearchWindow(const common::ProgramContext& context,
+                                           SearchResultsWindow* results, QWidget* parent)
     : searches::RangeSearchWindow(
           context,
           {.caption = QStringLiteral("Παιδιά με αριθμό αδελφιών από ... μέχρι ..."),
@@ -8,3 +11,5 @@ TForm31::TForm31(const common::ProgramContext& context, TForm27* results, QWidge
            .build = &searches::siblingsSearch,
            .fieldWidth = 60},
           results, parent) {}
+
+}  // namespace searches

@@ -109,7 +109,7 @@ private slots:
         db::Clock::set(QDateTime(QDate(2024, 3, 15), QTime(8, 30)));
         answers->onShow = [this](QDialog* window) {
             shown.append(className(window));
-            if (auto* check = qobject_cast<TForm65*>(window)) {
+            if (auto* check = qobject_cast<app::AccessCheckWindow*>(window)) {
                 return enterPassword(check);
             }
             return int(QDialog::Accepted);
@@ -125,7 +125,7 @@ private slots:
     void factoryDefaultAsksForANewPasswordThenChecksIt() {
         answers->onShow = [this](QDialog* window) {
             shown.append(className(window));
-            if (auto* setPassword = qobject_cast<TForm100*>(window)) {
+            if (auto* setPassword = qobject_cast<app::SetPasswordWindow*>(window)) {
                 QSignalSpy left(setPassword, &QDialog::finished);
                 QTest::keyClick(setPassword, Qt::Key_Escape);  // cannot be left without one
                 escapeIgnored = left.isEmpty();
@@ -134,7 +134,7 @@ private slots:
                 button(setPassword, u"Καταχώρηση"_s)->click();
                 return setPassword->result();
             }
-            if (auto* check = qobject_cast<TForm65*>(window)) {
+            if (auto* check = qobject_cast<app::AccessCheckWindow*>(window)) {
                 QLineEdit* field = fields(check).first();
                 field->setText(u"κήπος7"_s);
                 button(check, u"Εί&σοδος"_s)->click();
@@ -148,9 +148,10 @@ private slots:
             }
             return int(QDialog::Accepted);
         };
-        TForm3 mainWindow(context);
+        app::MainWindow mainWindow(context);
         QCOMPARE(mainWindow.start(database->dir().path()), app::StartupOutcome::Running);
-        QCOMPARE(shown, (QStringList{u"SplashWindow"_s, u"TForm100"_s, u"TForm65"_s}));
+        QCOMPARE(shown, (QStringList{u"app::SplashWindow"_s, u"app::SetPasswordWindow"_s,
+                                     u"app::AccessCheckWindow"_s}));
         QVERIFY(escapeIgnored);
         QVERIFY(checkedWrongPassword);
         QVERIFY(answers->informations.contains(
@@ -163,7 +164,7 @@ private slots:
     }
 
     void passwordsWithStatementCharactersKeepTheButtonsDisabled() {
-        TForm65 check(context);
+        app::AccessCheckWindow check(context);
         QLineEdit* password = fields(&check).first();
         QPushButton* enter = button(&check, u"Εί&σοδος"_s);
         QVERIFY(!enter->isEnabled());
@@ -174,7 +175,7 @@ private slots:
         password->setText(u" 40917263 "_s);
         QVERIFY(enter->isEnabled());
 
-        TForm100 setPassword(context);
+        app::SetPasswordWindow setPassword(context);
         QPushButton* store = button(&setPassword, u"Καταχώρηση"_s);
         fields(&setPassword).at(0)->setText(u"a.b"_s);
         fields(&setPassword).at(1)->setText(u"a.b"_s);
@@ -183,7 +184,7 @@ private slots:
         fields(&setPassword).at(1)->setText(u"ab "_s);
         QVERIFY(store->isEnabled());
 
-        TForm66 change(context);
+        app::ChangePasswordWindow change(context);
         QPushButton* changeButton = button(&change, u"Αλ&λαγή"_s);
         const QList<QLineEdit*> changeFields = fields(&change);
         changeFields.at(1)->setText(u"νέος"_s);
@@ -205,7 +206,7 @@ private slots:
         setStoredPassword();
         answers->onShow = [this](QDialog* window) {
             shown.append(className(window));
-            if (auto* check = qobject_cast<TForm65*>(window)) {
+            if (auto* check = qobject_cast<app::AccessCheckWindow*>(window)) {
                 QSignalSpy left(window, &QDialog::rejected);
                 QTest::keyClick(window, Qt::Key_Escape);
                 grantedAfterLeaving = check->accessGranted();
@@ -213,7 +214,7 @@ private slots:
             }
             return int(QDialog::Accepted);
         };
-        TForm3 mainWindow(context);
+        app::MainWindow mainWindow(context);
         QCOMPARE(mainWindow.start(database->dir().path()), app::StartupOutcome::AccessRefused);
         QVERIFY(!grantedAfterLeaving);
         QVERIFY(!mainWindow.isEnabled());
@@ -222,7 +223,7 @@ private slots:
 
     void aMissingDatabaseIsReportedAndEndsTheProgram() {
         QFile::remove(database->dir().databasePath());
-        TForm3 mainWindow(context);
+        app::MainWindow mainWindow(context);
         QCOMPARE(mainWindow.start(database->dir().path()), app::StartupOutcome::DatabaseProblem);
         QCOMPARE(answers->informations.last(),
                  u"Υπάρχει πρόβλημα με την βάση δεδομένων.\nΤο λογισμικό θα τερματίσει την λειτουργία του."_s);
@@ -236,34 +237,36 @@ private slots:
         QString popupText;
         answers->onShow = [this, &popupText](QDialog* window) {
             shown.append(className(window));
-            if (auto* popup = qobject_cast<TForm8*>(window)) {
+            if (auto* popup = qobject_cast<organiser::TodaysReminderWindow*>(window)) {
                 popup->show();
                 QCoreApplication::processEvents();
                 popupText = popup->textField()->toPlainText();
                 popup->close();
             }
-            if (auto* check = qobject_cast<TForm65*>(window)) {
+            if (auto* check = qobject_cast<app::AccessCheckWindow*>(window)) {
                 return enterPassword(check);
             }
             return int(QDialog::Accepted);
         };
         {
-            TForm3 mainWindow(context);
+            app::MainWindow mainWindow(context);
             QCOMPARE(mainWindow.start(database->dir().path()), app::StartupOutcome::Running);
         }
-        QCOMPARE(shown, (QStringList{u"SplashWindow"_s, u"TForm65"_s, u"TForm8"_s}));
+        QCOMPARE(shown, (QStringList{u"app::SplashWindow"_s, u"app::AccessCheckWindow"_s,
+                                     u"organiser::TodaysReminderWindow"_s}));
         QCOMPARE(popupText, u"Φέρτε μαγιό"_s);
 
         run(u"INSERT INTO REMINDER(HMEROMHNIA,KEIMENO) VALUES(#3/15/2024#,'Γιορτή')"_s);
         run(u"INSERT INTO CHILDREN(ARITHMOS_MHTRWOY,HMEROMHNIA_GENNHSEWS,ENERGO) VALUES(2,#3/15/2020#,'ΝΑΙ')"_s);
         shown.clear();
-        TForm3 mainWindow(context);
+        app::MainWindow mainWindow(context);
         QCOMPARE(mainWindow.start(database->dir().path()), app::StartupOutcome::Running);
-        QCOMPARE(shown, (QStringList{u"SplashWindow"_s, u"TForm65"_s, u"TForm25"_s}));
+        QCOMPARE(shown, (QStringList{u"app::SplashWindow"_s, u"app::AccessCheckWindow"_s,
+                                     u"children::BirthdaysWindow"_s}));
     }
 
     void theMenuOffersEveryEntryAndEnablesTheTiedOnes() {
-        TForm3 mainWindow(context);
+        app::MainWindow mainWindow(context);
         QMenuBar* bar = mainWindow.menuBar();
         QStringList topLevel;
         for (QAction* entry : bar->actions()) {
@@ -307,7 +310,7 @@ private slots:
 
     void longLivedWindowsKeepTheirInstanceAndFreshOnesDoNot() {
         const ui::LongLivedWindows longLived(app::createLongLivedWindows(context));
-        TForm3 mainWindow(context);
+        app::MainWindow mainWindow(context);
         QList<QDialog*> opened;
         answers->onShow = [&opened](QDialog* window) {
             opened.append(window);
@@ -318,26 +321,26 @@ private slots:
             menuEntry(mainWindow.menuBar(), {u"&Επιλογές"_s, u"Αλλαγή του κωδικού πρόσβασης"_s})->trigger();
         }
         QCOMPARE(opened.size(), 4);
-        QVERIFY(qobject_cast<TForm62*>(opened.at(0)));
+        QVERIFY(qobject_cast<app::AboutWindow*>(opened.at(0)));
         QCOMPARE(opened.at(0), opened.at(2));
-        QCOMPARE(opened.at(0), ui::longLivedWindow<TForm62>());
+        QCOMPARE(opened.at(0), ui::longLivedWindow<app::AboutWindow>());
     }
 
     void aCannedSearchEntryListsItsChildrenInTheSearchResultsWindow() {
         const ui::LongLivedWindows longLived(app::createLongLivedWindows(context));
-        TForm3 mainWindow(context);
+        app::MainWindow mainWindow(context);
         shown.clear();
         menuEntry(mainWindow.menuBar(),
                   {u"Έ&ρευνα"_s, u"&Ατομικό πληροφοριακό δελτίο - Δελτίο υγείας"_s, u"Εμβόλια"_s,
                    u"Παιδιά που δεν έκαναν εμβόλιο &πολυομυελίτιδα&ς"_s})
             ->trigger();
-        QCOMPARE(shown, QStringList{u"TForm27"_s});
+        QCOMPARE(shown, QStringList{u"searches::SearchResultsWindow"_s});
         QCOMPARE(db::scalar(database->connection(), u"SELECT KEIMENO1 FROM PERIGRAFH"_s).toString(),
                  u"ΠΑΙΔΙΑ ΠΟΥ ΔΕΝ ΕΚΑΝΑΝ ΕΜΒΟΛΙΟ ΠΟΛΥΟΜΥΕΛΙΤΙΔΑΣ"_s);
     }
 
     void receiptNumberingSwapsTheMenuEntriesWithoutARestart() {
-        TForm3 mainWindow(context);
+        app::MainWindow mainWindow(context);
         QAction* numbering = menuEntry(mainWindow.menuBar(), {u"&Επιλογές"_s, u"Ρυθμίσεις"_s,
                                                               u"Καθορισμός αρίθμησης των αποδείξεων"_s});
         QAction* generalReceipts = menuEntry(mainWindow.menuBar(), {u"&Επιλογές"_s,
@@ -349,7 +352,7 @@ private slots:
         run(u"INSERT INTO APODEIKSH_LAST(LAST_NUMBER) VALUES(1)"_s);
         if (app::hasWindow(app::receiptNumberingWindow)) {
             numbering->trigger();  // the check runs once the numbering window has closed
-            QCOMPARE(shown, QStringList{u"TForm69"_s});
+            QCOMPARE(shown, QStringList{u"finance::ReceiptNumberingWindow"_s});
         } else {
             mainWindow.runReceiptNumberingCheck();
         }
@@ -359,7 +362,7 @@ private slots:
     }
 
     void exitAsksFirstAndEndsThroughTheSplash() {
-        TForm3 mainWindow(context);
+        app::MainWindow mainWindow(context);
         mainWindow.show();
         answers->answers = {false};
         QVERIFY(!mainWindow.close());
@@ -370,7 +373,7 @@ private slots:
         answers->answers = {true};
         QVERIFY(mainWindow.close());
         QVERIFY(!mainWindow.isVisible());
-        QCOMPARE(shown, QStringList{u"SplashWindow"_s});
+        QCOMPARE(shown, QStringList{u"app::SplashWindow"_s});
     }
 
     void anUnhandledFailureIsReportedAndTheProgramGoesOn() {
@@ -403,7 +406,7 @@ private:
     // A password of the user's own, so that the start-up goes straight to the access check.
     void setStoredPassword() { run(u"UPDATE SECURE SET [PASSWORD]='Κήπος7'"_s); }
 
-    int enterPassword(TForm65* check) {
+    int enterPassword(app::AccessCheckWindow* check) {
         fields(check).first()->setText(u"Κήπος7"_s);
         button(check, u"Εί&σοδος"_s)->click();
         return check->result();

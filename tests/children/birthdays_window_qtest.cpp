@@ -27,7 +27,7 @@ private slots:
         add.execute(child.arg(1).arg(QStringLiteral("Μιχαήλ"), QStringLiteral("#2/29/2020#")));
         add.execute(child.arg(2).arg(QStringLiteral("Αβραάμ"), QStringLiteral("#3/31/2019#")));
 
-        TForm25 window(context);
+        children::BirthdaysWindow window(context);
         QCOMPARE(window.windowTitle(), QStringLiteral("Γενέθλια παιδιών"));
         QCOMPARE(window.monthSlider()->value(), 2);
         QCOMPARE(window.daySlider()->value(), 29);

@@ -90,14 +90,14 @@ private:
 private slots:
     void theWheelScrollsTheRegistrationCard() {
         childrentest::DeliveredProgram program;
-        TForm13 window(program.context);
+        children::RegistrationCardWindow window(program.context);
         wheelOverTheWholeCard(window, window.card());
     }
 
     void theWheelScrollsTheChildDetailsCard() {
         childrentest::DeliveredProgram program;
         program.addChild(5, QStringLiteral("Άννα"), QStringLiteral("Βασιλείου"), {2015, 1, 5});
-        TForm16 window(program.context, QStringLiteral("5"));
+        children::ChildDetailsWindow window(program.context, QStringLiteral("5"));
         wheelOverTheWholeCard(window, window.card());
     }
 };

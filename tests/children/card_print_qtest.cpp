@@ -51,7 +51,7 @@ private slots:
     void theDetailsWindowShowsTheWholeCardAndSavesChanges() {
         childrentest::DeliveredProgram program;
         prepare(program);
-        TForm16 details(program.context, QStringLiteral(" 6 "));
+        children::ChildDetailsWindow details(program.context, QStringLiteral(" 6 "));
         QCOMPARE(details.windowTitle(), QStringLiteral("Στοιχεία του παιδιού"));
         QVERIFY(details.card()->field(QStringLiteral("ARITHMOS_MHTRWOY")) == nullptr);
         QCOMPARE(details.card()->fieldsInOrder().size(), 92);
@@ -95,14 +95,14 @@ private slots:
         testsupport::ModalAnswers seam;
         ui::ScopedModalSeam scoped(seam);
         seam.onShow = [](QDialog* dialog) {
-            auto* prints = qobject_cast<TForm35*>(dialog);
+            auto* prints = qobject_cast<children::CardPrintWindow*>(dialog);
             if (!prints->listButton()->isEnabled()) {
                 prints->personalCardButton()->click();
                 prints->healthCardButton()->click();
             }
             return 0;
         };
-        TForm16 details(program.context, QStringLiteral("5"));
+        children::ChildDetailsWindow details(program.context, QStringLiteral("5"));
         typeInto(details.card()->field(QStringLiteral("EPWNYMO_PAIDIOY")),
                  QStringLiteral("Αλλαγμένο"));
         details.printButton()->click();
@@ -122,7 +122,7 @@ private slots:
         ui::ScopedModalSeam scoped(seam);
         bool listEnabled = false;
         seam.onShow = [&listEnabled](QDialog* dialog) {
-            auto* prints = qobject_cast<TForm35*>(dialog);
+            auto* prints = qobject_cast<children::CardPrintWindow*>(dialog);
             listEnabled = prints->listButton()->isEnabled();
             prints->listButton()->click();
             prints->personalCardButton()->click();
@@ -130,8 +130,8 @@ private slots:
         };
         children::listRequest() = {children::registryNumberCondition(QStringLiteral("7")),
                                    children::StatusFilter::All};
-        TForm15 list(program.context);
-        list.button(TForm15::Entry::Prints)->click();
+        children::ChildrenListWindow list(program.context);
+        list.button(children::ChildrenListWindow::Entry::Prints)->click();
         QVERIFY(listEnabled);
         QCOMPARE(output.printed().size(), 2);
         QVERIFY(output.printed().at(0).sourcePath.endsWith(QStringLiteral("CATALOG.RAV")));
@@ -142,7 +142,7 @@ private slots:
 
     void aMissingReportFileFailsNamingIt() {
         childrentest::DeliveredProgram program;
-        TForm35& prints = children::cardPrintWindow(program.context);
+        children::CardPrintWindow& prints = children::cardPrintWindow(program.context);
         prints.setMode(children::CardPrintMode::child(QStringLiteral("1")));
         QVERIFY(!prints.listButton()->isEnabled());
         try {

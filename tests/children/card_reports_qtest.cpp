@@ -49,7 +49,7 @@ private slots:
         reports::RecordingOutput output;
         reports::ScopedOutput scoped(output);
 
-        TForm35& prints = children::cardPrintWindow(program.context);
+        children::CardPrintWindow& prints = children::cardPrintWindow(program.context);
         prints.setMode(children::CardPrintMode::child(QStringLiteral("6")));
         prints.print(children::CardPrint::HealthCard);
         QCOMPARE(output.printed().last().pages, 1);

@@ -20,7 +20,7 @@
 #include "ui/navigator.h"
 
 using common::ChildWindow;
-using Entry = TForm15::Entry;
+using Entry = children::ChildrenListWindow::Entry;
 
 // A per-child window that shows whom it was opened for in its title.
 class ChildProbe : public QDialog {
@@ -43,7 +43,7 @@ private:
         program.addChild(3, QStringLiteral("Νίκος"), QStringLiteral("Νικολάου"), {2014, 5, 3});
         program.addChild(4, QStringLiteral("Ελένη"), QStringLiteral("Παπά"), {2013, 6, 4}, false);
     }
-    static QStringList surnames(const TForm15& list) {
+    static QStringList surnames(const children::ChildrenListWindow& list) {
         QStringList found;
         const db::RowSet& rows = list.rows();
         for (int row = 0; row < rows.rowCount(); ++row) {
@@ -71,10 +71,10 @@ private slots:
         ui::ScopedModalSeam scoped(seam);
         QStringList listed;
         seam.onShow = [&listed](QDialog* dialog) {
-            listed = surnames(*qobject_cast<TForm15*>(dialog));
+            listed = surnames(*qobject_cast<children::ChildrenListWindow*>(dialog));
             return 0;
         };
-        TForm14 find(program.context);
+        children::ChildFindWindow find(program.context);
         QCOMPARE(find.windowTitle(), QStringLiteral("Εύρεση παιδιού"));
         QVERIFY(find.activeChoice()->isChecked());
         QVERIFY(!find.surnameFindButton()->isEnabled());
@@ -107,7 +107,7 @@ private slots:
         childrentest::DeliveredProgram program;
         addFamily(program);
         request(children::everyoneCondition(), children::StatusFilter::All);
-        TForm15 list(program.context);
+        children::ChildrenListWindow list(program.context);
         QCOMPARE(list.windowTitle(), QStringLiteral("Βασικά στοιχεία παιδιών"));
         QCOMPARE(list.countLabel()->text(), QStringLiteral("Βρέθηκαν 4 παιδιά"));
         QVERIFY(list.listText().endsWith(
@@ -133,7 +133,7 @@ private slots:
                 children::StatusFilter::Active);
         testsupport::ModalAnswers seam;
         ui::ScopedModalSeam scoped(seam);
-        TForm15 list(program.context);
+        children::ChildrenListWindow list(program.context);
         QCOMPARE(list.rows().rowCount(), 1);
 
         seam.defaultAnswer = false;
@@ -171,7 +171,7 @@ private slots:
         common::registerChildOpener(ChildWindow::TuitionPayment, remember);
         common::registerChildOpener(ChildWindow::OwedTuition, remember);
         {
-            TForm15 list(program.context);
+            children::ChildrenListWindow list(program.context);
             QVERIFY(!list.button(Entry::Payment)->isEnabled());
             QVERIFY(!list.menuEntry(Entry::Payment)->isEnabled());
             QVERIFY(list.button(Entry::Owed)->isEnabled() &&
@@ -190,13 +190,13 @@ private slots:
         {
             testsupport::ModalAnswers seam;
             ui::ScopedModalSeam scoped(seam);
-            TForm15 list(program.context);
+            children::ChildrenListWindow list(program.context);
             list.grid()->selectRow(2);
             list.button(Entry::Measurements)->click();
             QCOMPARE(seam.shown, QStringList({QStringLiteral("3|Νίκος|Νικολάου")}));
         }
         program.context.receiptNumberingSet = true;
-        TForm15 list(program.context);
+        children::ChildrenListWindow list(program.context);
         QVERIFY(list.button(Entry::Payment)->isEnabled() &&
                 list.menuEntry(Entry::Payment)->isEnabled());
         list.button(Entry::Payment)->click();
@@ -219,19 +219,19 @@ private slots:
         ui::ScopedModalSeam scoped(seam);
         QString detailsFor;
         seam.onShow = [&](QDialog* dialog) {
-            detailsFor = qobject_cast<TForm16*>(dialog)->registryNumber();
+            detailsFor = qobject_cast<children::ChildDetailsWindow*>(dialog)->registryNumber();
             program.connection.execute(QStringLiteral(
                 "update CHILDREN SET EPWNYMO_PAIDIOY='Νικολαΐδης' WHERE ARITHMOS_MHTRWOY=3"));
             return 0;
         };
-        TForm15 list(program.context);
+        children::ChildrenListWindow list(program.context);
         list.button(Entry::History)->click();  // the first row: child 1
         QCOMPARE(surnames(list),
                  QStringList({QStringLiteral("Παπαδάκη"), QStringLiteral("Νικολάου")}));
         list.grid()->selectRow(1);
         list.button(Entry::Details)->click();
         QCOMPARE(detailsFor, QStringLiteral("3"));
-        QCOMPARE(seam.shown, QStringList({TForm16::caption()}));
+        QCOMPARE(seam.shown, QStringList({children::ChildDetailsWindow::caption()}));
         QCOMPARE(surnames(list),
                  QStringList({QStringLiteral("Παπαδάκη"), QStringLiteral("Νικολαΐδης")}));
     }
@@ -245,20 +245,20 @@ private slots:
             int listed = -1;
             QString count;
             seam.onShow = [&](QDialog* dialog) {
-                auto* list = qobject_cast<TForm15*>(dialog);
+                auto* list = qobject_cast<children::ChildrenListWindow*>(dialog);
                 listed = list->rows().rowCount();
                 count = list->countLabel()->text();
                 list->button(Entry::Details)->click();  // no current child: nothing opens
                 return 0;
             };
-            TForm14 find(program.context);
+            children::ChildFindWindow find(program.context);
             find.numberField()->setText(typed);
             find.numberFindButton()->click();
             QCOMPARE(seam.errors,
                      QStringList({QStringLiteral("Ο αριθμός μητρώου είναι ακέραιος αριθμός.")}));
             QCOMPARE(listed, 0);
             QVERIFY(count.isEmpty());
-            QCOMPARE(seam.shown, QStringList({TForm15::caption()}));
+            QCOMPARE(seam.shown, QStringList({children::ChildrenListWindow::caption()}));
         }
     }
 };

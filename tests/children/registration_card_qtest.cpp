@@ -17,13 +17,13 @@ class RegistrationCardTest : public QObject {
     Q_OBJECT
 
 private:
-    static QWidget* field(TForm13& card, const char* column) {
+    static QWidget* field(children::RegistrationCardWindow& card, const char* column) {
         return card.card()->field(QString::fromLatin1(column));
     }
-    static QString text(TForm13& card, const char* column) {
+    static QString text(children::RegistrationCardWindow& card, const char* column) {
         return qobject_cast<QLineEdit*>(field(card, column))->text();
     }
-    static void fillCard(TForm13& card, const QString& number) {
+    static void fillCard(children::RegistrationCardWindow& card, const QString& number) {
         typeInto(field(card, "ARITHMOS_MHTRWOY"), number);
         typeInto(field(card, "ONOMA_PAIDIOY"), QStringLiteral("Ελένη"));
         typeInto(field(card, "EPWNYMO_PAIDIOY"), QStringLiteral("Παπαδάκη"));
@@ -43,9 +43,9 @@ private slots:
     void savingRegistersTheChildWithAnOpenEnrolmentAndThisMonthsTuition() {
         childrentest::DeliveredProgram program;
         db::Clock::set(QDateTime(QDate(2010, 3, 3), QTime(10, 15)));
-        TForm13 card(program.context);
+        children::RegistrationCardWindow card(program.context);
         QCOMPARE(card.windowTitle(), QStringLiteral("Καταχώρηση των στοιχείων του παιδιού"));
-        QCOMPARE(card.cardState(), TForm13::CardState::Empty);
+        QCOMPARE(card.cardState(), children::RegistrationCardWindow::CardState::Empty);
         fillCard(card, QStringLiteral(" 25 "));
         QCOMPARE(card.pendingRegistryNumber(), QStringLiteral("25"));
         QVERIFY(card.navigator()->button(ui::Navigator::Post)->isEnabled());
@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(tuition.value(QStringLiteral("ETOS")).toInt(), 2010);
 
         // The saved card cannot be changed nor saved again: no second open enrolment.
-        QCOMPARE(card.cardState(), TForm13::CardState::Saved);
+        QCOMPARE(card.cardState(), children::RegistrationCardWindow::CardState::Saved);
         QVERIFY(qobject_cast<QLineEdit*>(field(card, "ONOMA_PAIDIOY"))->isReadOnly());
         QVERIFY(qobject_cast<QPlainTextEdit*>(field(card, "ALLERGIES"))->isReadOnly());
         QVERIFY(!field(card, "FYLO")->isEnabled());
@@ -102,21 +102,21 @@ private slots:
         for (const auto& [column, typed] : wrong) {
             testsupport::ModalAnswers seam;
             ui::ScopedModalSeam scoped(seam);
-            TForm13 card(program.context);
+            children::RegistrationCardWindow card(program.context);
             fillCard(card, QStringLiteral("25"));
             typeInto(field(card, column), typed);
             QVERIFY(!card.saveCard());
             QCOMPARE(seam.errors.size(), 1);
             QCOMPARE(written(program), 0);
             QCOMPARE(text(card, column), typed);  // the typing stays
-            QCOMPARE(card.cardState(), TForm13::CardState::Changed);
+            QCOMPARE(card.cardState(), children::RegistrationCardWindow::CardState::Changed);
         }
     }
 
     void aDuplicateRegistryNumberFailsWithTheEnginesTextAndWritesNothing() {
         childrentest::DeliveredProgram program;
         program.addChild(25, QStringLiteral("Νίκος"), QStringLiteral("Νικολάου"), {2006, 1, 1});
-        TForm13 card(program.context);
+        children::RegistrationCardWindow card(program.context);
         fillCard(card, QStringLiteral("25"));
         try {
             card.saveCard();
@@ -126,21 +126,21 @@ private slots:
                     error.message().contains(QStringLiteral("PRIMARY")));
         }
         QCOMPARE(written(program), 1);  // only the child registered before
-        QCOMPARE(card.cardState(), TForm13::CardState::Changed);
+        QCOMPARE(card.cardState(), children::RegistrationCardWindow::CardState::Changed);
         QCOMPARE(text(card, "EPWNYMO_PAIDIOY"), QStringLiteral("Παπαδάκη"));
     }
 
     void newCardSavesAChangedCardFirstAndOnlyClearsAnUntouchedOne() {
         childrentest::DeliveredProgram program;
-        TForm13 card(program.context);
+        children::RegistrationCardWindow card(program.context);
         card.newCard();
         QCOMPARE(written(program), 0);
-        QCOMPARE(card.cardState(), TForm13::CardState::Empty);
+        QCOMPARE(card.cardState(), children::RegistrationCardWindow::CardState::Empty);
 
         fillCard(card, QStringLiteral("7"));
         card.newCard();
         QCOMPARE(written(program), 3);
-        QCOMPARE(card.cardState(), TForm13::CardState::Empty);
+        QCOMPARE(card.cardState(), children::RegistrationCardWindow::CardState::Empty);
         QCOMPARE(text(card, "ARITHMOS_MHTRWOY"), QString());
         QCOMPARE(qobject_cast<QComboBox*>(field(card, "FYLO"))->currentText(), QString());
         QVERIFY(!qobject_cast<QLineEdit*>(field(card, "ONOMA_PAIDIOY"))->isReadOnly());
@@ -157,18 +157,18 @@ private slots:
         childrentest::DeliveredProgram program;
         testsupport::ModalAnswers seam;
         ui::ScopedModalSeam scoped(seam);
-        TForm13 card(program.context);
+        children::RegistrationCardWindow card(program.context);
         QToolButton* save = card.navigator()->button(ui::Navigator::Post);
         QToolButton* newCard = card.navigator()->button(ui::Navigator::Insert);
         QVERIFY(!save->isEnabled());
         fillCard(card, QStringLiteral("9"));
         save->click();
         QCOMPARE(written(program), 3);
-        QCOMPARE(card.cardState(), TForm13::CardState::Saved);
+        QCOMPARE(card.cardState(), children::RegistrationCardWindow::CardState::Saved);
         QVERIFY(!save->isEnabled());
 
         newCard->click();
-        QCOMPARE(card.cardState(), TForm13::CardState::Empty);
+        QCOMPARE(card.cardState(), children::RegistrationCardWindow::CardState::Empty);
         newCard->click();  // an untouched card is only cleared
         QCOMPARE(written(program), 3);
 
@@ -181,7 +181,7 @@ private slots:
         typeInto(field(card, "ARITHMOS_MHTRWOY"), QStringLiteral("10"));
         newCard->click();
         QCOMPARE(written(program), 6);
-        QCOMPARE(card.cardState(), TForm13::CardState::Empty);
+        QCOMPARE(card.cardState(), children::RegistrationCardWindow::CardState::Empty);
         QCOMPARE(program.count(QStringLiteral("SELECT COUNT(*) FROM APODEIKSEIS_DIDAKTRWN WHERE "
                                               "ARITHMOS_MHTRWOY=10")),
                  1);
@@ -191,7 +191,7 @@ private slots:
         childrentest::DeliveredProgram program;
         testsupport::ModalAnswers seam;
         ui::ScopedModalSeam scoped(seam);
-        TForm13 card(program.context);
+        children::RegistrationCardWindow card(program.context);
         fillCard(card, QStringLiteral("3"));
         card.reject();
         QCOMPARE(written(program), 0);
@@ -200,7 +200,7 @@ private slots:
 
     void theKeyboardFollowsTheCardsOrder() {
         childrentest::DeliveredProgram program;
-        TForm13 card(program.context);
+        children::RegistrationCardWindow card(program.context);
         const QList<QWidget*> fields = card.card()->fieldsInOrder();
         QCOMPARE(fields.size(), 93);
         for (int i = 1; i < fields.size(); ++i) {

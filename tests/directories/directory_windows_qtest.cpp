@@ -20,7 +20,7 @@
 
 namespace {
 
-QStringList names(DirectoryWindow& window) {
+QStringList names(directories::DirectoryWindow& window) {
     QStringList texts;
     QAbstractItemModel* model = window.grid()->model();
     for (int row = 0; row < model->rowCount(); ++row) {
@@ -29,7 +29,7 @@ QStringList names(DirectoryWindow& window) {
     return texts;
 }
 
-bool controlsEnabled(DirectoryWindow& window, const QString& firstColumn) {
+bool controlsEnabled(directories::DirectoryWindow& window, const QString& firstColumn) {
     return window.field(firstColumn)->isEnabled() && window.grid()->isEnabled() &&
            window.navigator()->isEnabled();
 }
@@ -47,14 +47,14 @@ private slots:
     void cleanup() { database.reset(); }
 
     void emptyPhoneBookFindsNothingWithTheFieldsEnabled() {
-        TForm2 window(context);
+        directories::PhoneBookFindWindow window(context);
         QCOMPARE(window.grid()->model()->rowCount(), 0);
         QVERIFY(controlsEnabled(window, QStringLiteral("CONTACT")));
     }
 
     void forbiddenCharacterDisablesAndKeepsThePreviousResult() {
         addContacts();
-        TForm2 window(context);
+        directories::PhoneBookFindWindow window(context);
         QCOMPARE(window.grid()->model()->rowCount(), 3);
         window.searchEdit()->setText(QStringLiteral("πα"));
         const QStringList found = {QStringLiteral("Παπαδόπουλος Γιώργος"), QStringLiteral("παπάς Νίκος")};
@@ -74,7 +74,7 @@ private slots:
 
     void rowFoundAndEditedIsWrittenBeforeTheNextSearch() {
         addContacts();
-        TForm2 window(context);
+        directories::PhoneBookFindWindow window(context);
         QVERIFY(!window.navigator()->button(ui::Navigator::Insert));
         window.searchEdit()->setText(QStringLiteral("πέ"));
         QTest::keyClicks(window.field(QStringLiteral("PHONE1")), QStringLiteral("22334455"));
@@ -91,7 +91,7 @@ private slots:
         ui::ScopedModalSeam seam(answers);
         db::Command(database->connection())
             .execute(QStringLiteral("INSERT INTO PROSWPIKO(PERSON,POSITION,WRES) VALUES('Κωνσταντίνου Μαρία','Νηπιαγωγός',30)"));
-        TForm52 window(context);
+        directories::StaffFindWindow window(context);
         window.searchEdit()->setText(QStringLiteral("κων"));
         QLineEdit* hours = window.field(QStringLiteral("WRES"));
         QCOMPARE(hours->text(), QStringLiteral("30"));
@@ -111,14 +111,14 @@ private slots:
 
     void entryWindowsListSortedWithTheWholeNavigator() {
         addContacts();
-        TForm1 window(context);
+        directories::PhoneBookEntryWindow window(context);
         window.show();
         QCOMPARE(names(window), (QStringList{QStringLiteral("Παπαδόπουλος Γιώργος"), QStringLiteral("παπάς Νίκος"),
                                              QStringLiteral("Πέτρου Άννα")}));
         QCOMPARE(window.navigator()->buttons(), ui::Navigator::all());
         QCOMPARE(window.grid()->editTriggers(), QAbstractItemView::NoEditTriggers);
         QCOMPARE(window.grid()->selectionBehavior(), QAbstractItemView::SelectRows);
-        TForm61 doctors(context);
+        directories::DoctorsWindow doctors(context);
         QCOMPARE(doctors.windowTitle(), QStringLiteral("Γιατροί του νηπιαγωγείου"));
         QCOMPARE(doctors.grid()->model()->columnCount(), 5);
     }
@@ -130,7 +130,7 @@ private slots:
             "VALUES(%1,'Νικολάου Ελένη','Ερμού 5','22101234')");
         add.execute(child.arg(1));
         add.execute(child.arg(2));
-        TForm26 window(context);
+        directories::PaediatriciansWindow window(context);
         QCOMPARE(window.grid()->model()->rowCount(), 1);
         QCOMPARE(window.countLabel()->text(), QStringLiteral("Βρέθηκαν 1 καταχωρήσεις"));
         QCOMPARE(window.countLabel()->palette().color(QPalette::WindowText), QColor(Qt::red));

@@ -28,10 +28,10 @@ private:
         RecordingPrinter ignored;
         finance::payTuition(program_->connection, request, ignored);
     }
-    static QString currentReceipt(TForm71& window) {
+    static QString currentReceipt(finance::IssuedReceiptsWindow& window) {
         return window.receipts()->rows().text(QStringLiteral("ARITHMOS_APODEIKSHS"));
     }
-    static QString buttons(TForm71& window) {
+    static QString buttons(finance::IssuedReceiptsWindow& window) {
         return QString(window.cancelButton()->isEnabled() ? u'C' : u'-') +
                (window.reprintButton()->isEnabled() ? u'P' : u'-');
     }
@@ -54,7 +54,7 @@ private slots:
     }
 
     void anEmptyArchiveListsNothingAndAllowsNothing() {
-        TForm71 window(program_->context);
+        finance::IssuedReceiptsWindow window(program_->context);
         window.show();
         QCOMPARE(window.windowTitle(), QStringLiteral("Αποδείξεις που εκδόθηκαν"));
         QCOMPARE(window.countLabel()->text(), QStringLiteral("Βρέθηκαν 0 αποδείξεις"));
@@ -64,7 +64,7 @@ private slots:
     void theButtonsFollowTheCurrentReceipt() {
         pay(1, QStringLiteral("100.00"));  // 41
         pay(2, QStringLiteral("7.50"));    // 42: its pounds give back VAT 1.13, not 1.12
-        TForm71 window(program_->context);
+        finance::IssuedReceiptsWindow window(program_->context);
         window.show();
         QCOMPARE(window.countLabel()->text(), QStringLiteral("Βρέθηκαν 2 αποδείξεις"));
         QCOMPARE(currentReceipt(window), QStringLiteral("41"));
@@ -76,7 +76,7 @@ private slots:
 
     void reprintsTheCurrentReceipt() {
         pay(1, QStringLiteral("100.00"));
-        TForm71 window(program_->context);
+        finance::IssuedReceiptsWindow window(program_->context);
         window.show();
         window.reprintButton()->click();
         QCOMPARE(printer_->printed, QList<int>{41});
@@ -85,7 +85,7 @@ private slots:
     void cancelsAfterAskingAndKeepsTheReceiptListed() {
         pay(1, QStringLiteral("100.00"));  // 41
         pay(2, QStringLiteral("100.00"));  // 42
-        TForm71 window(program_->context);
+        finance::IssuedReceiptsWindow window(program_->context);
         window.show();
         window.receipts()->next();
 
@@ -113,7 +113,7 @@ private slots:
         pay(1, QStringLiteral("100.00"));  // 9, on 10/03
         db::Clock::set(QDateTime(QDate(2008, 3, 20), QTime(9, 0)));
         pay(2, QStringLiteral("7.50"));    // 10, on 20/03
-        TForm71 window(program_->context);
+        finance::IssuedReceiptsWindow window(program_->context);
         window.show();
         QCOMPARE(currentReceipt(window), QStringLiteral("9"));
         window.sortOption(finance::ReceiptOrder::ByReceiptNumber)->setChecked(true);

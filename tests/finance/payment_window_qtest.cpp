@@ -19,7 +19,8 @@ private:
     std::unique_ptr<ProgramDirectory> program_;
     std::unique_ptr<financetest::AnsweredMessages> seam_;
 
-    static void type(TForm56& window, const QString& amount, const QString& recipient) {
+    static void type(finance::PaymentWindow& window, const QString& amount,
+                     const QString& recipient) {
         window.amountField()->setText(amount);
         window.recipientField()->setText(recipient);
     }
@@ -44,8 +45,8 @@ private slots:
     }
 
     void opensWithTheChildTheCounterTheRateAndThisMonth() {
-        TForm56 window(program_->context, QStringLiteral("7"), QStringLiteral("Ελένη"),
-                       QStringLiteral("Παπαδάκη"));
+        finance::PaymentWindow window(program_->context, QStringLiteral("7"),
+                                      QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Πληρωμή διδάκτρων"));
         QCOMPARE(window.receiptNumberText(), QStringLiteral("41"));
         QCOMPARE(window.vatRateText(), QStringLiteral("15"));
@@ -64,8 +65,8 @@ private slots:
 
         for (const QDate& day : {QDate(2030, 12, 31), QDate(2031, 1, 1)}) {
             db::Clock::set(QDateTime(day, QTime(9, 0)));
-            TForm56 later(program_->context, QStringLiteral("7"), QStringLiteral("Ελένη"),
-                          QStringLiteral("Παπαδάκη"));
+            finance::PaymentWindow later(program_->context, QStringLiteral("7"),
+                                         QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
             QCOMPARE(later.yearList()->currentText(), QString::number(day.year()));
             QCOMPARE(later.yearList()->itemText(later.yearList()->count() - 1),
                      QString::number(day.year() + 5));
@@ -74,8 +75,8 @@ private slots:
     }
 
     void enablesThePaymentOnlyWithAmountAndAnAcceptableRecipient() {
-        TForm56 window(program_->context, QStringLiteral("7"), QStringLiteral("Ελένη"),
-                       QStringLiteral("Παπαδάκη"));
+        finance::PaymentWindow window(program_->context, QStringLiteral("7"),
+                                      QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
         const struct {
             QString amount;
             QString recipient;
@@ -97,8 +98,8 @@ private slots:
 
     void aPaymentIsRecordedPrintedAndClosesTheWindow() {
         financetest::InstalledPrinter printer;
-        TForm56 window(program_->context, QStringLiteral("7"), QStringLiteral("Ελένη"),
-                       QStringLiteral("Παπαδάκη"));
+        finance::PaymentWindow window(program_->context, QStringLiteral("7"),
+                                      QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
         type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
         window.payButton()->click();
 
@@ -112,8 +113,8 @@ private slots:
 
     void refusalsAndFailuresClearTheEntryAndKeepTheWindowOpen() {
         financetest::InstalledPrinter printer;
-        TForm56 window(program_->context, QStringLiteral("7"), QStringLiteral("Ελένη"),
-                       QStringLiteral("Παπαδάκη"));
+        finance::PaymentWindow window(program_->context, QStringLiteral("7"),
+                                      QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
         const struct {
             QString amount;
             QString message;
@@ -140,8 +141,8 @@ private slots:
     void inTheYearsAfter2030TuitionIsTakenForTheCurrentYear() {
         db::Clock::set(QDateTime(QDate(2031, 3, 5), QTime(9, 0)));
         financetest::InstalledPrinter printer;
-        TForm56 window(program_->context, QStringLiteral("7"), QStringLiteral("Ελένη"),
-                       QStringLiteral("Παπαδάκη"));
+        finance::PaymentWindow window(program_->context, QStringLiteral("7"),
+                                      QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
         type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
         window.payButton()->click();
         QCOMPARE(window.result(), int(QDialog::Accepted));
@@ -156,8 +157,8 @@ private slots:
     void aFailedPrintIsReportedAndTheRecordedPaymentClosesTheWindow() {
         financetest::InstalledPrinter printer;
         printer.fail = true;
-        TForm56 window(program_->context, QStringLiteral("7"), QStringLiteral("Ελένη"),
-                       QStringLiteral("Παπαδάκη"));
+        finance::PaymentWindow window(program_->context, QStringLiteral("7"),
+                                      QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
         type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
         window.payButton()->click();
         QCOMPARE(seam_->errors.size(), 1);
@@ -172,8 +173,8 @@ private slots:
     // press pays under it.
     void aNumberIssuedMeanwhileIsRefusedAndTheWindowMovesOnToTheNewOne() {
         financetest::InstalledPrinter printer;
-        TForm56 window(program_->context, QStringLiteral("7"), QStringLiteral("Ελένη"),
-                       QStringLiteral("Παπαδάκη"));
+        finance::PaymentWindow window(program_->context, QStringLiteral("7"),
+                                      QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
         program_->setCounter(42);
         type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
         window.payButton()->click();
@@ -197,8 +198,8 @@ private slots:
     // Greek, with the engine's words kept, and the entry stays for another try.
     void aFileBusyWithAnotherProgramIsToldInGreekAndKeepsTheEntry() {
         financetest::InstalledPrinter printer;
-        TForm56 window(program_->context, QStringLiteral("7"), QStringLiteral("Ελένη"),
-                       QStringLiteral("Παπαδάκη"));
+        finance::PaymentWindow window(program_->context, QStringLiteral("7"),
+                                      QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
         window.connection().executeNative(QStringLiteral("PRAGMA busy_timeout = 100"));
         program_->connection.executeNative(QStringLiteral("BEGIN IMMEDIATE"));
         type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
@@ -223,10 +224,10 @@ private slots:
         program_->run(QStringLiteral("UPDATE INFORMATION SET TITLE='Παιδικός Σταθμός Η Χαρά'"));
         reports::RecordingOutput output;
         reports::ScopedOutput outputInPlace(output);
-        TForm72 print(program_->context);
+        finance::ReceiptPrintWindow print(program_->context);
 
-        TForm56 window(program_->context, QStringLiteral("7"), QStringLiteral("Ελένη"),
-                       QStringLiteral("Παπαδάκη"));
+        finance::PaymentWindow window(program_->context, QStringLiteral("7"),
+                                      QStringLiteral("Ελένη"), QStringLiteral("Παπαδάκη"));
         type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
         window.payButton()->click();
         QCOMPARE(window.result(), int(QDialog::Accepted));

@@ -35,7 +35,7 @@ private slots:
     }
 
     void aStoredRateIsAnnouncedAndEndsTheProgram() {
-        TForm68 window(program_->context);
+        finance::VatRateWindow window(program_->context);
         int ends = 0;
         window.setEndProgram([&ends] { ++ends; });
         window.show();
@@ -64,7 +64,7 @@ private slots:
 
     void aRateTypedIntoAnEmptyTableCreatesItsRow() {
         program_->run(QStringLiteral("DELETE FROM SYNTELESTHS_VAT"));
-        TForm68 window(program_->context);
+        finance::VatRateWindow window(program_->context);
         window.setEndProgram([] {});
         window.show();
         QVERIFY(window.rateField()->text().isEmpty());
@@ -75,7 +75,7 @@ private slots:
     }
 
     void theNumberingRefusesAnythingButANumberAboveZero() {
-        TForm69 window(program_->context);
+        finance::ReceiptNumberingWindow window(program_->context);
         window.show();
         QCOMPARE(window.windowTitle(), QStringLiteral("Καθορισμός αρίθμησης των αποδείξεων"));
         QCOMPARE(window.numberField()->text(), QStringLiteral("1"));
@@ -92,7 +92,7 @@ private slots:
     }
 
     void theNumberingSetsTheFirstReceiptNumber() {
-        TForm69 window(program_->context);
+        finance::ReceiptNumberingWindow window(program_->context);
         QSignalSpy closed(&window, &QDialog::finished);
         window.show();
         window.storeButton()->click();
@@ -107,8 +107,8 @@ private slots:
         program_->copyReceiptLayouts();
         reports::RecordingOutput output;
         reports::ScopedOutput outputInPlace(output);
-        TForm72 print(program_->context);
-        TForm12 window(program_->context);
+        finance::ReceiptPrintWindow print(program_->context);
+        finance::ReceiptHeaderWindow window(program_->context);
         window.show();
         QCOMPARE(window.windowTitle(),
                  QStringLiteral("Διαμόρφωση των στοιχείων που θα εμφανίζονται στις αποδείξεις"));

@@ -60,7 +60,7 @@ private slots:
     }
 
     void yearBoxIsClampedWhenItLosesTheFocus() {
-        TForm22 window;
+        organiser::DateUtilitiesWindow window;
         QCOMPARE(window.windowTitle(), QStringLiteral("Ημερολογιακά"));
         QCOMPARE(window.size(), QSize(632, 696));
         QCOMPARE(window.yearBox()->value(), 2024);
@@ -89,7 +89,7 @@ private slots:
     }
 
     void dayCountFollowsThePickedDates() {
-        TForm22 window;
+        organiser::DateUtilitiesWindow window;
         QCOMPARE(window.fromBox()->text(), QStringLiteral("15/03/2024"));
         QCOMPARE(window.toBox()->text(), QStringLiteral("15/03/2024"));
         QVERIFY(window.dayCountLabel()->text().isEmpty());
@@ -111,7 +111,7 @@ private slots:
     void reminderPopupShowsTheTextOfTheGivenQuery() {
         db::Command(database->connection())
             .execute(QStringLiteral("INSERT INTO REMINDER(HMEROMHNIA,KEIMENO) VALUES(#3/15/2024#,'Πληρωμή ενοικίου')"));
-        TForm8 popup(
+        organiser::TodaysReminderWindow popup(
             context,
             QStringLiteral("select KEIMENO AS KEIMENO from REMINDER where DAY(HMEROMHNIA)=15 AND "
                            "MONTH(HMEROMHNIA)=3 AND YEAR(HMEROMHNIA)=2024"));
@@ -130,7 +130,7 @@ private slots:
         db::Command add(database->connection());
         add.execute(QStringLiteral("INSERT INTO REMINDER(HMEROMHNIA,KEIMENO) VALUES(#12/31/2023#,'a')"));
         add.execute(QStringLiteral("INSERT INTO REMINDER(HMEROMHNIA,KEIMENO) VALUES(#1/5/2024#,'b')"));
-        TForm7 window(context);
+        organiser::RemindersWindow window(context);
         window.show();
         QCOMPARE(gridColumn(window.grid()), (QStringList{QStringLiteral("05/01/2024"), QStringLiteral("31/12/2023")}));
         QCOMPARE(window.dateField()->text(), QStringLiteral("05/01/2024"));
@@ -148,7 +148,7 @@ private slots:
         db::Command add(database->connection());
         add.execute(QStringLiteral("INSERT INTO NOTES(TITLE,KEIMENO) VALUES('Ψώνια','γάλα')"));
         add.execute(QStringLiteral("INSERT INTO NOTES(TITLE,KEIMENO) VALUES('άδειες','Ιούλιος')"));
-        TForm5 window(context);
+        organiser::NotesWindow window(context);
         window.show();
         QCOMPARE(gridColumn(window.grid()), (QStringList{QStringLiteral("άδειες"), QStringLiteral("Ψώνια")}));
         QCOMPARE(window.textField()->toPlainText(), QStringLiteral("Ιούλιος"));

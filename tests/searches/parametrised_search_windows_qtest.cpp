@@ -46,7 +46,7 @@ private slots:
             return int(QDialog::Rejected);
         };
         seam = std::make_unique<ui::ScopedModalSeam>(*answers);
-        results = std::make_unique<TForm27>(database->context);
+        results = std::make_unique<searches::SearchResultsWindow>(database->context);
         shown.clear();
     }
 
@@ -58,7 +58,7 @@ private slots:
     }
 
     void educationShowsAListPerTickedPersonAndSearchesWithTheOthersAlwaysTrue() {
-        TForm28 window(database->context, results.get());
+        searches::EducationSearchWindow window(database->context, results.get());
         QCOMPARE(window.windowTitle(), u"Παιδιά με μόρφωση πατέρα, μητέρας, κηδεμόνα"_s);
         QVERIFY(!window.searchButton()->isEnabled());
         QVERIFY(window.motherLevel()->isHidden());
@@ -84,7 +84,7 @@ private slots:
     }
 
     void bornBetweenFollowsTheForbiddenCharactersAndFindsChildrenWhoLeft() {
-        TForm29 window(database->context, results.get());
+        searches::BornBetweenSearchWindow window(database->context, results.get());
         QVERIFY(window.searchButton()->isEnabled());
         QCOMPARE(window.searchButton()->text(), u"Eύ&ρεση"_s);
         window.fromField()->setText(u"01/09/2004'"_s);
@@ -108,7 +108,7 @@ private slots:
     }
 
     void rangeAndPositionSearchesRefuseWhatIsNotAWholeNumber() {
-        TForm31 siblings(database->context, results.get());
+        searches::SiblingsSearchWindow siblings(database->context, results.get());
         QCOMPARE(siblings.searchButton()->text(), u"Εύ&ρεση"_s);
         siblings.fromField()->setText(u"0"_s);
         siblings.toField()->setText(u"0"_s);
@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(results->countText(), u"Βρέθηκαν 1 παιδιά"_s);  // the empty count is left out
         QCOMPARE(database->titleLines().first(), u"ΠΑΙΔΙΑ ΠΟΥ ΕΧΟΥΝ ΑΔΕΛΦΙΑ ΑΠΟ 0 ΕΩΣ 0"_s);
 
-        TForm32 bedrooms(database->context, results.get());
+        searches::BedroomsSearchWindow bedrooms(database->context, results.get());
         bedrooms.fromField()->setText(u"1.5"_s);
         QVERIFY(!bedrooms.searchButton()->isEnabled());
         bedrooms.fromField()->clear();
@@ -124,7 +124,7 @@ private slots:
         QTest::mouseClick(bedrooms.searchButton(), Qt::LeftButton);
         QCOMPARE(answers->informations, QStringList{u"Λανθασμένα κριτήρια."_s});
 
-        TForm33 position(database->context, results.get());
+        searches::PositionSearchWindow position(database->context, results.get());
         position.positionField()->setText(u"β"_s);
         QTest::mouseClick(position.searchButton(), Qt::LeftButton);
         QCOMPARE(answers->informations.size(), 2);
@@ -141,19 +141,19 @@ private slots:
     // chosen hours have no guard and let it through.
     void engineFailureIsGuardedOnlyWhereCriteriaAreTyped() {
         database->connection().executeNative(u"ALTER TABLE PERIGRAFH RENAME TO PERIGRAFH_OLD"_s);
-        TForm33 position(database->context, results.get());
+        searches::PositionSearchWindow position(database->context, results.get());
         position.positionField()->setText(u"2"_s);
         QTest::mouseClick(position.searchButton(), Qt::LeftButton);
         QCOMPARE(answers->informations, QStringList{u"Λανθασμένα κριτήρια."_s});
 
-        TForm48 arrival(database->context, results.get());
+        searches::ArrivalSearchWindow arrival(database->context, results.get());
         arrival.hourList()->setCurrentIndex(1);
         QVERIFY_THROWS_EXCEPTION(db::Error, arrival.searchButton()->click());
         QVERIFY(shown.isEmpty());
     }
 
     void hourSearchesWaitForTheirHours() {
-        TForm48 arrival(database->context, results.get());
+        searches::ArrivalSearchWindow arrival(database->context, results.get());
         QCOMPARE(arrival.hourList()->currentIndex(), -1);
         QCOMPARE(arrival.hourList()->count(), 20);
         QVERIFY(!arrival.searchButton()->isEnabled());
@@ -163,11 +163,11 @@ private slots:
         QCOMPARE(database->titleLines().first(), u"ΠΑΙΔΙΑ ΜΕ ΩΡΑ ΠΡΟΣΕΛΕΥΣΗΣ 07:30 "_s);
         QCOMPARE(results->result().rowCount(), 1);
 
-        TForm49 departure(database->context, results.get());
+        searches::DepartureSearchWindow departure(database->context, results.get());
         QCOMPARE(departure.hourList()->itemText(0), u"10:00"_s);
         QVERIFY(!departure.searchButton()->isEnabled());
 
-        TForm50 both(database->context, results.get());
+        searches::ArrivalDepartureSearchWindow both(database->context, results.get());
         QCOMPARE(both.windowTitle(), u"Ώρα προσέλευσης  και αποχώρησης"_s);
         both.arrivalList()->setCurrentText(u"07:30"_s);
         QVERIFY(!both.searchButton()->isEnabled());
@@ -184,7 +184,7 @@ private:
     std::unique_ptr<searchtest::SearchDatabase> database;
     std::unique_ptr<testsupport::ModalAnswers> answers;
     std::unique_ptr<ui::ScopedModalSeam> seam;
-    std::unique_ptr<TForm27> results;
+    std::unique_ptr<searches::SearchResultsWindow> results;
     QList<QDialog*> shown;
 };
 

@@ -44,7 +44,7 @@ private slots:
         database->addChild(5, u"Κώστα"_s);
         answers = std::make_unique<testsupport::ModalAnswers>();
         seam = std::make_unique<ui::ScopedModalSeam>(*answers);
-        window = std::make_unique<TForm27>(database->context);
+        window = std::make_unique<searches::SearchResultsWindow>(database->context);
     }
 
     void cleanup() {
@@ -90,15 +90,15 @@ private slots:
     // The card is opened for the current row; what changed there shows in the list on return.
     void cardEditShowsInTheListOnReturn() {
         // The card opens through the child opener registry, tied as the program ties it.
-        common::registerChildOpener(common::ChildWindow::Details,
-                                    [](const common::ProgramContext& context, QWidget* parent,
-                                       const common::ChildIdentity& child) {
-                                        TForm16 card(context, child.registryNumber, parent);
-                                        ui::showModal(&card);
-                                    });
+        common::registerChildOpener(
+            common::ChildWindow::Details, [](const common::ProgramContext& context, QWidget* parent,
+                                             const common::ChildIdentity& child) {
+                children::ChildDetailsWindow card(context, child.registryNumber, parent);
+                ui::showModal(&card);
+            });
         QString opened;
         answers->onShow = [&](QDialog* dialog) {
-            if (auto* card = qobject_cast<TForm16*>(dialog)) {
+            if (auto* card = qobject_cast<children::ChildDetailsWindow*>(dialog)) {
                 opened = card->registryNumber();
                 db::Connection other(database->connectionString());
                 other.open();
@@ -150,7 +150,7 @@ private:
     std::unique_ptr<searchtest::SearchDatabase> database;
     std::unique_ptr<testsupport::ModalAnswers> answers;
     std::unique_ptr<ui::ScopedModalSeam> seam;
-    std::unique_ptr<TForm27> window;
+    std::unique_ptr<searches::SearchResultsWindow> window;
 };
 
 QTEST_MAIN(SearchResultsWindowTest)
