@@ -36,16 +36,16 @@ AccessCheckWindow::AccessCheckWindow(const common::ProgramContext& context, QWid
     buttons->addWidget(makeExitButton());
     layout->addLayout(buttons);
 
-    connect(passwordField_, &QLineEdit::textChanged, this, &AccessCheckWindow::Edit1Change);
-    connect(enterButton_, &QPushButton::clicked, this, &AccessCheckWindow::Button1Click);
+    connect(passwordField_, &QLineEdit::textChanged, this, &AccessCheckWindow::updateEnterButton);
+    connect(enterButton_, &QPushButton::clicked, this, &AccessCheckWindow::enter);
     fixSizeAndCentre(QSize(303, 159).expandedTo(minimumSizeHint()));
 }
 
-void AccessCheckWindow::Edit1Change() {
+void AccessCheckWindow::updateEnterButton() {
     enterButton_->setEnabled(app::canEnter(passwordField_->text()));
 }
 
-void AccessCheckWindow::Button1Click() {
+void AccessCheckWindow::enter() {
     accessGranted_ = false;
     if (passwordField_->text().trimmed() != storedPassword_) {
         ui::inform(this, QStringLiteral("Λανθασμένος κωδικός πρόσβασης."));

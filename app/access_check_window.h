@@ -22,8 +22,8 @@ public:
     void reject() override;
 
 private:
-    void Edit1Change();
-    void Button1Click();
+    void updateEnterButton();
+    void enter();
 
     db::Connection connection_;
     QString storedPassword_;

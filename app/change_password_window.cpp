@@ -37,18 +37,18 @@ ChangePasswordWindow::ChangePasswordWindow(const common::ProgramContext& context
     layout->addLayout(buttons);
 
     for (QLineEdit* field : {oldField_, newField_, confirmationField_}) {
-        connect(field, &QLineEdit::textChanged, this, &ChangePasswordWindow::EditChange);
+        connect(field, &QLineEdit::textChanged, this, &ChangePasswordWindow::updateChangeButton);
     }
-    connect(changeButton_, &QPushButton::clicked, this, &ChangePasswordWindow::Button1Click);
+    connect(changeButton_, &QPushButton::clicked, this, &ChangePasswordWindow::change);
     fixSizeAndCentre(QSize(405, 219).expandedTo(minimumSizeHint()));
 }
 
-void ChangePasswordWindow::EditChange() {
+void ChangePasswordWindow::updateChangeButton() {
     changeButton_->setEnabled(app::canChangePassword(oldField_->text(), newField_->text(),
                                                      confirmationField_->text(), storedPassword_));
 }
 
-void ChangePasswordWindow::Button1Click() {
+void ChangePasswordWindow::change() {
     app::storePassword(connection_, newField_->text().trimmed());
     ui::inform(this, QStringLiteral("Η αλλαγή του κωδικού πρόσβασης έγινε με επιτυχία."));
     accept();

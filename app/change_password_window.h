@@ -17,8 +17,8 @@ public:
     explicit ChangePasswordWindow(const common::ProgramContext& context, QWidget* parent = nullptr);
 
 private:
-    void EditChange();
-    void Button1Click();
+    void updateChangeButton();
+    void change();
 
     db::Connection connection_;
     QString storedPassword_;  // read once, when the window is created

@@ -78,9 +78,9 @@ MainWindow::MainWindow(common::ProgramContext& context) : context_(context) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
-    connect(&clockTimer_, &QTimer::timeout, this, &MainWindow::Timer1Timer);
+    connect(&clockTimer_, &QTimer::timeout, this, &MainWindow::showTime);
     clockTimer_.start(1000);
-    Timer1Timer();
+    showTime();
 }
 
 MainWindow::~MainWindow() = default;
@@ -112,7 +112,7 @@ QWidget* MainWindow::makeRightPanel() {
     toggle->setFocusPolicy(Qt::NoFocus);
     toggle->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     toggle->setFixedHeight(25);
-    connect(toggle, &QToolButton::clicked, this, &MainWindow::SpeedButton1Click);
+    connect(toggle, &QToolButton::clicked, this, &MainWindow::toggleSidePanel);
     layout->addWidget(toggle);
 
     sidePanel_ = new QWidget(panel);
@@ -169,7 +169,7 @@ QString MainWindow::makersNotice() const {
         .arg(app::makersAddress(), app::programVersion());
 }
 
-void MainWindow::Timer1Timer() {
+void MainWindow::showTime() {
     const QDateTime now = db::Clock::now();
     // The program's short date form and the long time form.
     dateTimePanel_->setText(common::shortDate(now.date()) + u' ' +
@@ -177,7 +177,7 @@ void MainWindow::Timer1Timer() {
     clock_->setTime(now.time());
 }
 
-void MainWindow::SpeedButton1Click() {
+void MainWindow::toggleSidePanel() {
     sidePanel_->setVisible(!sidePanel_->isVisible());
 }
 

@@ -58,8 +58,8 @@ private:
     QWidget* makeRightPanel();
     QWidget* makeBottomPanel();
     void makeStatusBar();
-    void Timer1Timer();
-    void SpeedButton1Click();
+    void showTime();
+    void toggleSidePanel();
     void startCalculator();
     void openPictureFolder();
     void openMakersSite();

@@ -32,9 +32,10 @@ SetPasswordWindow::SetPasswordWindow(const common::ProgramContext& context, QWid
     setMainAction(storeButton_);
     layout->addWidget(storeButton_, 0, Qt::AlignRight);
 
-    connect(newField_, &QLineEdit::textChanged, this, &SetPasswordWindow::EditChange);
-    connect(confirmationField_, &QLineEdit::textChanged, this, &SetPasswordWindow::EditChange);
-    connect(storeButton_, &QPushButton::clicked, this, &SetPasswordWindow::Button1Click);
+    connect(newField_, &QLineEdit::textChanged, this, &SetPasswordWindow::updateStoreButton);
+    connect(confirmationField_, &QLineEdit::textChanged, this,
+            &SetPasswordWindow::updateStoreButton);
+    connect(storeButton_, &QPushButton::clicked, this, &SetPasswordWindow::store);
     fixSizeAndCentre(QSize(370, 157).expandedTo(minimumSizeHint()));
 }
 
@@ -46,11 +47,11 @@ void SetPasswordWindow::keyPressEvent(QKeyEvent* event) {
     ui::Window::keyPressEvent(event);
 }
 
-void SetPasswordWindow::EditChange() {
+void SetPasswordWindow::updateStoreButton() {
     storeButton_->setEnabled(app::canSetPassword(newField_->text(), confirmationField_->text()));
 }
 
-void SetPasswordWindow::Button1Click() {
+void SetPasswordWindow::store() {
     app::storePassword(connection_, newField_->text().trimmed());
     ui::inform(this, QStringLiteral("Ο καθορισμός του κωδικού πρόσβασης έγινε με επιτυχία."));
     accept();

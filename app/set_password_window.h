@@ -20,8 +20,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void EditChange();
-    void Button1Click();
+    void updateStoreButton();
+    void store();
 
     db::Connection connection_;
     QLineEdit* newField_;

@@ -49,8 +49,8 @@ IssuedReceiptsWindow::IssuedReceiptsWindow(const common::ProgramContext& context
     buildLayout();
     list_->setStatement(finance::issuedReceiptsStatement());
     connect(list_, &ui::BoundTable::changed, this, &IssuedReceiptsWindow::applyButtonRule);
-    connect(Button1, &QPushButton::clicked, this, &IssuedReceiptsWindow::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &IssuedReceiptsWindow::Button2Click);
+    connect(cancelButton_, &QPushButton::clicked, this, &IssuedReceiptsWindow::cancelReceipt);
+    connect(reprintButton_, &QPushButton::clicked, this, &IssuedReceiptsWindow::reprintReceipt);
     fixSizeAndCentre();
 }
 
@@ -79,17 +79,17 @@ void IssuedReceiptsWindow::buildLayout() {
 
     navigator_ = new ui::Navigator(ui::Navigator::moving(), this);
     list_->attachNavigator(navigator_);
-    Button1 = new QPushButton(QStringLiteral("Α&κύρωση απόδειξης"), this);
-    Button2 = new QPushButton(QStringLiteral("Εκτύ&πωση απόδειξης"), this);
-    Button1->setEnabled(false);
-    Button2->setEnabled(false);
+    cancelButton_ = new QPushButton(QStringLiteral("Α&κύρωση απόδειξης"), this);
+    reprintButton_ = new QPushButton(QStringLiteral("Εκτύ&πωση απόδειξης"), this);
+    cancelButton_->setEnabled(false);
+    reprintButton_->setEnabled(false);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(sortGroup);
     bottom->addWidget(navigator_);
     bottom->addStretch();
-    bottom->addWidget(Button1);
-    bottom->addWidget(Button2);
+    bottom->addWidget(cancelButton_);
+    bottom->addWidget(reprintButton_);
     bottom->addWidget(makeExitButton());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(count_);
@@ -113,8 +113,8 @@ void IssuedReceiptsWindow::formShow() {
     list_->sortBy(finance::receiptOrderBy(finance::ReceiptOrder::ByDate));
     count_->setCount(list_->rows().rowCount());
     const bool hasRows = !list_->rows().isEmpty();
-    Button1->setEnabled(hasRows);
-    Button2->setEnabled(hasRows);
+    cancelButton_->setEnabled(hasRows);
+    reprintButton_->setEnabled(hasRows);
     applyButtonRule();
 }
 
@@ -133,15 +133,15 @@ void IssuedReceiptsWindow::applyButtonRule() {
     const finance::ReceiptActions actions = finance::receiptActions(
         rows.value(QStringLiteral("EGKYRO")).toInt(), rows.text(QStringLiteral("POSOCY")),
         rows.text(QStringLiteral("VAT")), finance::currentVatRate(vatRate_->rows()));
-    Button1->setEnabled(actions.cancel);
-    Button2->setEnabled(actions.reprint);
+    cancelButton_->setEnabled(actions.cancel);
+    reprintButton_->setEnabled(actions.reprint);
 }
 
 int IssuedReceiptsWindow::currentReceiptNumber() const {
     return finance::receiptNumberFromText(list_->rows().text(QStringLiteral("ARITHMOS_APODEIKSHS")));
 }
 
-void IssuedReceiptsWindow::Button1Click() {
+void IssuedReceiptsWindow::cancelReceipt() {
     const int receiptNumber = currentReceiptNumber();
     if (!ui::askYesNo(this, finance::cancelQuestion(receiptNumber))) {
         return;
@@ -153,7 +153,7 @@ void IssuedReceiptsWindow::Button1Click() {
     list_->reload();  // back in date order, the first row current; the rule follows
 }
 
-void IssuedReceiptsWindow::Button2Click() {
+void IssuedReceiptsWindow::reprintReceipt() {
     finance::installedReceiptPrinter().printReceipt(currentReceiptNumber());
 }
 

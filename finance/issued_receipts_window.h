@@ -22,8 +22,8 @@ public:
     explicit IssuedReceiptsWindow(const common::ProgramContext& context, QWidget* parent = nullptr);
 
     ui::BoundTable* receipts() const { return list_; }
-    QPushButton* cancelButton() const { return Button1; }
-    QPushButton* reprintButton() const { return Button2; }
+    QPushButton* cancelButton() const { return cancelButton_; }
+    QPushButton* reprintButton() const { return reprintButton_; }
     QRadioButton* sortOption(finance::ReceiptOrder order) const;
     ui::CountLabel* countLabel() const { return count_; }
 
@@ -35,8 +35,8 @@ private:
     void sortChosen(finance::ReceiptOrder order, bool checked);
     void applyButtonRule();
     int currentReceiptNumber() const;
-    void Button1Click();
-    void Button2Click();
+    void cancelReceipt();
+    void reprintReceipt();
 
     ui::BoundTable* list_ = nullptr;
     ui::BoundTable* vatRate_ = nullptr;
@@ -46,8 +46,8 @@ private:
     QRadioButton* byDate_ = nullptr;
     QRadioButton* byNumber_ = nullptr;
     QRadioButton* byValidity_ = nullptr;
-    QPushButton* Button1 = nullptr;  // "Α&κύρωση απόδειξης"
-    QPushButton* Button2 = nullptr;  // "Εκτύ&πωση απόδειξης"
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* reprintButton_ = nullptr;
 };
 
 }  // namespace finance

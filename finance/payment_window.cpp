@@ -28,24 +28,24 @@ PaymentWindow::PaymentWindow(const common::ProgramContext& context, const QStrin
     setWindowTitle(QStringLiteral("Πληρωμή διδάκτρων"));
     buildLayout();
     readSettings();
-    connect(Edit1, &QLineEdit::textChanged, this, &PaymentWindow::EditChange);
-    connect(Edit2, &QLineEdit::textChanged, this, &PaymentWindow::EditChange);
-    connect(Button1, &QPushButton::clicked, this, &PaymentWindow::Button1Click);
+    connect(amountField_, &QLineEdit::textChanged, this, &PaymentWindow::updatePayButton);
+    connect(recipientField_, &QLineEdit::textChanged, this, &PaymentWindow::updatePayButton);
+    connect(payButton_, &QPushButton::clicked, this, &PaymentWindow::pay);
     fixSizeAndCentre();
 }
 
 void PaymentWindow::buildLayout() {
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->addItems(finance::paymentMonths());
-    ComboBox1->setCurrentIndex(finance::paymentMonthIndex(db::Clock::today()));
-    ComboBox2 = new QComboBox(this);
-    ComboBox2->addItems(finance::paymentYears(db::Clock::today()));
-    ComboBox2->setCurrentIndex(finance::paymentYearIndex(db::Clock::today()));
-    Edit1 = new QLineEdit(this);
-    Edit2 = new QLineEdit(this);
-    Button1 = new QPushButton(QStringLiteral("Κατα&χώρηση"), this);
-    Button1->setEnabled(false);
-    setMainAction(Button1);
+    monthList_ = new QComboBox(this);
+    monthList_->addItems(finance::paymentMonths());
+    monthList_->setCurrentIndex(finance::paymentMonthIndex(db::Clock::today()));
+    yearList_ = new QComboBox(this);
+    yearList_->addItems(finance::paymentYears(db::Clock::today()));
+    yearList_->setCurrentIndex(finance::paymentYearIndex(db::Clock::today()));
+    amountField_ = new QLineEdit(this);
+    recipientField_ = new QLineEdit(this);
+    payButton_ = new QPushButton(QStringLiteral("Κατα&χώρηση"), this);
+    payButton_->setEnabled(false);
+    setMainAction(payButton_);
     exit_ = makeExitButton();
     receiptNumber_ = ui::redLabel(QString(), this, true);
     vatRate_ = ui::redLabel(QString(), this, true);
@@ -65,26 +65,26 @@ void PaymentWindow::buildLayout() {
     addRow(QStringLiteral("Επώνυμο:"), ui::redLabel(surname_, this, true));
     addRow(QStringLiteral("Αριθμός απόδειξης:"), receiptNumber_);
     grid->addWidget(new QLabel(QStringLiteral("Πληρωμή για:"), this), row++, 0);
-    addRow(QStringLiteral("Μήνα:"), ComboBox1);
-    addRow(QStringLiteral("Έτος:"), ComboBox2, ui::requiredMark(this));
-    addRow(QStringLiteral("Ποσό:"), Edit1, ui::redLabel(QStringLiteral("* (Σε EUR)"), this));
+    addRow(QStringLiteral("Μήνα:"), monthList_);
+    addRow(QStringLiteral("Έτος:"), yearList_, ui::requiredMark(this));
+    addRow(QStringLiteral("Ποσό:"), amountField_, ui::redLabel(QStringLiteral("* (Σε EUR)"), this));
     addRow(QStringLiteral("Συντελεστής Φ.Π.Α (%):"), vatRate_);
-    addRow(QStringLiteral("Παραλήπτης:"), Edit2);
+    addRow(QStringLiteral("Παραλήπτης:"), recipientField_);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Button1);
+    buttons->addWidget(payButton_);
     buttons->addWidget(exit_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
 
-    setTabOrder(ComboBox1, ComboBox2);
-    setTabOrder(ComboBox2, Edit1);
-    setTabOrder(Edit1, Edit2);
-    setTabOrder(Edit2, Button1);
-    setTabOrder(Button1, exit_);
-    Edit1->setFocus();
+    setTabOrder(monthList_, yearList_);
+    setTabOrder(yearList_, amountField_);
+    setTabOrder(amountField_, recipientField_);
+    setTabOrder(recipientField_, payButton_);
+    setTabOrder(payButton_, exit_);
+    amountField_->setFocus();
 }
 
 void PaymentWindow::readSettings() {
@@ -100,21 +100,21 @@ QString PaymentWindow::vatRateText() const {
     return vatRate_->text();
 }
 
-void PaymentWindow::EditChange() {
-    const QString amount = Edit1->text().trimmed();
-    const QString recipient = Edit2->text().trimmed();
-    Button1->setEnabled(!amount.isEmpty() && !recipient.isEmpty() &&
-                        common::passesForbiddenCharacterTest(recipient));
+void PaymentWindow::updatePayButton() {
+    const QString amount = amountField_->text().trimmed();
+    const QString recipient = recipientField_->text().trimmed();
+    payButton_->setEnabled(!amount.isEmpty() && !recipient.isEmpty() &&
+                           common::passesForbiddenCharacterTest(recipient));
 }
 
-void PaymentWindow::Button1Click() {
+void PaymentWindow::pay() {
     const finance::PaymentRequest request{childNumber_,
                                           firstName_,
                                           surname_,
-                                          ComboBox1->currentText(),
-                                          ComboBox2->currentText(),
-                                          Edit1->text(),
-                                          Edit2->text().trimmed(),
+                                          monthList_->currentText(),
+                                          yearList_->currentText(),
+                                          amountField_->text(),
+                                          recipientField_->text().trimmed(),
                                           vatRateText().trimmed(),
                                           receiptNumberText().trimmed()};
     try {
@@ -156,8 +156,8 @@ void PaymentWindow::reportFailedPayment() {
 }
 
 void PaymentWindow::clearEntry() {
-    Edit1->clear();
-    Edit2->clear();
+    amountField_->clear();
+    recipientField_->clear();
 }
 
 }  // namespace finance

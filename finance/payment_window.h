@@ -22,19 +22,19 @@ public:
     PaymentWindow(const common::ProgramContext& context, const QString& childNumber,
                   const QString& firstName, const QString& surname, QWidget* parent = nullptr);
 
-    QComboBox* monthList() const { return ComboBox1; }
-    QComboBox* yearList() const { return ComboBox2; }
-    QLineEdit* amountField() const { return Edit1; }
-    QLineEdit* recipientField() const { return Edit2; }
-    QPushButton* payButton() const { return Button1; }
+    QComboBox* monthList() const { return monthList_; }
+    QComboBox* yearList() const { return yearList_; }
+    QLineEdit* amountField() const { return amountField_; }
+    QLineEdit* recipientField() const { return recipientField_; }
+    QPushButton* payButton() const { return payButton_; }
     QString receiptNumberText() const;
     QString vatRateText() const;
 
 private:
     void buildLayout();
     void readSettings();
-    void EditChange();
-    void Button1Click();
+    void updatePayButton();
+    void pay();
     void reportFailedPayment();
     void clearEntry();
 
@@ -43,11 +43,11 @@ private:
     QString surname_;
     QLabel* receiptNumber_ = nullptr;
     QLabel* vatRate_ = nullptr;
-    QComboBox* ComboBox1 = nullptr;  // month
-    QComboBox* ComboBox2 = nullptr;  // year
-    QLineEdit* Edit1 = nullptr;      // amount
-    QLineEdit* Edit2 = nullptr;      // recipient
-    QPushButton* Button1 = nullptr;  // "Κατα&χώρηση"
+    QComboBox* monthList_ = nullptr;
+    QComboBox* yearList_ = nullptr;
+    QLineEdit* amountField_ = nullptr;
+    QLineEdit* recipientField_ = nullptr;
+    QPushButton* payButton_ = nullptr;
     QPushButton* exit_ = nullptr;
 };
 

@@ -28,7 +28,7 @@ ReceiptHeaderWindow::ReceiptHeaderWindow(const common::ProgramContext& context, 
     connect(header_, &ui::BoundTable::changed, this,
             [this] { navigator_->setButtonEnabled(ui::Navigator::Post, header_->isEditing()); });
     connect(navigator_, &ui::Navigator::clicked, this, &ReceiptHeaderWindow::storeClicked);
-    connect(Button1, &QPushButton::clicked, this, &ReceiptHeaderWindow::Button1Click);
+    connect(previewButton_, &QPushButton::clicked, this, &ReceiptHeaderWindow::preview);
     fixSizeAndCentre();
 }
 
@@ -75,12 +75,12 @@ void ReceiptHeaderWindow::buildLayout() {
 
     navigator_ = new ui::Navigator(ui::Navigator::Post, this);
     navigator_->setButtonEnabled(ui::Navigator::Post, false);
-    Button1 = new QPushButton(QStringLiteral("Προε&πισκόπιση"), this);
+    previewButton_ = new QPushButton(QStringLiteral("Προε&πισκόπιση"), this);
     QPushButton* exit = makeExitButton();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(navigator_);
     buttons->addStretch();
-    buttons->addWidget(Button1);
+    buttons->addWidget(previewButton_);
     buttons->addWidget(exit);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -94,15 +94,15 @@ void ReceiptHeaderWindow::buildLayout() {
         }
     }
     setTabOrder(previous, navigator_);
-    setTabOrder(navigator_, Button1);
-    setTabOrder(Button1, exit);
+    setTabOrder(navigator_, previewButton_);
+    setTabOrder(previewButton_, exit);
 }
 
 void ReceiptHeaderWindow::storeClicked() {
     header_->post();
 }
 
-void ReceiptHeaderWindow::Button1Click() {
+void ReceiptHeaderWindow::preview() {
     connection().close();
     connection().open();
     header_->reload();

@@ -24,18 +24,18 @@ public:
     // The field bound to a column of INFORMATION (TITLE, ADDRESS1, ..., EXTRA7).
     QLineEdit* field(const QString& column) const;
     ui::Navigator* navigator() const { return navigator_; }
-    QPushButton* previewButton() const { return Button1; }
+    QPushButton* previewButton() const { return previewButton_; }
 
 private:
     QLineEdit* addField(const QString& column);
     void buildLayout();
     void storeClicked();
-    void Button1Click();
+    void preview();
 
     ui::BoundTable* header_ = nullptr;
     QList<std::pair<QString, QLineEdit*>> fields_;
     ui::Navigator* navigator_ = nullptr;
-    QPushButton* Button1 = nullptr;  // "Προε&πισκόπιση"
+    QPushButton* previewButton_ = nullptr;
 };
 
 }  // namespace finance

@@ -17,18 +17,18 @@ ReceiptNumberingWindow::ReceiptNumberingWindow(const common::ProgramContext& con
                                                QWidget* parent)
     : ui::DataWindow(context, parent) {
     setWindowTitle(QStringLiteral("Καθορισμός αρίθμησης των αποδείξεων"));
-    Edit1 = new QLineEdit(QStringLiteral("1"), this);
-    Button1 = new QPushButton(QStringLiteral("Κ&αταχώρηση"), this);
-    setMainAction(Button1);
-    connect(Button1, &QPushButton::clicked, this, &ReceiptNumberingWindow::Button1Click);
+    numberField_ = new QLineEdit(QStringLiteral("1"), this);
+    storeButton_ = new QPushButton(QStringLiteral("Κ&αταχώρηση"), this);
+    setMainAction(storeButton_);
+    connect(storeButton_, &QPushButton::clicked, this, &ReceiptNumberingWindow::storeFirstNumber);
 
     auto* field = new QHBoxLayout;
     field->addWidget(new QLabel(QStringLiteral("Έναρξη από τον αριθμό:"), this));
-    field->addWidget(Edit1);
+    field->addWidget(numberField_);
     field->addWidget(ui::requiredMark(this));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Button1);
+    buttons->addWidget(storeButton_);
     buttons->addWidget(makeExitButton());
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(field);
@@ -36,8 +36,8 @@ ReceiptNumberingWindow::ReceiptNumberingWindow(const common::ProgramContext& con
     fixSizeAndCentre();
 }
 
-void ReceiptNumberingWindow::Button1Click() {
-    const std::optional<int> first = finance::receiptNumberingStart(Edit1->text());
+void ReceiptNumberingWindow::storeFirstNumber() {
+    const std::optional<int> first = finance::receiptNumberingStart(numberField_->text());
     if (!first) {
         ui::inform(this, finance::numberingRefusedMessage());
         return;

@@ -19,14 +19,14 @@ public:
     // True once a first number was stored.
     bool stored() const { return stored_; }
 
-    QLineEdit* numberField() const { return Edit1; }
-    QPushButton* storeButton() const { return Button1; }
+    QLineEdit* numberField() const { return numberField_; }
+    QPushButton* storeButton() const { return storeButton_; }
 
 private:
-    void Button1Click();
+    void storeFirstNumber();
 
-    QLineEdit* Edit1 = nullptr;
-    QPushButton* Button1 = nullptr;  // "Κ&αταχώρηση"
+    QLineEdit* numberField_ = nullptr;
+    QPushButton* storeButton_ = nullptr;
     bool stored_ = false;
 };
 

@@ -19,8 +19,8 @@ VatRateWindow::VatRateWindow(const common::ProgramContext& context, QWidget* par
     : ui::DataWindow(context, parent), endProgram_([] { QCoreApplication::exit(0); }) {
     setWindowTitle(QStringLiteral("Συντελεστής Φ.Π.Α"));
     rate_ = bindTable(finance::vatRateTable());
-    Edit1 = new QLineEdit(this);
-    rate_->bind(Edit1, QStringLiteral("VAT_RATIO"));
+    rateField_ = new QLineEdit(this);
+    rate_->bind(rateField_, QStringLiteral("VAT_RATIO"));
     // Only the store button: the window stores itself, so the navigator is not attached to
     // the table, and the store is followed by the end of the program.
     navigator_ = new ui::Navigator(ui::Navigator::Post, this);
@@ -31,7 +31,7 @@ VatRateWindow::VatRateWindow(const common::ProgramContext& context, QWidget* par
 
     auto* field = new QHBoxLayout;
     field->addWidget(new QLabel(QStringLiteral("Συντελεστής Φ.Π.Α (%):"), this));
-    field->addWidget(Edit1);
+    field->addWidget(rateField_);
     field->addWidget(ui::requiredMark(this));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(navigator_);

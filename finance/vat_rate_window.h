@@ -22,14 +22,14 @@ public:
     // What "end the program" does after a stored rate; the application's exit by default.
     void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
 
-    QLineEdit* rateField() const { return Edit1; }
+    QLineEdit* rateField() const { return rateField_; }
     ui::Navigator* navigator() const { return navigator_; }
 
 private:
     void storeClicked();
 
     ui::BoundTable* rate_ = nullptr;
-    QLineEdit* Edit1 = nullptr;
+    QLineEdit* rateField_ = nullptr;
     ui::Navigator* navigator_ = nullptr;
     std::function<void()> endProgram_;
 };
