@@ -87,23 +87,23 @@ std::unique_ptr<QDialog> createLongLived(const common::ProgramContext& context) 
 }
 
 struct WindowBinding {
-    QStringView className;
+    QStringView command;
     void (*open)(const common::ProgramContext& context, QWidget* parent);
     LongLivedFactory createOnce;  // only for the long-lived windows
 };
 
 template <class W>
-constexpr WindowBinding fresh(QStringView className) {
-    return {className, &openFresh<W>, nullptr};
+constexpr WindowBinding fresh(QStringView command) {
+    return {command, &openFresh<W>, nullptr};
 }
 
 template <class W>
-constexpr WindowBinding longLived(QStringView className) {
-    return {className, &showLongLived<W>, &createLongLived<W>};
+constexpr WindowBinding longLived(QStringView command) {
+    return {command, &showLongLived<W>, &createLongLived<W>};
 }
 
 // Every window of the program that a command opens or that lives from start-up to the end,
-// by class name. To tie a new window in: include its header above and add one line here,
+// by its command id. To tie a new window in: include its header above and add one line here,
 // fresh<...> or longLived<...> as the menu says; the menu entries and side buttons naming it
 // become enabled, and a long-lived window is created in its place of the start-up order.
 constexpr WindowBinding kWindows[] = {
@@ -145,9 +145,9 @@ constexpr WindowBinding kWindows[] = {
     fresh<ChangePasswordWindow>(u"TForm66"),
 };
 
-const WindowBinding* findBinding(QStringView className) {
+const WindowBinding* findBinding(QStringView command) {
     for (const WindowBinding& binding : kWindows) {
-        if (binding.className == className) {
+        if (binding.command == command) {
             return &binding;
         }
     }
@@ -166,8 +166,8 @@ void openWindow(QStringView command, const common::ProgramContext& context, QWid
     binding->open(context, parent);
 }
 
-LongLivedFactory longLivedFactory(QStringView className) {
-    const WindowBinding* binding = findBinding(className);
+LongLivedFactory longLivedFactory(QStringView command) {
+    const WindowBinding* binding = findBinding(command);
     return binding ? binding->createOnce : nullptr;
 }
 

@@ -14,9 +14,9 @@ struct CannedSearch;
 namespace app {
 
 // The command map: which window each command of the main menu and the side panel opens. A
-// command is named by the class of its window ("TForm13"). Every window opens modally over
-// `parent`: a fresh window for each opening, given the program context, or the one long-lived
-// window with its state kept.
+// window's command id is its form number ("TForm13"), written in the menu table and here only.
+// Every window opens modally over `parent`: a fresh window for each opening, given the program
+// context, or the one long-lived window with its state kept.
 
 // True when a window is tied to the command; a command without one stays disabled.
 bool hasWindow(QStringView command);

@@ -7,8 +7,8 @@ namespace app {
 std::vector<std::unique_ptr<QDialog>> createLongLivedWindows(
     const common::ProgramContext& context) {
     std::vector<std::unique_ptr<QDialog>> windows;
-    for (const QStringView className : longLivedWindowOrder()) {
-        if (const LongLivedFactory create = longLivedFactory(className)) {
+    for (const QStringView command : longLivedWindowOrder()) {
+        if (const LongLivedFactory create = longLivedFactory(command)) {
             windows.push_back(create(context));
         }
     }

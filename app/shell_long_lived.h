@@ -15,8 +15,8 @@ namespace app {
 // keep until the program ends.
 std::vector<std::unique_ptr<QDialog>> createLongLivedWindows(const common::ProgramContext& context);
 
-// How a long-lived window is made, by its class name; empty when the window is not built.
+// How a long-lived window is made, by its command id; empty when the window is not built.
 using LongLivedFactory = std::unique_ptr<QDialog> (*)(const common::ProgramContext& context);
-LongLivedFactory longLivedFactory(QStringView className);
+LongLivedFactory longLivedFactory(QStringView command);
 
 }  // namespace app
