@@ -209,7 +209,7 @@ void MainWindow::runCommand(QStringView command) {
         close();
     } else {
         app::openWindow(command, context_, this);
-        if (command == app::receiptNumberingWindow) {
+        if (command == app::receiptNumberingCommand()) {
             runReceiptNumberingCheck();
         }
     }

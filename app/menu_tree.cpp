@@ -1,5 +1,7 @@
 #include "app/menu_tree.h"
 
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <vector>
 
@@ -244,5 +246,12 @@ std::span<const MenuRow> mainMenuRows() {
 std::span<const SideButton> sideButtons() { return kSideButtons; }
 
 std::span<const QStringView> longLivedWindowOrder() { return kLongLived; }
+
+QStringView receiptNumberingCommand() {
+    const auto numbering = std::find_if(
+        std::begin(kMainMenu), std::end(kMainMenu),
+        [](const MenuRow& row) { return row.numbering == NumberingRole::HiddenOnceSet; });
+    return numbering == std::end(kMainMenu) ? QStringView() : numbering->command;
+}
 
 }  // namespace app

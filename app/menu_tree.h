@@ -10,9 +10,9 @@ struct CannedSearch;
 namespace app {
 
 // The main menu as data: one row per entry, in order, each with its depth (0 = menu bar).
-// A submenu holds the deeper rows that follow it. A command names what it runs: a window class
-// ("TForm13", opened through the command map) or one of the main window's own commands below.
-// A canned search runs the search it carries, whose caption it shows.
+// A submenu holds the deeper rows that follow it. A command names what it runs: a window's
+// command id ("TForm13", opened through the command map) or one of the main window's own
+// commands below. A canned search runs the search it carries, whose caption it shows.
 enum class MenuRowKind { Submenu, Command, Separator, CannedSearch };
 
 // The two entries that swap once the receipt numbering is set.
@@ -51,7 +51,8 @@ inline constexpr QStringView backup = u"backup";
 inline constexpr QStringView exitProgram = u"exit";
 }  // namespace shellCommand
 
-// The receipt numbering window: once it has closed, the main window checks the numbering again.
-inline constexpr QStringView receiptNumberingWindow = u"TForm69";
+// The command of the receipt numbering window (the entry hidden once the numbering is set):
+// once the window has closed, the main window checks the numbering again.
+QStringView receiptNumberingCommand();
 
 }  // namespace app

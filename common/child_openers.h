@@ -24,8 +24,8 @@ enum class ChildWindow {
     Absences,          // absences
     EnrolmentHistory,  // re-enrolments and de-enrolments
     TuitionPayment,    // finance::PaymentWindow
-    PaidTuition,       // TForm57
-    OwedTuition,       // TForm58
+    PaidTuition,       // tuition paid so far
+    OwedTuition,       // tuition still owed
 };
 
 // Opens a per-child window modally for the child over `parent`, with the opener's program
