@@ -32,9 +32,9 @@ AboutWindow::AboutWindow(QWidget* parent) : ui::Window(parent) {
     layout->addWidget(picture);
     layout->addWidget(centredLabel(app::programName(), 20, true, this));
     layout->addWidget(centredLabel(app::programVersion(), 10, false, this));
-    auto* contact = centredLabel(QStringLiteral("Quornbeck\n%1\ninfo@velorima.example")
-                                     .arg(app::makersAddress()),
-                                 9, false, this);
+    auto* contact = centredLabel(
+        QStringLiteral("Quornbeck\n%1\ninfo@velorima.example").arg(app::makersAddress()), 9, false,
+        this);
     contact->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(contact);
 

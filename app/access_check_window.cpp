@@ -22,8 +22,9 @@ AccessCheckWindow::AccessCheckWindow(const common::ProgramContext& context, QWid
     storedPassword_ = app::readStoredPassword(connection_);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(app::makeCaseWarning(QStringLiteral("Προσοχή έχoυν σημασία Πεζά / Κεφαλαία"), this),
-                      0, Qt::AlignCenter);
+    layout->addWidget(
+        app::makeCaseWarning(QStringLiteral("Προσοχή έχoυν σημασία Πεζά / Κεφαλαία"), this), 0,
+        Qt::AlignCenter);
     auto* grid = new QGridLayout;
     passwordField_ = app::addPasswordRow(grid, 0, QStringLiteral("Κωδικός πρόσβασης:"), this);
     layout->addLayout(grid);

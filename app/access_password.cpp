@@ -6,7 +6,9 @@
 
 namespace app {
 
-QString factoryDefaultPassword() { return QStringLiteral("40917263"); }
+QString factoryDefaultPassword() {
+    return QStringLiteral("40917263");
+}
 
 QString readStoredPassword(db::Connection& connection) {
     return db::scalar(connection, QStringLiteral("SELECT * FROM SECURE")).toString().trimmed();
@@ -20,7 +22,9 @@ bool isAcceptablePassword(const QString& trimmed) {
     return !trimmed.isEmpty() && common::passesForbiddenCharacterTest(trimmed);
 }
 
-bool canEnter(const QString& typed) { return isAcceptablePassword(typed.trimmed()); }
+bool canEnter(const QString& typed) {
+    return isAcceptablePassword(typed.trimmed());
+}
 
 bool canSetPassword(const QString& typedNew, const QString& typedConfirmation) {
     const QString newPassword = typedNew.trimmed();

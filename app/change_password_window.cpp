@@ -19,10 +19,12 @@ ChangePasswordWindow::ChangePasswordWindow(const common::ProgramContext& context
     storedPassword_ = app::readStoredPassword(connection_);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(app::makeCaseWarning(QStringLiteral("Προσοχή έχουν σημασία Πεζά / Κεφαλαία"), this),
-                      0, Qt::AlignCenter);
+    layout->addWidget(
+        app::makeCaseWarning(QStringLiteral("Προσοχή έχουν σημασία Πεζά / Κεφαλαία"), this), 0,
+        Qt::AlignCenter);
     auto* grid = new QGridLayout;
-    oldField_ = app::addPasswordRow(grid, 0, QStringLiteral("Προηγούμενος κωδικός πρόσβασης:"), this);
+    oldField_ =
+        app::addPasswordRow(grid, 0, QStringLiteral("Προηγούμενος κωδικός πρόσβασης:"), this);
     newField_ = app::addPasswordRow(grid, 1, QStringLiteral("Νέος κωδικός πρόσβασης:"), this);
     confirmationField_ =
         app::addPasswordRow(grid, 2, QStringLiteral("Επιβεβαίωση νέου κωδικού πρόσβασης:"), this);

@@ -6,9 +6,12 @@
 namespace app {
 
 QStringList knownCalculators() {
-    return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
-            QStringLiteral("galculator"),       QStringLiteral("mate-calc"),
-            QStringLiteral("qalculate-gtk"),    QStringLiteral("qalculate-qt"),
+    return {QStringLiteral("gnome-calculator"),
+            QStringLiteral("kcalc"),
+            QStringLiteral("galculator"),
+            QStringLiteral("mate-calc"),
+            QStringLiteral("qalculate-gtk"),
+            QStringLiteral("qalculate-qt"),
             QStringLiteral("xcalc")};
 }
 

@@ -37,10 +37,13 @@ namespace {
 
 bool isShellCommand(QStringView command) {
     using namespace app::shellCommand;
-    return command == calculator || command == images || command == backup || command == exitProgram;
+    return command == calculator || command == images || command == backup ||
+           command == exitProgram;
 }
 
-bool isAvailable(QStringView command) { return isShellCommand(command) || app::hasWindow(command); }
+bool isAvailable(QStringView command) {
+    return isShellCommand(command) || app::hasWindow(command);
+}
 
 QFrame* makePanel(QWidget* parent) {
     auto* panel = new QFrame(parent);

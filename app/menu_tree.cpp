@@ -243,9 +243,13 @@ std::span<const MenuRow> mainMenuRows() {
     return rows;
 }
 
-std::span<const SideButton> sideButtons() { return kSideButtons; }
+std::span<const SideButton> sideButtons() {
+    return kSideButtons;
+}
 
-std::span<const QStringView> longLivedWindowOrder() { return kLongLived; }
+std::span<const QStringView> longLivedWindowOrder() {
+    return kLongLived;
+}
 
 QStringView receiptNumberingCommand() {
     const auto numbering = std::find_if(

@@ -1,8 +1,8 @@
 #include "app/set_password_window.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -20,8 +20,9 @@ SetPasswordWindow::SetPasswordWindow(const common::ProgramContext& context, QWid
     connection_.open();
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(app::makeCaseWarning(QStringLiteral("Προσοχή έχουν σημασία Πεζά / Κεφαλαία"), this),
-                      0, Qt::AlignCenter);
+    layout->addWidget(
+        app::makeCaseWarning(QStringLiteral("Προσοχή έχουν σημασία Πεζά / Κεφαλαία"), this), 0,
+        Qt::AlignCenter);
     auto* grid = new QGridLayout;
     newField_ = app::addPasswordRow(grid, 0, QStringLiteral("Κωδικός πρόσβασης:"), this);
     confirmationField_ =

@@ -128,7 +128,8 @@ void drawSideChildren(QPainter& painter, qreal width) {
                       shirts[static_cast<std::size_t>(child + 2 * side) % shirts.size()],
                       child % 2 == 0);
             if (child % 2 == 1) {
-                drawBalloon(painter, QPointF(x + 40, 330), shirts[static_cast<std::size_t>(child) % shirts.size()]);
+                drawBalloon(painter, QPointF(x + 40, 330),
+                            shirts[static_cast<std::size_t>(child) % shirts.size()]);
             }
         }
     }
@@ -168,10 +169,16 @@ QPixmap kindergartenPicture(const QSize& size, const QString& title) {
     return picture;
 }
 
-QString programName() { return QStringLiteral("velorima"); }
+QString programName() {
+    return QStringLiteral("velorima");
+}
 
-QString programVersion() { return QStringLiteral("Version 2.0.0"); }
+QString programVersion() {
+    return QStringLiteral("Version 2.0.0");
+}
 
-QString makersAddress() { return QStringLiteral("https://velorima.example/"); }
+QString makersAddress() {
+    return QStringLiteral("https://velorima.example/");
+}
 
 }  // namespace app

@@ -156,12 +156,15 @@ const WindowBinding* findBinding(QStringView command) {
 
 }  // namespace
 
-bool hasWindow(QStringView command) { return findBinding(command) != nullptr; }
+bool hasWindow(QStringView command) {
+    return findBinding(command) != nullptr;
+}
 
 void openWindow(QStringView command, const common::ProgramContext& context, QWidget* parent) {
     const WindowBinding* binding = findBinding(command);
     if (!binding) {
-        throw std::logic_error("No window is tied to the command " + command.toString().toStdString());
+        throw std::logic_error("No window is tied to the command " +
+                               command.toString().toStdString());
     }
     binding->open(context, parent);
 }

@@ -21,9 +21,13 @@ void showOnItsOwn(const Arguments&... arguments) {
 
 }  // namespace
 
-void MainWindowStartupScreens::showSplash() { showOnItsOwn<SplashWindow>(); }
+void MainWindowStartupScreens::showSplash() {
+    showOnItsOwn<SplashWindow>();
+}
 
-void MainWindowStartupScreens::showMessage(const QString& text) { ui::inform(nullptr, text); }
+void MainWindowStartupScreens::showMessage(const QString& text) {
+    ui::inform(nullptr, text);
+}
 
 void MainWindowStartupScreens::showSetPassword() {
     showOnItsOwn<SetPasswordWindow>(context_);
@@ -35,9 +39,13 @@ bool MainWindowStartupScreens::showAccessCheck() {
     return window.accessGranted();
 }
 
-void MainWindowStartupScreens::showReceiptNumberingSet() { mainWindow_.showReceiptNumberingSet(); }
+void MainWindowStartupScreens::showReceiptNumberingSet() {
+    mainWindow_.showReceiptNumberingSet();
+}
 
-void MainWindowStartupScreens::prepareMainWindow() { mainWindow_.prepareForUse(); }
+void MainWindowStartupScreens::prepareMainWindow() {
+    mainWindow_.prepareForUse();
+}
 
 void MainWindowStartupScreens::showTodaysReminder(const QString& reminderStatement) {
     organiser::TodaysReminderWindow popup(context_, reminderStatement);
@@ -48,6 +56,8 @@ void MainWindowStartupScreens::showTodaysBirthdays() {
     showOnItsOwn<children::BirthdaysWindow>(context_);
 }
 
-void MainWindowStartupScreens::abandonMainWindow() { mainWindow_.abandon(); }
+void MainWindowStartupScreens::abandonMainWindow() {
+    mainWindow_.abandon();
+}
 
 }  // namespace app

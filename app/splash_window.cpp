@@ -15,10 +15,11 @@ SplashWindow::SplashWindow(QWidget* parent)
     setFixedSize(client);
     auto* picture = new QLabel(this);
     picture->setPixmap(app::kindergartenPicture(QSize(960, 720), app::programName()));
-    picture->setGeometry(QRect(QPoint((client.width() - 960) / 2, (client.height() - 720) / 2),
-                               QSize(960, 720)));
+    picture->setGeometry(
+        QRect(QPoint((client.width() - 960) / 2, (client.height() - 720) / 2), QSize(960, 720)));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - QPoint(client.width() / 2, client.height() / 2));
+        move(screen->availableGeometry().center() -
+             QPoint(client.width() / 2, client.height() / 2));
     }
 
     timer_.setSingleShot(true);

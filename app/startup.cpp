@@ -158,8 +158,9 @@ QString startupNotice() {
 }
 
 QString databaseProblemMessage() {
-    return QStringLiteral("Υπάρχει πρόβλημα με την βάση δεδομένων.\n"
-                          "Το λογισμικό θα τερματίσει την λειτουργία του.");
+    return QStringLiteral(
+        "Υπάρχει πρόβλημα με την βάση δεδομένων.\n"
+        "Το λογισμικό θα τερματίσει την λειτουργία του.");
 }
 
 }  // namespace app

@@ -22,8 +22,8 @@ ChildDetailsWindow::ChildDetailsWindow(const common::ProgramContext& context,
     child_ = bindTableSearch(QStringLiteral("CHILDREN"));
     card_ = new CardPanel(CardPanel::RegistryNumber::Hidden, this);
     card_->bindTo(*child_);
-    navigator_ = new ui::Navigator(
-        ui::Navigator::Edit | ui::Navigator::Post | ui::Navigator::Cancel, this);
+    navigator_ =
+        new ui::Navigator(ui::Navigator::Edit | ui::Navigator::Post | ui::Navigator::Cancel, this);
     child_->attachNavigator(navigator_);
 
     print_ = new QPushButton(QStringLiteral("Ε&κτύπωση"), this);

@@ -24,8 +24,12 @@ QString dateLiteral(const QString& typed) {
     return text;
 }
 
-QString todayLiteral() { return literalOf(db::Clock::today()); }
+QString todayLiteral() {
+    return literalOf(db::Clock::today());
+}
 
-QString shortDate(const QDate& date) { return date.toString(QStringLiteral("dd/MM/yyyy")); }
+QString shortDate(const QDate& date) {
+    return date.toString(QStringLiteral("dd/MM/yyyy"));
+}
 
 }  // namespace common

@@ -7,7 +7,9 @@ namespace common {
 
 // The marker left where a typed text is not a date. The engine rejects a statement that
 // carries it where a date literal belongs.
-inline QString dateLiteralError() { return QStringLiteral("ERROR"); }
+inline QString dateLiteralError() {
+    return QStringLiteral("ERROR");
+}
 
 // Replaces a typed date "day/month[/year][/]" with the literal "#month/day/year#", or with
 // "ERROR" when the text is not a real calendar date. Callers trim the text first. A one- or

@@ -4,6 +4,8 @@
 
 namespace db {
 
-int Command::execute() { return connection_->execute(statement_); }
+int Command::execute() {
+    return connection_->execute(statement_);
+}
 
 }  // namespace db

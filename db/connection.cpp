@@ -54,8 +54,8 @@ QByteArray rawKeyPragma(const QString& password) {
 }
 
 [[noreturn]] void fail(sqlite3* handle, int rc, const QString& path) {
-    QString message = handle ? QString::fromUtf8(sqlite3_errmsg(handle))
-                             : QString::fromUtf8(sqlite3_errstr(rc));
+    QString message =
+        handle ? QString::fromUtf8(sqlite3_errmsg(handle)) : QString::fromUtf8(sqlite3_errstr(rc));
     if (rc == SQLITE_NOTADB) {
         message += QStringLiteral(" (wrong database password, or not a database file)");
     }
@@ -100,7 +100,9 @@ sqlite3* openFile(const QString& path, const QString& password, int flags) {
 
 Connection::Connection(const QString& connectionString) : connectionString_(connectionString) {}
 
-Connection::~Connection() { close(); }
+Connection::~Connection() {
+    close();
+}
 
 void Connection::setConnectionString(const QString& connectionString) {
     close();
@@ -145,7 +147,9 @@ void Connection::executeNative(const QString& script) {
     }
 }
 
-qint64 Connection::lastInsertRowId() const { return sqlite3_last_insert_rowid(handle()); }
+qint64 Connection::lastInsertRowId() const {
+    return sqlite3_last_insert_rowid(handle());
+}
 
 sqlite3* Connection::handle() const {
     if (!handle_) {
@@ -158,11 +162,11 @@ void Connection::createFile(const QString& path, const QString& password) {
     if (QFileInfo::exists(path)) {
         throw Error(QStringLiteral("The file exists already and is left alone: ") + path);
     }
-    sqlite3* handle =
-        openFile(path, password, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    sqlite3* handle = openFile(path, password, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
     // An empty encrypted file is written at the first change: give it its header now.
-    const int rc = sqlite3_exec(handle, "PRAGMA user_version = 0; CREATE TABLE vel_init(x); "
-                                        "DROP TABLE vel_init;",
+    const int rc = sqlite3_exec(handle,
+                                "PRAGMA user_version = 0; CREATE TABLE vel_init(x); "
+                                "DROP TABLE vel_init;",
                                 nullptr, nullptr, nullptr);
     sqlite3_close_v2(handle);
     if (rc != SQLITE_OK) {

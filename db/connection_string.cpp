@@ -47,7 +47,9 @@ QString valueOf(const QString& text, const QString& key) {
 
 }  // namespace
 
-QString databasePassword() { return QStringLiteral("QRT731K"); }
+QString databasePassword() {
+    return QStringLiteral("QRT731K");
+}
 
 QString buildConnectionString(const QString& programDirectory, const QString& password) {
     return fileConnectionString(programDirectory + QDir::separator() + QStringLiteral("data.mdb"),

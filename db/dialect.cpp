@@ -11,14 +11,18 @@ namespace db {
 
 namespace {
 
-bool isWordStart(QChar c) { return c.isLetter() || c == u'_'; }
-bool isWordChar(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
+bool isWordStart(QChar c) {
+    return c.isLetter() || c == u'_';
+}
+bool isWordChar(QChar c) {
+    return c.isLetterOrNumber() || c == u'_';
+}
 
 // The functions of the dialect that the engine knows under another name.
 QString engineFunction(const QString& word) {
     static const QStringList renamed = {
-        QStringLiteral("DATE"), QStringLiteral("DAY"),    QStringLiteral("MONTH"),
-        QStringLiteral("YEAR"), QStringLiteral("STR"),    QStringLiteral("FORMAT"),
+        QStringLiteral("DATE"),  QStringLiteral("DAY"), QStringLiteral("MONTH"),
+        QStringLiteral("YEAR"),  QStringLiteral("STR"), QStringLiteral("FORMAT"),
         QStringLiteral("UCASE"), QStringLiteral("LEN"),
     };
     const QString upper = word.toUpper();
@@ -131,7 +135,8 @@ private:
     // "#..." as a parameter, not reject it.
     void dateLiteral() {
         const qsizetype close = in_.indexOf(u'#', at_ + 1);
-        const QString stored = close < 0 ? QString() : storedDate(in_.mid(at_ + 1, close - at_ - 1));
+        const QString stored =
+            close < 0 ? QString() : storedDate(in_.mid(at_ + 1, close - at_ - 1));
         if (stored.isEmpty()) {
             syntaxError(QStringLiteral("Syntax error in date"));
         }
@@ -180,6 +185,8 @@ private:
 
 }  // namespace
 
-QString translate(const QString& statement) { return Translator(statement).run(); }
+QString translate(const QString& statement) {
+    return Translator(statement).run();
+}
 
 }  // namespace db

@@ -35,7 +35,9 @@ QDateTime storedDateTime(sqlite3_value* value) {
     return QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
-bool hasTime(sqlite3_value* value) { return sqlite3_value_bytes(value) > 10; }
+bool hasTime(sqlite3_value* value) {
+    return sqlite3_value_bytes(value) > 10;
+}
 
 void today(sqlite3_context* context, int, sqlite3_value**) {
     resultText(context, Clock::today().toString(Qt::ISODate));
@@ -145,8 +147,8 @@ void addFunction(sqlite3* handle, const char* name, int arguments,
 }  // namespace
 
 void registerEngineFunctions(sqlite3* handle) {
-    check(handle, sqlite3_create_collation_v2(handle, "GREEK", SQLITE_UTF8, nullptr,
-                                              greekCollation, nullptr));
+    check(handle, sqlite3_create_collation_v2(handle, "GREEK", SQLITE_UTF8, nullptr, greekCollation,
+                                              nullptr));
     addFunction(handle, "VEL_DATE", 0, today, false);
     addFunction(handle, "VEL_DAY", 1, datePart<&QDate::day>, true);
     addFunction(handle, "VEL_MONTH", 1, datePart<&QDate::month>, true);

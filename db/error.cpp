@@ -10,6 +10,8 @@ Error::Error(const QString& message, int code, const QString& statement)
       code_(code),
       statement_(statement) {}
 
-bool Error::isBusy() const { return (code_ & 0xff) == SQLITE_BUSY; }
+bool Error::isBusy() const {
+    return (code_ & 0xff) == SQLITE_BUSY;
+}
 
 }  // namespace db

@@ -103,7 +103,9 @@ QVariant RowSet::value(int column) const {
     return rows_.at(position_).at(column);
 }
 
-QString RowSet::text(int column) const { return displayText(value(column), kinds_.at(column)); }
+QString RowSet::text(int column) const {
+    return displayText(value(column), kinds_.at(column));
+}
 
 QString RowSet::textAt(int row, int column) const {
     return displayText(rows_.at(row).at(column), kinds_.at(column));

@@ -25,8 +25,8 @@ constexpr int kSchemaVersion = 1;
 
 // A connection string naming one file, in the form the connection reads.
 QString connectionStringFor(const QString& path) {
-    return QStringLiteral("Data Source=") + path +
-           QStringLiteral(";Jet OLEDB:Database Password=") + databasePassword();
+    return QStringLiteral("Data Source=") + path + QStringLiteral(";Jet OLEDB:Database Password=") +
+           databasePassword();
 }
 
 void buildSchema(const QString& path) {
@@ -39,7 +39,9 @@ void buildSchema(const QString& path) {
 
 }  // namespace
 
-int schemaVersion() { return kSchemaVersion; }
+int schemaVersion() {
+    return kSchemaVersion;
+}
 
 QString schemaScript() {
     registerSchemaResource();

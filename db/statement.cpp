@@ -147,9 +147,13 @@ void Statement::reset() {
     sqlite3_clear_bindings(stmt_);
 }
 
-int Statement::changes() const { return sqlite3_changes(connection_->handle()); }
+int Statement::changes() const {
+    return sqlite3_changes(connection_->handle());
+}
 
-int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
+int Statement::columnCount() const {
+    return sqlite3_column_count(stmt_);
+}
 
 QString Statement::columnName(int column) const {
     return QString::fromUtf8(sqlite3_column_name(stmt_, column));
@@ -184,7 +188,8 @@ QVariant Statement::value(int column) const {
         case ColumnKind::DateTime:
             if (storage == SQLITE_TEXT) {
                 const QString text = storedText(stmt_, column).toString();
-                QDateTime stamp = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+                QDateTime stamp =
+                    QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
                 if (!stamp.isValid()) {
                     stamp = QDateTime(QDate::fromString(text, Qt::ISODate), QTime(0, 0));
                 }

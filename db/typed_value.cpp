@@ -102,7 +102,9 @@ bool readsAsThousandsGroup(QStringView number) {
 
 }  // namespace
 
-QDate parseTypedDate(const QString& typed) { return DateReader(typed).read(); }
+QDate parseTypedDate(const QString& typed) {
+    return DateReader(typed).read();
+}
 
 TypedDecimal readTypedDecimal(const QString& text) {
     const QString trimmed = text.trimmed();

@@ -8,7 +8,9 @@ namespace directories {
 
 namespace {
 
-QString searchPrefix(const QString& typed) { return QLocale::system().toUpper(typed.trimmed()); }
+QString searchPrefix(const QString& typed) {
+    return QLocale::system().toUpper(typed.trimmed());
+}
 
 }  // namespace
 

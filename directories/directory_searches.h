@@ -9,9 +9,15 @@ struct Directory {
     QString table;
     QString sort;
 };
-inline Directory phoneBook() { return {QStringLiteral("CONTACTS"), QStringLiteral("CONTACT ASC")}; }
-inline Directory staff() { return {QStringLiteral("PROSWPIKO"), QStringLiteral("PERSON ASC")}; }
-inline Directory doctors() { return {QStringLiteral("DOCTORS"), QStringLiteral("DOCTOR ASC")}; }
+inline Directory phoneBook() {
+    return {QStringLiteral("CONTACTS"), QStringLiteral("CONTACT ASC")};
+}
+inline Directory staff() {
+    return {QStringLiteral("PROSWPIKO"), QStringLiteral("PERSON ASC")};
+}
+inline Directory doctors() {
+    return {QStringLiteral("DOCTORS"), QStringLiteral("DOCTOR ASC")};
+}
 
 // True when a search text may enter a statement: trimmed, it holds no forbidden character.
 bool isSearchable(const QString& typed);

@@ -16,11 +16,12 @@ PaediatriciansWindow::PaediatriciansWindow(const common::ProgramContext& context
       navigator_(new ui::Navigator(ui::Navigator::moving(), this)),
       count_(new ui::CountLabel(QStringLiteral("καταχωρήσεις"), this)) {
     setWindowTitle(QStringLiteral("Παιδίατροι"));
-    rows_->attachGrid(grid_, {
-                                 {QStringLiteral("ONOMA_GIATROY"), QStringLiteral("Παιδίατρος"), 220},
-                                 {QStringLiteral("DIEYTHYNSH_GIATROY"), QStringLiteral("Διεύθυνση"), 260},
-                                 {QStringLiteral("THLEFWNO_GIATROY"), QStringLiteral("Τηλέφωνο"), 120},
-                             });
+    rows_->attachGrid(grid_,
+                      {
+                          {QStringLiteral("ONOMA_GIATROY"), QStringLiteral("Παιδίατρος"), 220},
+                          {QStringLiteral("DIEYTHYNSH_GIATROY"), QStringLiteral("Διεύθυνση"), 260},
+                          {QStringLiteral("THLEFWNO_GIATROY"), QStringLiteral("Τηλέφωνο"), 120},
+                      });
     rows_->attachNavigator(navigator_);
     rows_->setStatement(directories::paediatriciansStatement());
     count_->setCount(rows_->rows().rowCount());

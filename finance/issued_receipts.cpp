@@ -49,8 +49,8 @@ ReceiptActions receiptActions(int valid, const QString& cypAmountText, const QSt
     if (valid == 0) {
         return {};
     }
-    const double euros =
-        static_cast<double>(static_cast<long double>(numberFromText(cypAmountText)) * kEuroPerPound);
+    const double euros = static_cast<double>(
+        static_cast<long double>(numberFromText(cypAmountText)) * kEuroPerPound);
     const double derivedVat = common::centRound(common::extendedPercent(euros, vatRate));
     return {true, derivedVat == numberFromText(vatText)};
 }

@@ -138,7 +138,8 @@ void IssuedReceiptsWindow::applyButtonRule() {
 }
 
 int IssuedReceiptsWindow::currentReceiptNumber() const {
-    return finance::receiptNumberFromText(list_->rows().text(QStringLiteral("ARITHMOS_APODEIKSHS")));
+    return finance::receiptNumberFromText(
+        list_->rows().text(QStringLiteral("ARITHMOS_APODEIKSHS")));
 }
 
 void IssuedReceiptsWindow::cancelReceipt() {

@@ -18,7 +18,9 @@ namespace {
 constexpr common::YearRange kPaymentYears{2007, 2030};
 
 // Every computed amount enters the statements as text, and the next step reads it back.
-double readBack(const QString& statementText) { return numberFromText(statementText); }
+double readBack(const QString& statementText) {
+    return numberFromText(statementText);
+}
 
 double extendedSum(double a, double b) {
     return static_cast<double>(static_cast<long double>(a) + static_cast<long double>(b));
@@ -34,11 +36,17 @@ QStringList paymentMonths() {
     return months;
 }
 
-QStringList paymentYears(const QDate& today) { return common::yearList(kPaymentYears, today); }
+QStringList paymentYears(const QDate& today) {
+    return common::yearList(kPaymentYears, today);
+}
 
-int paymentMonthIndex(const QDate& day) { return day.month() - 1; }
+int paymentMonthIndex(const QDate& day) {
+    return day.month() - 1;
+}
 
-int paymentYearIndex(const QDate& day) { return common::yearIndex(kPaymentYears, day); }
+int paymentYearIndex(const QDate& day) {
+    return common::yearIndex(kPaymentYears, day);
+}
 
 std::optional<ReceiptAmounts> receiptAmounts(const QString& amountText,
                                              const QString& vatRateText) {
@@ -126,13 +134,18 @@ PaymentOutcome payTuition(db::Connection& connection, const PaymentRequest& requ
     return PaymentOutcome::Recorded;
 }
 
-QString amountRefusedMessage() { return QStringLiteral("Μη αποδεκτή τιμή"); }
+QString amountRefusedMessage() {
+    return QStringLiteral("Μη αποδεκτή τιμή");
+}
 
-QString paymentFailedMessage() { return QStringLiteral("Η καταχώρηση δεν έγινε"); }
+QString paymentFailedMessage() {
+    return QStringLiteral("Η καταχώρηση δεν έγινε");
+}
 
 QString receiptNotPrintedMessage(const ReceiptNotPrinted& failure) {
-    return QStringLiteral("Η καταχώρηση έγινε με επιτυχία, αλλά η απόδειξη με αριθμό %1 δεν "
-                          "εκτυπώθηκε:\n%2")
+    return QStringLiteral(
+               "Η καταχώρηση έγινε με επιτυχία, αλλά η απόδειξη με αριθμό %1 δεν "
+               "εκτυπώθηκε:\n%2")
         .arg(failure.receiptNumber())
         .arg(failure.message());
 }

@@ -45,8 +45,8 @@ struct ReceiptAmounts {
     QString amount;     // the net amount as typed, unrounded
     QString cypAmount;  // net amount in Cyprus pounds
     QString vat;
-    QString total;      // VAT + amount, not rounded again
-    QString cypVat;     // from the rounded pound amount, not converted from the euro VAT
+    QString total;   // VAT + amount, not rounded again
+    QString cypVat;  // from the rounded pound amount, not converted from the euro VAT
     QString cypTotal;
 };
 

@@ -12,9 +12,13 @@ std::optional<int> receiptNumberingStart(const QString& typed) {
 }
 
 // The message begins with a Latin capital H.
-QString numberingRefusedMessage() { return QStringLiteral("H τιμή δεν είναι αποδεκτή"); }
+QString numberingRefusedMessage() {
+    return QStringLiteral("H τιμή δεν είναι αποδεκτή");
+}
 
-QString numberingStoredMessage() { return QStringLiteral("Η καταχώρηση έγινε με επιτυχία"); }
+QString numberingStoredMessage() {
+    return QStringLiteral("Η καταχώρηση έγινε με επιτυχία");
+}
 
 QString vatRateStoredMessage() {
     return QStringLiteral(

@@ -25,7 +25,9 @@ TuitionReceiptPrinter& installedReceiptPrinter() {
     return forwarding;
 }
 
-void installTuitionReceiptPrinter(TuitionReceiptPrinter* printer) { installed = printer; }
+void installTuitionReceiptPrinter(TuitionReceiptPrinter* printer) {
+    installed = printer;
+}
 
 void removeTuitionReceiptPrinter(TuitionReceiptPrinter* printer) {
     if (installed == printer) {
@@ -38,7 +40,9 @@ ScopedTuitionReceiptPrinter::ScopedTuitionReceiptPrinter(TuitionReceiptPrinter& 
     installed = &printer;
 }
 
-ScopedTuitionReceiptPrinter::~ScopedTuitionReceiptPrinter() { installed = previous_; }
+ScopedTuitionReceiptPrinter::~ScopedTuitionReceiptPrinter() {
+    installed = previous_;
+}
 
 QString tuitionReceiptStatement(int receiptNumber) {
     return QStringLiteral(
@@ -48,7 +52,8 @@ QString tuitionReceiptStatement(int receiptNumber) {
                "as MHNAS, APODEIKSEIS_HISTORY.ETOS as ETOS,APODEIKSEIS_HISTORY.PARALHPTHS as "
                "PARALHPTHS,") +
            QStringLiteral(
-               "Format(APODEIKSEIS_HISTORY.POSO,'0.00') AS POSO,str(APODEIKSEIS_HISTORY.HMEROMHNIA) "
+               "Format(APODEIKSEIS_HISTORY.POSO,'0.00') AS "
+               "POSO,str(APODEIKSEIS_HISTORY.HMEROMHNIA) "
                "AS HMEROMHNIA,Format(APODEIKSEIS_HISTORY.POSO_KAI_VAT,'0.00') AS POSO_KAI_VAT,") +
            QStringLiteral(
                "APODEIKSEIS_HISTORY.EGKYRO as EGKYRO,Format(APODEIKSEIS_HISTORY.VAT,'0.00') AS "

@@ -40,8 +40,14 @@ QString tuitionReceiptStatement(int receiptNumber);
 QString tuitionReceiptFile(double vatRate);
 
 // The data connections of the receipt layouts.
-inline QString receiptConnection() { return QStringLiteral("RvDataSetConnection69"); }
-inline QString headerConnection() { return QStringLiteral("RvDataSetConnectionSTOIX"); }
-inline QString vatRateConnection() { return QStringLiteral("RvDataSetConnectionVATRATIO"); }
+inline QString receiptConnection() {
+    return QStringLiteral("RvDataSetConnection69");
+}
+inline QString headerConnection() {
+    return QStringLiteral("RvDataSetConnectionSTOIX");
+}
+inline QString vatRateConnection() {
+    return QStringLiteral("RvDataSetConnectionVATRATIO");
+}
 
 }  // namespace finance

@@ -11,7 +11,9 @@ struct Book {
 };
 
 // Notes, alphabetically by heading.
-inline Book notesBook() { return {QStringLiteral("NOTES"), QStringLiteral("TITLE ASC")}; }
+inline Book notesBook() {
+    return {QStringLiteral("NOTES"), QStringLiteral("TITLE ASC")};
+}
 // Events, newest date first.
 inline Book eventsBook() {
     return {QStringLiteral("BIBLIO_SXOLEIOY"), QStringLiteral("HMEROMHNIA DESC")};

@@ -41,7 +41,9 @@ int easterYearFromText(const QString& text) {
     return ok ? year : easterFirstYear;
 }
 
-int clampEasterYear(int year) { return std::clamp(year, easterFirstYear, easterLastYear); }
+int clampEasterYear(int year) {
+    return std::clamp(year, easterFirstYear, easterLastYear);
+}
 
 QString dayCountText(const QDate& from, const QDate& to) {
     if (!from.isValid() || !to.isValid() || from >= to) {

@@ -1,10 +1,10 @@
 #include "organiser/date_utilities_window.h"
 
 #include <QCalendarWidget>
-#include <QLocale>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -50,8 +50,7 @@ protected:
                    : QValidator::Intermediate;
     }
     void fixup(QString& input) const override {
-        input = QString::number(
-            organiser::clampEasterYear(organiser::easterYearFromText(input)));
+        input = QString::number(organiser::clampEasterYear(organiser::easterYearFromText(input)));
     }
 };
 
@@ -98,7 +97,8 @@ DateUtilitiesWindow::DateUtilitiesWindow(QWidget* parent)
     layout->addSpacing(16);
     layout->addWidget(ui::boldLabel(QStringLiteral("Αριθμός ημερών μεταξύ δύο ημερομηνιών"), this));
     layout->addLayout(makeDateRow(QStringLiteral("Από:"), fromBox_, fromPicker_));
-    auto* toRow = static_cast<QHBoxLayout*>(makeDateRow(QStringLiteral("Μέχρι:"), toBox_, toPicker_));
+    auto* toRow =
+        static_cast<QHBoxLayout*>(makeDateRow(QStringLiteral("Μέχρι:"), toBox_, toPicker_));
     toRow->insertWidget(toRow->count() - 1, dayCount_);
     layout->addLayout(toRow);
     layout->addStretch();

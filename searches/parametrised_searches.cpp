@@ -108,8 +108,8 @@ std::optional<SearchRequest> bedroomsSearch(const QString& typedFrom, const QStr
     return SearchRequest{
         QStringLiteral("ΠΑΙΔΙΑ ΠΟΥ O ΑΡΙΘΜΟΣ ΤΩΝ ΥΠΝΟΔΩΜΑΤΙΩΝ ΣΤΟ ΣΠΙΤΙ ΤΟΥΣ ΕΙΝΑΙ ΑΠΟ ") + *from +
             QStringLiteral(" ΕΩΣ ") + *to,
-        cannedSearchHead() + activeOnly() + QStringLiteral("ARITHMOS_YPNODWMATIWN BETWEEN ") + *from +
-            QStringLiteral(" AND ") + *to + orderBySurname()};
+        cannedSearchHead() + activeOnly() + QStringLiteral("ARITHMOS_YPNODWMATIWN BETWEEN ") +
+            *from + QStringLiteral(" AND ") + *to + orderBySurname()};
 }
 
 std::optional<SearchRequest> positionSearch(const QString& typedPosition) {

@@ -82,11 +82,13 @@ Request readRequest(const QCommandLineParser& parser, QString& error) {
             error = QStringLiteral("--%1 only goes with --sample").arg(QString::fromLatin1(name));
         }
     }
-    request.options.seed = static_cast<quint32>(positiveNumber(parser, QStringLiteral("seed"), error));
+    request.options.seed =
+        static_cast<quint32>(positiveNumber(parser, QStringLiteral("seed"), error));
     request.options.children = positiveNumber(parser, QStringLiteral("children"), error);
     request.options.years = positiveNumber(parser, QStringLiteral("years"), error);
     if (parser.isSet(QStringLiteral("until"))) {
-        request.options.until = QDate::fromString(parser.value(QStringLiteral("until")), Qt::ISODate);
+        request.options.until =
+            QDate::fromString(parser.value(QStringLiteral("until")), Qt::ISODate);
         if (!request.options.until.isValid()) {
             error = QStringLiteral("--until takes a date written yyyy-mm-dd");
         }
@@ -95,8 +97,8 @@ Request readRequest(const QCommandLineParser& parser, QString& error) {
 }
 
 void fillSample(const QString& path, const sample::Options& options) {
-    db::Connection connection(db::buildConnectionString(QFileInfo(path).absolutePath(),
-                                                        db::databasePassword()));
+    db::Connection connection(
+        db::buildConnectionString(QFileInfo(path).absolutePath(), db::databasePassword()));
     connection.open();
     QElapsedTimer timer;
     timer.start();
@@ -106,10 +108,18 @@ void fillSample(const QString& path, const sample::Options& options) {
                  "%5 ledger rows, %6 tuition and %7 general receipts (next number %8), "
                  "%9 absences, %10 measurements, %11 groups, %12 expenses, in %13 s.\n")
                  .arg(options.seed)
-                 .arg(s.children).arg(s.activeChildren).arg(s.enrolmentPeriods)
-                 .arg(s.ledgerRows).arg(s.tuitionReceipts).arg(s.generalReceipts)
-                 .arg(s.nextReceiptNumber).arg(s.absences).arg(s.measurements).arg(s.groups)
-                 .arg(s.expenses).arg(timer.elapsed() / 1000.0, 0, 'f', 1)
+                 .arg(s.children)
+                 .arg(s.activeChildren)
+                 .arg(s.enrolmentPeriods)
+                 .arg(s.ledgerRows)
+                 .arg(s.tuitionReceipts)
+                 .arg(s.generalReceipts)
+                 .arg(s.nextReceiptNumber)
+                 .arg(s.absences)
+                 .arg(s.measurements)
+                 .arg(s.groups)
+                 .arg(s.expenses)
+                 .arg(timer.elapsed() / 1000.0, 0, 'f', 1)
           << Qt::flush;
 }
 
@@ -151,7 +161,8 @@ int main(int argc, char* argv[]) {
     QString error;
     const Request request = readRequest(parser, error);
     if (!error.isEmpty()) {
-        err() << "velorima-makedb: " << error << "\nUsage: velorima-makedb [--sample [--seed N] "
+        err() << "velorima-makedb: " << error
+              << "\nUsage: velorima-makedb [--sample [--seed N] "
                  "[--children N] [--years Y] [--until yyyy-mm-dd]] DIR (--help tells more)"
               << Qt::endl;
         return kUsage;

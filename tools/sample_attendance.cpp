@@ -14,9 +14,13 @@ QDate lastDayOf(const Period& period, const QDate& until) {
     return period.isOpen() || period.left > until ? until : period.left;
 }
 
-double ageInYears(const QDate& birth, const QDate& day) { return birth.daysTo(day) / 365.25; }
+double ageInYears(const QDate& birth, const QDate& day) {
+    return birth.daysTo(day) / 365.25;
+}
 
-double oneDecimal(double value) { return std::round(value * 10) / 10; }
+double oneDecimal(double value) {
+    return std::round(value * 10) / 10;
+}
 
 }  // namespace
 
@@ -65,7 +69,8 @@ int writeMeasurements(db::Connection& connection, Random& random, const QList<Ch
                     }
                     const double age = ageInYears(child.birth, day);
                     const double height = 86 + 6.8 * (age - 2) + 3 * build + random.real(-1, 1);
-                    const double weight = 12 + 2.1 * (age - 2) + 1.5 * build + random.real(-0.5, 0.5);
+                    const double weight =
+                        12 + 2.1 * (age - 2) + 1.5 * build + random.real(-0.5, 0.5);
                     writer.write({{QStringLiteral("ARITHMOS_MHTRWOY"), child.number},
                                   {QStringLiteral("HMEROMHNIA"), day},
                                   {QStringLiteral("YPSOS"), oneDecimal(height)},
@@ -88,8 +93,8 @@ int writeGroups(db::Connection& connection, Random& random, const QList<Child>& 
     std::stable_sort(enrolled.begin(), enrolled.end(),
                      [](const Child* a, const Child* b) { return a->birth < b->birth; });
     const QStringList& names = words::groupNames();
-    const int groups = std::clamp(static_cast<int>(enrolled.size()) / 15, 1,
-                                  static_cast<int>(names.size()));
+    const int groups =
+        std::clamp(static_cast<int>(enrolled.size()) / 15, 1, static_cast<int>(names.size()));
     RowWriter groupWriter(connection, QStringLiteral("GROUP_NAMES"),
                           {QStringLiteral("OMADA"), QStringLiteral("RESPONSIBLE")});
     RowWriter memberWriter(connection, QStringLiteral("CHILDREN_OMADES"),

@@ -55,10 +55,12 @@ private:
         }
         return text;
     }
-    QString landline() { return QStringLiteral("22 ") + QString::number(random_.between(2, 8)) + digits(5); }
+    QString landline() {
+        return QStringLiteral("22 ") + QString::number(random_.between(2, 8)) + digits(5);
+    }
     QString mobile() {
-        return random_.pick(QStringList{QStringLiteral("99"), QStringLiteral("96"),
-                                        QStringLiteral("97")}) +
+        return random_.pick(
+                   QStringList{QStringLiteral("99"), QStringLiteral("96"), QStringLiteral("97")}) +
                u' ' + digits(6);
     }
     int ageAtRegistration() const {
@@ -147,14 +149,15 @@ void CardFiller::home() {
     brothers_ = random_.between(0, 2);
     sisters_ = random_.between(0, 2);
     const bool ownRoom = brothers_ + sisters_ == 0 || random_.chance(0.4);
-    set(QStringLiteral("THESH_PAIDIOY_STHN_OIKOGENEIA"), random_.between(1, brothers_ + sisters_ + 1));
+    set(QStringLiteral("THESH_PAIDIOY_STHN_OIKOGENEIA"),
+        random_.between(1, brothers_ + sisters_ + 1));
     set(QStringLiteral("EIDOS_KATOIKIAS"), random_.pick(words::housingKinds()));
     flag(QStringLiteral("YPARXEI_AYLH"), 0.6);
     set(QStringLiteral("ARITHMOS_YPNODWMATIWN"), random_.between(2, 4));
     set(QStringLiteral("DIKO_TOY_DWMATIO"), ownRoom ? words::yes() : words::no());
     if (!ownRoom) {
-        const QString sibling = brothers_ > 0 ? QStringLiteral("Με τον αδελφό")
-                                              : QStringLiteral("Με την αδελφή");
+        const QString sibling =
+            brothers_ > 0 ? QStringLiteral("Με τον αδελφό") : QStringLiteral("Με την αδελφή");
         set(QStringLiteral("ME_POIOYS_KOIMATAI"),
             sibling + (child_.boy ? QStringLiteral(" του") : QStringLiteral(" της")));
     }
@@ -188,16 +191,26 @@ void CardFiller::vaccinations() {
 
 void CardFiller::health() {
     const QList<QPair<QString, double>> questions = {
-        {QStringLiteral("ILARA"), 0.01},           {QStringLiteral("DIFTHERITIDA"), 0.002},
-        {QStringLiteral("KOKKITHS"), 0.01},        {QStringLiteral("PAROTITIDA"), 0.01},
-        {QStringLiteral("ERYTHRA"), 0.01},         {QStringLiteral("WSTRAKIA"), 0.05},
-        {QStringLiteral("DIABHTHS"), 0.004},       {QStringLiteral("ZALIZETAI"), 0.02},
-        {QStringLiteral("LYPOTHIMA"), 0.01},       {QStringLiteral("SYXNOOYRIA"), 0.03},
-        {QStringLiteral("IDRWNEI_TO_BRADY"), 0.08}, {QStringLiteral("SPAZEI_H_MYTH_TOY"), 0.06},
-        {QStringLiteral("KOYRAZETAI_EYKOLA"), 0.05}, {QStringLiteral("DYSKOLIA_STHN_AKOH"), 0.02},
-        {QStringLiteral("DYSKOLIA_STHN_ORASH"), 0.04}, {QStringLiteral("EPILHPSIA"), 0.004},
-        {QStringLiteral("BROGXIKA"), 0.08},        {QStringLiteral("EKZEMA"), 0.06},
-        {QStringLiteral("REYMATIKOS_PYRETOS"), 0.003}, {QStringLiteral("KARDIOPATHEIA"), 0.004},
+        {QStringLiteral("ILARA"), 0.01},
+        {QStringLiteral("DIFTHERITIDA"), 0.002},
+        {QStringLiteral("KOKKITHS"), 0.01},
+        {QStringLiteral("PAROTITIDA"), 0.01},
+        {QStringLiteral("ERYTHRA"), 0.01},
+        {QStringLiteral("WSTRAKIA"), 0.05},
+        {QStringLiteral("DIABHTHS"), 0.004},
+        {QStringLiteral("ZALIZETAI"), 0.02},
+        {QStringLiteral("LYPOTHIMA"), 0.01},
+        {QStringLiteral("SYXNOOYRIA"), 0.03},
+        {QStringLiteral("IDRWNEI_TO_BRADY"), 0.08},
+        {QStringLiteral("SPAZEI_H_MYTH_TOY"), 0.06},
+        {QStringLiteral("KOYRAZETAI_EYKOLA"), 0.05},
+        {QStringLiteral("DYSKOLIA_STHN_AKOH"), 0.02},
+        {QStringLiteral("DYSKOLIA_STHN_ORASH"), 0.04},
+        {QStringLiteral("EPILHPSIA"), 0.004},
+        {QStringLiteral("BROGXIKA"), 0.08},
+        {QStringLiteral("EKZEMA"), 0.06},
+        {QStringLiteral("REYMATIKOS_PYRETOS"), 0.003},
+        {QStringLiteral("KARDIOPATHEIA"), 0.004},
         {QStringLiteral("PAIDIKH_PARALYSH"), 0.001},
     };
     for (const auto& [column, yes] : questions) {

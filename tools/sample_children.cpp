@@ -84,8 +84,8 @@ Child makeChild(Random& random, const QDate& from, const QDate& until, bool come
 }  // namespace
 
 bool isOpenOn(const QDate& day) {
-    const bool holidays = (day.month() == 12 && day.day() >= 24) ||
-                          (day.month() == 1 && day.day() <= 6);
+    const bool holidays =
+        (day.month() == 12 && day.day() >= 24) || (day.month() == 1 && day.day() <= 6);
     return day.dayOfWeek() <= 5 && !holidays;
 }
 

@@ -26,11 +26,11 @@ struct Child {
     QString surname;
     QString guardian;  // the guardian's full name; the guardian pays the receipts
     bool boy = true;
-    bool eats = false;            // fed by the kindergarten
-    bool usesTransport = false;   // comes and goes by the kindergarten's transport
+    bool eats = false;           // fed by the kindergarten
+    bool usesTransport = false;  // comes and goes by the kindergarten's transport
     QDate birth;
-    QList<Period> periods;        // in time order, only the last one may be open
-    Row card;                     // the CHILDREN row, ENERGO included
+    QList<Period> periods;  // in time order, only the last one may be open
+    Row card;               // the CHILDREN row, ENERGO included
 
     bool isActive() const { return periods.last().isOpen(); }
 };

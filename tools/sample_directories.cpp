@@ -27,8 +27,8 @@ Row person(const QString& name, const QString& phone, const QString& position, d
 void writeStaff(db::Connection& connection, int groups) {
     QList<Row> staff = {person(u"Ανθή Χριστοδούλου"_s, u"99 415263"_s, u"Διευθύντρια"_s, 40)};
     for (int i = 0; i < groups; ++i) {
-        staff << person(words::teachers().at(i), u"99 52%1"_s.arg(1100 + 37 * i),
-                        u"Νηπιαγωγός"_s, 38);
+        staff << person(words::teachers().at(i), u"99 52%1"_s.arg(1100 + 37 * i), u"Νηπιαγωγός"_s,
+                        38);
     }
     staff << person(u"Ευτυχία Λοΐζου"_s, u"96 331470"_s, u"Βοηθός νηπιαγωγού"_s, 30)
           << person(u"Χρυστάλλα Ιακώβου"_s, u"97 650212"_s, u"Βοηθός νηπιαγωγού"_s, 22.5)
@@ -57,7 +57,8 @@ void writeContacts(db::Connection& connection, Random& random) {
     };
     QList<Row> contacts;
     for (const QStringList& entry : entries) {
-        Row row{{u"CONTACT"_s, entry.at(0)}, {u"ADDRESS"_s, entry.at(1)}, {u"PHONE1"_s, entry.at(2)}};
+        Row row{
+            {u"CONTACT"_s, entry.at(0)}, {u"ADDRESS"_s, entry.at(1)}, {u"PHONE1"_s, entry.at(2)}};
         if (random.chance(0.3)) {
             row.insert(u"FAX"_s, u"22 %1"_s.arg(random.between(300000, 899999)));
         }
@@ -87,9 +88,15 @@ void writeReceiptHeader(db::Connection& connection) {
                          u"UPDATE INFORMATION SET TITLE = ?, ADDRESS1 = ?, ADDRESS2 = ?, "
                          "PHONE = ?, FAX = ?, EMAIL = ?, AFT = ?, AFPA = ?, EXTRA1 = ?"_s);
     const QStringList values = {
-        u"Νηπιαγωγείο Τα Χαμομηλάκια"_s, u"Οδός Αγίας Σοφίας 25"_s, u"2018 Στρόβολος"_s,
-        u"22 491530"_s, u"22 491531"_s, u"info@xamomilakia.example"_s, u"12345678Χ"_s,
-        u"10123456Υ"_s, u"Ευχαριστούμε για την προτίμηση"_s,
+        u"Νηπιαγωγείο Τα Χαμομηλάκια"_s,
+        u"Οδός Αγίας Σοφίας 25"_s,
+        u"2018 Στρόβολος"_s,
+        u"22 491530"_s,
+        u"22 491531"_s,
+        u"info@xamomilakia.example"_s,
+        u"12345678Χ"_s,
+        u"10123456Υ"_s,
+        u"Ευχαριστούμε για την προτίμηση"_s,
     };
     for (int i = 0; i < values.size(); ++i) {
         update.bind(i + 1, values.at(i));
@@ -97,8 +104,8 @@ void writeReceiptHeader(db::Connection& connection) {
     update.step();
 }
 
-int writeExpenses(db::Connection& connection, Random& random, const QDate& from,
-                  const QDate& until, double vatRate) {
+int writeExpenses(db::Connection& connection, Random& random, const QDate& from, const QDate& until,
+                  double vatRate) {
     struct Cost {
         QString what;
         double low;
@@ -106,9 +113,12 @@ int writeExpenses(db::Connection& connection, Random& random, const QDate& from,
         bool withVat;
     };
     const QList<Cost> monthly = {
-        {u"Ενοίκιο κτιρίου"_s, 1800, 1800, false},  {u"Λογαριασμός ρεύματος"_s, 280, 620, true},
-        {u"Λογαριασμός νερού"_s, 60, 130, true},     {u"Τηλέφωνο και διαδίκτυο"_s, 55, 95, true},
-        {u"Τρόφιμα για τα γεύματα"_s, 900, 1600, true}, {u"Είδη καθαριότητας"_s, 45, 110, true},
+        {u"Ενοίκιο κτιρίου"_s, 1800, 1800, false},
+        {u"Λογαριασμός ρεύματος"_s, 280, 620, true},
+        {u"Λογαριασμός νερού"_s, 60, 130, true},
+        {u"Τηλέφωνο και διαδίκτυο"_s, 55, 95, true},
+        {u"Τρόφιμα για τα γεύματα"_s, 900, 1600, true},
+        {u"Είδη καθαριότητας"_s, 45, 110, true},
         {u"Καύσιμα σχολικού λεωφορείου"_s, 150, 260, true},
     };
     RowWriter writer(connection, u"EKSODA"_s, tableColumns(connection, u"EKSODA"_s));

@@ -19,7 +19,7 @@ void writeDoctors(db::Connection& connection);
 // The receipt header: fills the one row of INFORMATION.
 void writeReceiptHeader(db::Connection& connection);
 // Running costs month by month from `from` to `until`, with VAT where the supplier charges it.
-int writeExpenses(db::Connection& connection, Random& random, const QDate& from,
-                  const QDate& until, double vatRate);
+int writeExpenses(db::Connection& connection, Random& random, const QDate& from, const QDate& until,
+                  double vatRate);
 
 }  // namespace sample

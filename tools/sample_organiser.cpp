@@ -17,26 +17,31 @@ namespace {
 // The theme the teachers work on in a month (1 to 12).
 QString themeOfMonth(int month) {
     static const QStringList themes = {
-        u"Ο χειμώνας"_s,        u"Η Αποκριά"_s,         u"Η άνοιξη"_s,       u"Το Πάσχα"_s,
-        u"Τα επαγγέλματα"_s,    u"Η θάλασσα"_s,         u"Τα μέσα μεταφοράς"_s, u"Τα χρώματα"_s,
-        u"Η οικογένειά μου"_s,  u"Το φθινόπωρο"_s,      u"Τα ζώα της φάρμας"_s, u"Τα Χριστούγεννα"_s,
+        u"Ο χειμώνας"_s,       u"Η Αποκριά"_s,    u"Η άνοιξη"_s,          u"Το Πάσχα"_s,
+        u"Τα επαγγέλματα"_s,   u"Η θάλασσα"_s,    u"Τα μέσα μεταφοράς"_s, u"Τα χρώματα"_s,
+        u"Η οικογένειά μου"_s, u"Το φθινόπωρο"_s, u"Τα ζώα της φάρμας"_s, u"Τα Χριστούγεννα"_s,
     };
     return themes.at(month - 1);
 }
 
 const QStringList& activities() {
     static const QStringList list = {
-        u"Ζωγραφική με δακτυλομπογιές"_s, u"Κολάζ με φύλλα"_s,  u"Τραγούδια και ρυθμική"_s,
-        u"Ανάγνωση παραμυθιού"_s,        u"Κουκλοθέατρο"_s,    u"Παιχνίδια με αριθμούς"_s,
-        u"Κατασκευή με πηλό"_s,          u"Κινητικά παιχνίδια στην αυλή"_s,
+        u"Ζωγραφική με δακτυλομπογιές"_s,
+        u"Κολάζ με φύλλα"_s,
+        u"Τραγούδια και ρυθμική"_s,
+        u"Ανάγνωση παραμυθιού"_s,
+        u"Κουκλοθέατρο"_s,
+        u"Παιχνίδια με αριθμούς"_s,
+        u"Κατασκευή με πηλό"_s,
+        u"Κινητικά παιχνίδια στην αυλή"_s,
     };
     return list;
 }
 
 QString dailyText(Random& random, const QString& theme) {
     return u"08:00 Υποδοχή και ελεύθερο παιχνίδι\n09:00 Πρωινό\n09:30 Συζήτηση: %1\n"
-           "10:15 %2\n11:00 Διάλειμμα στην αυλή\n11:30 %3\n12:30 Μεσημεριανό φαγητό"_s
-        .arg(theme, random.pick(activities()), random.pick(activities()));
+           "10:15 %2\n11:00 Διάλειμμα στην αυλή\n11:30 %3\n12:30 Μεσημεριανό φαγητό"_s.arg(
+               theme, random.pick(activities()), random.pick(activities()));
 }
 
 void writeDaily(db::Connection& connection, Random& random, const QDate& until) {
@@ -52,10 +57,11 @@ void writeDaily(db::Connection& connection, Random& random, const QDate& until) 
 void writeWeekly(db::Connection& connection, Random& random, const QDate& until) {
     RowWriter writer(connection, u"EBDOMADIAIO"_s, tableColumns(connection, u"EBDOMADIAIO"_s));
     const QDate thisMonday = until.addDays(1 - until.dayOfWeek());
-    for (QDate monday = thisMonday.addDays(-7 * 15); monday <= thisMonday; monday = monday.addDays(7)) {
+    for (QDate monday = thisMonday.addDays(-7 * 15); monday <= thisMonday;
+         monday = monday.addDays(7)) {
         QString text = u"Θέμα της εβδομάδας: %1"_s.arg(themeOfMonth(monday.month()));
-        for (const QString& weekday : {u"Δευτέρα"_s, u"Τρίτη"_s, u"Τετάρτη"_s, u"Πέμπτη"_s,
-                                       u"Παρασκευή"_s}) {
+        for (const QString& weekday :
+             {u"Δευτέρα"_s, u"Τρίτη"_s, u"Τετάρτη"_s, u"Πέμπτη"_s, u"Παρασκευή"_s}) {
             text += u"\n%1: %2"_s.arg(weekday, random.pick(activities()));
         }
         writer.write({{u"APO"_s, monday}, {u"MEXRI"_s, monday.addDays(4)}, {u"KEIMENO"_s, text}});
@@ -76,15 +82,16 @@ void writeYearly(db::Connection& connection, const QDate& from, const QDate& unt
 void writeMenus(db::Connection& connection, Random& random) {
     const QStringList breakfasts = {u"Γάλα με δημητριακά"_s, u"Ψωμί με βούτυρο και μέλι"_s,
                                     u"Τοστ με χαλλούμι"_s, u"Γιαούρτι με φρούτα"_s};
-    const QStringList lunches = {u"Μακαρόνια με κιμά"_s, u"Φασολάκια με πατάτες"_s,
-                                 u"Κοτόπουλο με ρύζι"_s, u"Φακές με ψωμί"_s,
+    const QStringList lunches = {u"Μακαρόνια με κιμά"_s,       u"Φασολάκια με πατάτες"_s,
+                                 u"Κοτόπουλο με ρύζι"_s,       u"Φακές με ψωμί"_s,
                                  u"Ψάρι με πατάτες φούρνου"_s, u"Κεφτέδες με σαλάτα"_s};
-    const QStringList snacks = {u"Φρούτα εποχής"_s, u"Κουλούρι με σουσάμι"_s,
-                                u"Κέικ πορτοκαλιού"_s, u"Χυμός και μπισκότα"_s};
-    const QStringList days = {u"DEYTERA"_s, u"TRITH"_s, u"TETARTH"_s, u"PEMPTH"_s,
-                              u"PARASKEYH"_s, u"SABBATO"_s};
+    const QStringList snacks = {u"Φρούτα εποχής"_s, u"Κουλούρι με σουσάμι"_s, u"Κέικ πορτοκαλιού"_s,
+                                u"Χυμός και μπισκότα"_s};
+    const QStringList days = {u"DEYTERA"_s, u"TRITH"_s,     u"TETARTH"_s,
+                              u"PEMPTH"_s,  u"PARASKEYH"_s, u"SABBATO"_s};
     QList<Row> menus;
-    for (const QString& name : {u"Χειμερινό μενού"_s, u"Καλοκαιρινό μενού"_s, u"Μενού νηστείας"_s}) {
+    for (const QString& name :
+         {u"Χειμερινό μενού"_s, u"Καλοκαιρινό μενού"_s, u"Μενού νηστείας"_s}) {
         Row menu{{u"PROGRAMMA"_s, name}};
         for (const QString& day : days) {
             menu.insert(day + u"_1"_s, random.pick(breakfasts));
@@ -152,9 +159,12 @@ void writeEvents(db::Connection& connection, const QDate& from, const QDate& unt
 
 void writeReminders(db::Connection& connection, Random& random, const QDate& until) {
     const QStringList texts = {
-        u"Πληρωμή ενοικίου"_s, u"Να σταλούν οι ειδοποιήσεις για τα δίδακτρα"_s,
-        u"Έλεγχος πυροσβεστήρων"_s, u"Παραγγελία τροφίμων για την εβδομάδα"_s,
-        u"Συνάντηση με τον σύνδεσμο γονέων"_s, u"Ανανέωση ασφάλειας του λεωφορείου"_s,
+        u"Πληρωμή ενοικίου"_s,
+        u"Να σταλούν οι ειδοποιήσεις για τα δίδακτρα"_s,
+        u"Έλεγχος πυροσβεστήρων"_s,
+        u"Παραγγελία τροφίμων για την εβδομάδα"_s,
+        u"Συνάντηση με τον σύνδεσμο γονέων"_s,
+        u"Ανανέωση ασφάλειας του λεωφορείου"_s,
     };
     RowWriter writer(connection, u"REMINDER"_s, tableColumns(connection, u"REMINDER"_s));
     writer.write({{u"HMEROMHNIA"_s, until}, {u"KEIMENO"_s, texts.first()}});
@@ -172,8 +182,11 @@ void writeAppointments(db::Connection& connection, Random& random, const QDate& 
     const QStringList columns = tableColumns(connection, u"RANTEBOU"_s);
     const QStringList halfHours = columns.mid(1);  // every column after the date is a half hour
     const QStringList what = {
-        u"Συνάντηση με γονείς νέου μαθητή"_s, u"Ενημέρωση γονέων για την πρόοδο του παιδιού"_s,
-        u"Επίσκεψη παιδιάτρου"_s, u"Παράδοση τροφίμων"_s, u"Συνάντηση με τον λογιστή"_s,
+        u"Συνάντηση με γονείς νέου μαθητή"_s,
+        u"Ενημέρωση γονέων για την πρόοδο του παιδιού"_s,
+        u"Επίσκεψη παιδιάτρου"_s,
+        u"Παράδοση τροφίμων"_s,
+        u"Συνάντηση με τον λογιστή"_s,
     };
     RowWriter writer(connection, u"RANTEBOU"_s, columns);
     for (QDate day = until.addDays(-45); day <= until.addDays(30); day = day.addDays(1)) {

@@ -22,16 +22,16 @@ Amounts receiptAmounts(double amount, double vatRate);
 struct Receipt {
     QDate issued;
     double amount = 0;
-    qint64 child = 0;       // registry number; tuition receipts only
-    int month = 0;          // the month paid; tuition receipts only
+    qint64 child = 0;  // registry number; tuition receipts only
+    int month = 0;     // the month paid; tuition receipts only
     int year = 0;
     QString firstName;
     QString surname;
     QString recipient;
-    QString description;    // general-purpose receipts only
+    QString description;  // general-purpose receipts only
     bool general = false;
     bool cancelled = false;
-    qint64 number = 0;      // given by numberReceipts()
+    qint64 number = 0;  // given by numberReceipts()
 };
 
 // Numbers the receipts in the order they were issued (by day, then as listed), from first on,

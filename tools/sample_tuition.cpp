@@ -22,7 +22,9 @@ struct LedgerMonth {
     bool cancelledOnly = false;
 };
 
-int schoolYearOf(const QDate& day) { return day.month() >= 9 ? day.year() : day.year() - 1; }
+int schoolYearOf(const QDate& day) {
+    return day.month() >= 9 ? day.year() : day.year() - 1;
+}
 
 // The monthly tuition: a base that rises a little every school year, food and transport on top,
 // a tenth off for some families with two children at the kindergarten.
@@ -129,9 +131,9 @@ bool enrolledOn(const Child& child, const QDate& day) {
 QList<Receipt> generalReceipts(Random& random, const QList<Child>& children, const QDate& from,
                                const QDate& until) {
     const QList<QPair<QString, int>> reasons = {
-        {QStringLiteral("Σχολική εκδρομή"), 20},     {QStringLiteral("Βιβλία και γραφική ύλη"), 45},
-        {QStringLiteral("Σχολική στολή"), 35},        {QStringLiteral("Φωτογραφίες της χρονιάς"), 15},
-        {QStringLiteral("Θεατρική παράσταση"), 10},   {QStringLiteral("Μαθήματα κολύμβησης"), 60},
+        {QStringLiteral("Σχολική εκδρομή"), 20},    {QStringLiteral("Βιβλία και γραφική ύλη"), 45},
+        {QStringLiteral("Σχολική στολή"), 35},      {QStringLiteral("Φωτογραφίες της χρονιάς"), 15},
+        {QStringLiteral("Θεατρική παράσταση"), 10}, {QStringLiteral("Μαθήματα κολύμβησης"), 60},
     };
     QList<Receipt> receipts;
     for (QDate month(from.year(), from.month(), 1); month <= until; month = month.addMonths(1)) {

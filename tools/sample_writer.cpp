@@ -6,7 +6,9 @@ namespace sample {
 
 namespace {
 
-QString quotedName(const QString& name) { return u'"' + name + u'"'; }
+QString quotedName(const QString& name) {
+    return u'"' + name + u'"';
+}
 
 QString insertStatement(const QString& table, const QStringList& columns) {
     QStringList names;
@@ -34,7 +36,9 @@ void RowWriter::write(const Row& row) {
     statement_.reset();
 }
 
-qint64 RowWriter::lastRowId() const { return connection_->lastInsertRowId(); }
+qint64 RowWriter::lastRowId() const {
+    return connection_->lastInsertRowId();
+}
 
 QStringList tableColumns(db::Connection& connection, const QString& table) {
     db::Statement info(connection, QStringLiteral("PRAGMA table_info(%1)").arg(quotedName(table)));

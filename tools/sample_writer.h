@@ -18,8 +18,12 @@ namespace sample {
 using Row = QHash<QString, QVariant>;
 
 // A value to write: null for an invalid date or an empty text, as the program stores them.
-inline QVariant orNull(const QDate& date) { return date.isValid() ? QVariant(date) : QVariant(); }
-inline QVariant orNull(const QString& text) { return text.isEmpty() ? QVariant() : QVariant(text); }
+inline QVariant orNull(const QDate& date) {
+    return date.isValid() ? QVariant(date) : QVariant();
+}
+inline QVariant orNull(const QString& text) {
+    return text.isEmpty() ? QVariant() : QVariant(text);
+}
 
 // Inserts rows into one table through one prepared statement, reused for every row.
 class RowWriter {

@@ -25,7 +25,9 @@ BoundTable::~BoundTable() {
     delete model_;
 }
 
-QString BoundTable::deleteQuestion() { return QStringLiteral("Να διαγραφεί η εγγραφή;"); }
+QString BoundTable::deleteQuestion() {
+    return QStringLiteral("Να διαγραφεί η εγγραφή;");
+}
 
 void BoundTable::bind(QLineEdit* field, const QString& column) {
     addBinding(field, column, FieldKind::Line);
@@ -339,8 +341,7 @@ void BoundTable::showField(const Binding& binding) {
     }
     const db::RowSet& current = rows();
     const int column = current.findColumn(binding.column);
-    const QString text =
-        column >= 0 && current.position() >= 0 ? current.text(column) : QString();
+    const QString text = column >= 0 && current.position() >= 0 ? current.text(column) : QString();
     showing_ = true;
     switch (binding.kind) {
         case FieldKind::Line: {
@@ -376,7 +377,8 @@ void BoundTable::selectCurrentInGrid() {
     if (position < 0 || position >= model_->rowCount()) {
         grid_->selectionModel()->clear();
     } else {
-        const QModelIndex index = model_->index(position, std::max(grid_->currentIndex().column(), 0));
+        const QModelIndex index =
+            model_->index(position, std::max(grid_->currentIndex().column(), 0));
         grid_->selectionModel()->setCurrentIndex(
             index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         grid_->scrollTo(index);

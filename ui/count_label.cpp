@@ -12,6 +12,8 @@ QString CountLabel::countText(int count, const QString& noun) {
     return QStringLiteral("Βρέθηκαν ") + QString::number(count) + u' ' + noun;
 }
 
-void CountLabel::setCount(int count) { setText(countText(count, noun_)); }
+void CountLabel::setCount(int count) {
+    setText(countText(count, noun_));
+}
 
 }  // namespace ui

@@ -22,7 +22,9 @@ BoundTable* DataWindow::bindTable(const QString& tableName) {
     return adopt(std::move(source));
 }
 
-BoundTable* DataWindow::bindQuery() { return adopt(std::make_unique<QuerySource>(connection_)); }
+BoundTable* DataWindow::bindQuery() {
+    return adopt(std::make_unique<QuerySource>(connection_));
+}
 
 BoundTable* DataWindow::bindTableSearch(const QString& tableName) {
     return adopt(std::make_unique<TableSource>(connection_, tableName));

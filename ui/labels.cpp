@@ -31,6 +31,8 @@ QLabel* boldLabel(const QString& text, QWidget* parent) {
     return label;
 }
 
-QLabel* requiredMark(QWidget* parent) { return redLabel(QStringLiteral("*"), parent, true); }
+QLabel* requiredMark(QWidget* parent) {
+    return redLabel(QStringLiteral("*"), parent, true);
+}
 
 }  // namespace ui

@@ -50,10 +50,16 @@ ModalSeam* current = nullptr;
 
 }  // namespace
 
-ModalSeam& modal() { return current ? *current : defaultSeam(); }
+ModalSeam& modal() {
+    return current ? *current : defaultSeam();
+}
 
-ScopedModalSeam::ScopedModalSeam(ModalSeam& seam) : previous_(current) { current = &seam; }
+ScopedModalSeam::ScopedModalSeam(ModalSeam& seam) : previous_(current) {
+    current = &seam;
+}
 
-ScopedModalSeam::~ScopedModalSeam() { current = previous_; }
+ScopedModalSeam::~ScopedModalSeam() {
+    current = previous_;
+}
 
 }  // namespace ui

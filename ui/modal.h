@@ -26,15 +26,21 @@ public:
 ModalSeam& modal();
 
 // Shortcuts through the current seam.
-inline void inform(QWidget* parent, const QString& text) { modal().information(parent, text); }
-inline void reportError(QWidget* parent, const QString& text) { modal().error(parent, text); }
+inline void inform(QWidget* parent, const QString& text) {
+    modal().information(parent, text);
+}
+inline void reportError(QWidget* parent, const QString& text) {
+    modal().error(parent, text);
+}
 inline bool askYesNo(QWidget* parent, const QString& text) {
     return modal().question(parent, text);
 }
 inline bool askOkCancel(QWidget* parent, const QString& text) {
     return modal().confirm(parent, text);
 }
-inline int showModal(QDialog* dialog) { return modal().exec(dialog); }
+inline int showModal(QDialog* dialog) {
+    return modal().exec(dialog);
+}
 
 // Installs a seam for the lifetime of the object (tests), restoring the previous one after.
 class ScopedModalSeam {

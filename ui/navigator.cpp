@@ -15,10 +15,10 @@ struct ButtonLook {
 // In the order a navigator shows them.
 const QList<ButtonLook>& looks() {
     static const QList<ButtonLook> list = {
-        {Navigator::First, QStringLiteral("|◀")},  {Navigator::Prior, QStringLiteral("◀")},
-        {Navigator::Next, QStringLiteral("▶")},    {Navigator::Last, QStringLiteral("▶|")},
-        {Navigator::Insert, QStringLiteral("+")},  {Navigator::Delete, QStringLiteral("−")},
-        {Navigator::Edit, QStringLiteral("✎")},    {Navigator::Post, QStringLiteral("✔")},
+        {Navigator::First, QStringLiteral("|◀")}, {Navigator::Prior, QStringLiteral("◀")},
+        {Navigator::Next, QStringLiteral("▶")},   {Navigator::Last, QStringLiteral("▶|")},
+        {Navigator::Insert, QStringLiteral("+")}, {Navigator::Delete, QStringLiteral("−")},
+        {Navigator::Edit, QStringLiteral("✎")},   {Navigator::Post, QStringLiteral("✔")},
         {Navigator::Cancel, QStringLiteral("✘")},
     };
     return list;
@@ -66,7 +66,8 @@ Navigator::Navigator(Buttons buttons, QWidget* parent) : QWidget(parent), button
         // Taking the focus on a click lets an open cell editor or field hand over its text
         // before the button acts; the keyboard order passes the navigator by.
         button->setFocusPolicy(Qt::ClickFocus);
-        connect(button, &QToolButton::clicked, this, [this, kind = look.kind] { emit clicked(kind); });
+        connect(button, &QToolButton::clicked, this,
+                [this, kind = look.kind] { emit clicked(kind); });
         layout->addWidget(button);
         buttonsByKind_.insert(look.kind, button);
     }

@@ -6,7 +6,9 @@ namespace ui {
 
 namespace {
 
-db::Error readOnly() { return db::Error(QStringLiteral("Cannot update: the rows are read-only")); }
+db::Error readOnly() {
+    return db::Error(QStringLiteral("Cannot update: the rows are read-only"));
+}
 
 }  // namespace
 
@@ -30,12 +32,20 @@ void QuerySource::reload() {
     }
 }
 
-void QuerySource::insert() { throw readOnly(); }
+void QuerySource::insert() {
+    throw readOnly();
+}
 
-void QuerySource::edit() { throw readOnly(); }
+void QuerySource::edit() {
+    throw readOnly();
+}
 
-void QuerySource::setValue(int, const QVariant&) { throw readOnly(); }
+void QuerySource::setValue(int, const QVariant&) {
+    throw readOnly();
+}
 
-void QuerySource::remove() { throw readOnly(); }
+void QuerySource::remove() {
+    throw readOnly();
+}
 
 }  // namespace ui

@@ -6,8 +6,7 @@
 
 namespace ui {
 
-RowSetModel::RowSetModel(const db::RowSet& rows, const QList<GridColumn>& columns,
-                         QObject* parent)
+RowSetModel::RowSetModel(const db::RowSet& rows, const QList<GridColumn>& columns, QObject* parent)
     : QAbstractTableModel(parent), rows_(rows), columns_(columns) {
     resolveColumns();
     shownRows_ = rows_.rowCount();

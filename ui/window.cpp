@@ -12,7 +12,9 @@ Window::Window(QWidget* parent) : QDialog(parent) {
     applyLook(this);
 }
 
-QColor Window::skyBlue() { return QColor(0xA6, 0xCA, 0xF0); }
+QColor Window::skyBlue() {
+    return QColor(0xA6, 0xCA, 0xF0);
+}
 
 void Window::applyLook(QWidget* widget) {
     QPalette palette = widget->palette();

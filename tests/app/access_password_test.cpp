@@ -9,7 +9,8 @@ namespace {
 
 TEST(AccessPassword, TypedPasswordsAreTrimmedAndKeptFreeOfStatementCharacters) {
     EXPECT_TRUE(app::canEnter(u"  Σοφία 2024 "_s));
-    for (const QString& refused : {u""_s, u"   "_s, u"ab-cd"_s, u"ab.cd"_s, u"o'neil"_s, u"a;b"_s}) {
+    for (const QString& refused :
+         {u""_s, u"   "_s, u"ab-cd"_s, u"ab.cd"_s, u"o'neil"_s, u"a;b"_s}) {
         EXPECT_FALSE(app::canEnter(refused)) << refused.toStdString();
     }
 

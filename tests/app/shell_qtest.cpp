@@ -42,7 +42,9 @@ QPushButton* button(QWidget* window, const QString& text) {
     return nullptr;
 }
 
-QList<QLineEdit*> fields(QWidget* window) { return window->findChildren<QLineEdit*>(); }
+QList<QLineEdit*> fields(QWidget* window) {
+    return window->findChildren<QLineEdit*>();
+}
 
 // The menu entry reached through these captions, from the menu bar down.
 QAction* menuEntry(QMenuBar* bar, const QStringList& path) {
@@ -74,7 +76,9 @@ QList<QAction*> allEntries(const QList<QAction*>& entries) {
     return all;
 }
 
-QString className(QObject* object) { return QString::fromLatin1(object->metaObject()->className()); }
+QString className(QObject* object) {
+    return QString::fromLatin1(object->metaObject()->className());
+}
 
 // An object whose events fail, as a window's slot does when a statement is refused.
 // Fails on every event: with an engine error, a database busy with another connection (a write
@@ -197,7 +201,8 @@ private slots:
         QVERIFY(!changeButton->isEnabled());
         changeFields.at(2)->setText(u"νέος"_s);
         changeButton->click();
-        QCOMPARE(answers->informations.last(), u"Η αλλαγή του κωδικού πρόσβασης έγινε με επιτυχία."_s);
+        QCOMPARE(answers->informations.last(),
+                 u"Η αλλαγή του κωδικού πρόσβασης έγινε με επιτυχία."_s);
         QCOMPARE(db::scalar(database->connection(), u"SELECT PASSWORD FROM SECURE"_s).toString(),
                  u"νέος"_s);
     }
@@ -225,8 +230,9 @@ private slots:
         QFile::remove(database->dir().databasePath());
         app::MainWindow mainWindow(context);
         QCOMPARE(mainWindow.start(database->dir().path()), app::StartupOutcome::DatabaseProblem);
-        QCOMPARE(answers->informations.last(),
-                 u"Υπάρχει πρόβλημα με την βάση δεδομένων.\nΤο λογισμικό θα τερματίσει την λειτουργία του."_s);
+        QCOMPARE(
+            answers->informations.last(),
+            u"Υπάρχει πρόβλημα με την βάση δεδομένων.\nΤο λογισμικό θα τερματίσει την λειτουργία του."_s);
         QVERIFY(!mainWindow.isEnabled());
     }
 
@@ -272,7 +278,8 @@ private slots:
         for (QAction* entry : bar->actions()) {
             topLevel.append(entry->text());
         }
-        QCOMPARE(topLevel, (QStringList{u"&Επιλογές"_s, u"Έ&ρευνα"_s, u"&About velorima"_s, u"Έ&ξοδος"_s}));
+        QCOMPARE(topLevel,
+                 (QStringList{u"&Επιλογές"_s, u"Έ&ρευνα"_s, u"&About velorima"_s, u"Έ&ξοδος"_s}));
 
         int disabledSearches = 0;
         int entries = 0;
@@ -288,17 +295,20 @@ private slots:
                                                 return row.kind != app::MenuRowKind::Separator;
                                             })));
 
-        QAction* vaccination = menuEntry(bar, {u"Έ&ρευνα"_s, u"&Ατομικό πληροφοριακό δελτίο - Δελτίο υγείας"_s,
-                                               u"Εμβόλια"_s, u"Παιδιά που δεν έκαναν εμβόλιο &πολυομυελίτιδα&ς"_s});
+        QAction* vaccination =
+            menuEntry(bar, {u"Έ&ρευνα"_s, u"&Ατομικό πληροφοριακό δελτίο - Δελτίο υγείας"_s,
+                            u"Εμβόλια"_s, u"Παιδιά που δεν έκαναν εμβόλιο &πολυομυελίτιδα&ς"_s});
         QVERIFY(vaccination);
         QVERIFY(vaccination->isEnabled());
-        QAction* changePassword = menuEntry(bar, {u"&Επιλογές"_s, u"Αλλαγή του κωδικού πρόσβασης"_s});
+        QAction* changePassword =
+            menuEntry(bar, {u"&Επιλογές"_s, u"Αλλαγή του κωδικού πρόσβασης"_s});
         QVERIFY(changePassword && changePassword->isEnabled());
         QVERIFY(menuEntry(bar, {u"&Επιλογές"_s, u"Backup"_s})->isEnabled());
 
         // Every side button runs the same command as its menu entry.
         QVERIFY(!mainWindow.sidePanel()->isVisibleTo(&mainWindow));
-        const QList<QPushButton*> sideButtons = mainWindow.sidePanel()->findChildren<QPushButton*>();
+        const QList<QPushButton*> sideButtons =
+            mainWindow.sidePanel()->findChildren<QPushButton*>();
         QCOMPARE(sideButtons.size(), 12);
         QCOMPARE(button(mainWindow.sidePanel(), u"Προσφερόμενα φαγητά"_s)->isEnabled(),
                  app::hasWindow(u"TForm42"));
@@ -318,7 +328,8 @@ private slots:
         };
         for (int time = 0; time < 2; ++time) {
             menuEntry(mainWindow.menuBar(), {u"&About velorima"_s})->trigger();
-            menuEntry(mainWindow.menuBar(), {u"&Επιλογές"_s, u"Αλλαγή του κωδικού πρόσβασης"_s})->trigger();
+            menuEntry(mainWindow.menuBar(), {u"&Επιλογές"_s, u"Αλλαγή του κωδικού πρόσβασης"_s})
+                ->trigger();
         }
         QCOMPARE(opened.size(), 4);
         QVERIFY(qobject_cast<app::AboutWindow*>(opened.at(0)));
@@ -341,10 +352,11 @@ private slots:
 
     void receiptNumberingSwapsTheMenuEntriesWithoutARestart() {
         app::MainWindow mainWindow(context);
-        QAction* numbering = menuEntry(mainWindow.menuBar(), {u"&Επιλογές"_s, u"Ρυθμίσεις"_s,
-                                                              u"Καθορισμός αρίθμησης των αποδείξεων"_s});
-        QAction* generalReceipts = menuEntry(mainWindow.menuBar(), {u"&Επιλογές"_s,
-                                                                    u"Αποδείξεις εισπράξεως γενικής φύσεως"_s});
+        QAction* numbering =
+            menuEntry(mainWindow.menuBar(),
+                      {u"&Επιλογές"_s, u"Ρυθμίσεις"_s, u"Καθορισμός αρίθμησης των αποδείξεων"_s});
+        QAction* generalReceipts = menuEntry(
+            mainWindow.menuBar(), {u"&Επιλογές"_s, u"Αποδείξεις εισπράξεως γενικής φύσεως"_s});
         QVERIFY(numbering && generalReceipts);
         QVERIFY(numbering->isVisible());
         QVERIFY(!generalReceipts->isVisible());
@@ -379,7 +391,8 @@ private slots:
         QVERIFY(!QCoreApplication::sendEvent(&failing, &userEvent));
         QEvent otherEvent(QEvent::Type(QEvent::User + 1));
         QVERIFY(!QCoreApplication::sendEvent(&failing, &otherEvent));
-        QCOMPARE(answers->errors, (QStringList{u"no such table: ΠΟΥΘΕΝΑ"_s, u"a toolkit failure"_s}));
+        QCOMPARE(answers->errors,
+                 (QStringList{u"no such table: ΠΟΥΘΕΝΑ"_s, u"a toolkit failure"_s}));
 
         // A write that waited in vain for another program's lock is said in Greek, with the
         // engine's words kept as the detail.

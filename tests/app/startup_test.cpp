@@ -89,10 +89,11 @@ protected:
                 .arg(enrolled, leftOn));
     }
     int ledgerRows(int child, int month, const QString& mark = u"Χ"_s) {
-        return number(u"SELECT count(*) FROM APODEIKSEIS_DIDAKTRWN WHERE ARITHMOS_MHTRWOY=%1 AND MHNAS=%2 AND ETOS=2024 AND CHECKER='%3'"_s
-                          .arg(child)
-                          .arg(month)
-                          .arg(mark));
+        return number(
+            u"SELECT count(*) FROM APODEIKSEIS_DIDAKTRWN WHERE ARITHMOS_MHTRWOY=%1 AND MHNAS=%2 AND ETOS=2024 AND CHECKER='%3'"_s
+                .arg(child)
+                .arg(month)
+                .arg(mark));
     }
 
     testsupport::DeliveredDatabase database;
@@ -106,11 +107,12 @@ TEST_F(StartupTest, FactoryDefaultAsksForANewPasswordBeforeTheAccessCheckOnlyUnt
     EXPECT_EQ(screens.shown, (QStringList{u"splash"_s, u"message"_s, u"set password"_s,
                                           u"access check"_s, u"main window"_s}));
     EXPECT_EQ(screens.messages.first(), app::startupNotice());
-    EXPECT_TRUE(screens.messages.first().startsWith(u"Important Information\n\nPlease read carefully\n\n1) "_s));
+    EXPECT_TRUE(screens.messages.first().startsWith(
+        u"Important Information\n\nPlease read carefully\n\n1) "_s));
 
     ASSERT_EQ(start(), app::StartupOutcome::Running);
-    EXPECT_EQ(screens.shown, (QStringList{u"splash"_s, u"message"_s, u"access check"_s,
-                                          u"main window"_s}));
+    EXPECT_EQ(screens.shown,
+              (QStringList{u"splash"_s, u"message"_s, u"access check"_s, u"main window"_s}));
     EXPECT_EQ(app::readStoredPassword(database.connection()), u"Σοφία2024"_s);
 }
 
@@ -124,12 +126,12 @@ TEST_F(StartupTest, LeavingTheAccessCheckEndsTheStartBeforeTheDailyDuties) {
 }
 
 TEST_F(StartupTest, EveryOpenEnrolmentOwesOneRowPerMonthHoweverOftenTheProgramStarts) {
-    enrol(1, u"#9/1/2023#"_s);                  // enrolled last year
-    enrol(2, u"#4/1/2024#"_s);                  // enrolled from next month
+    enrol(1, u"#9/1/2023#"_s);                   // enrolled last year
+    enrol(2, u"#4/1/2024#"_s);                   // enrolled from next month
     enrol(3, u"#9/1/2023#"_s, u"#2/1/2024#"_s);  // de-enrolled
-    enrol(4, u"#3/15/2024#"_s);                 // enrolled today
-    enrol(5, u"#9/1/2023#"_s);                  // has paid this month already
-    enrolWithoutCard(6, u"#9/1/2023#"_s);       // deleted: billed no more
+    enrol(4, u"#3/15/2024#"_s);                  // enrolled today
+    enrol(5, u"#9/1/2023#"_s);                   // has paid this month already
+    enrolWithoutCard(6, u"#9/1/2023#"_s);        // deleted: billed no more
     run(u"INSERT INTO APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,MHNAS,ETOS,CHECKER) VALUES(5,3,2024,'Π')"_s);
 
     ASSERT_EQ(start(), app::StartupOutcome::Running);
@@ -194,7 +196,8 @@ TEST_F(StartupTest, ReceiptNumberingIsSetOnceTheCounterHoldsARow) {
     EXPECT_TRUE(context.receiptNumberingSet);
 
     ASSERT_EQ(start(), app::StartupOutcome::Running);
-    EXPECT_EQ(screens.shown.indexOf(u"numbering set"_s) + 1, screens.shown.indexOf(u"main window"_s));
+    EXPECT_EQ(screens.shown.indexOf(u"numbering set"_s) + 1,
+              screens.shown.indexOf(u"main window"_s));
 }
 
 TEST_F(StartupTest, ARefusedTuitionRowIsPassedOverAndTheOthersAreWritten) {
@@ -326,9 +329,11 @@ TEST(StartupDatabase, AMissingDatabaseOrAWrongPasswordIsReportedAndEndsTheStart)
         screens.context = &context;
         EXPECT_EQ(app::runStartup(context, dir->path(), screens),
                   app::StartupOutcome::DatabaseProblem);
-        EXPECT_EQ(screens.shown, (QStringList{u"splash"_s, u"message"_s, u"message"_s, u"abandoned"_s}));
-        EXPECT_EQ(screens.messages.last(),
-                  u"Υπάρχει πρόβλημα με την βάση δεδομένων.\nΤο λογισμικό θα τερματίσει την λειτουργία του."_s);
+        EXPECT_EQ(screens.shown,
+                  (QStringList{u"splash"_s, u"message"_s, u"message"_s, u"abandoned"_s}));
+        EXPECT_EQ(
+            screens.messages.last(),
+            u"Υπάρχει πρόβλημα με την βάση δεδομένων.\nΤο λογισμικό θα τερματίσει την λειτουργία του."_s);
     }
 }
 

@@ -21,13 +21,19 @@ TEST(Birthdays, ActiveChildrenBornOnTheDayAndMonthOfAnyYearBySurname) {
     testsupport::DeliveredDatabase database;
     db::Command add(database.connection());
     const QString child = QStringLiteral(
-        "INSERT INTO CHILDREN(ARITHMOS_MHTRWOY,ONOMA_PAIDIOY,EPWNYMO_PAIDIOY,HMEROMHNIA_GENNHSEWS,ENERGO) "
+        "INSERT INTO "
+        "CHILDREN(ARITHMOS_MHTRWOY,ONOMA_PAIDIOY,EPWNYMO_PAIDIOY,HMEROMHNIA_GENNHSEWS,ENERGO) "
         "VALUES(%1,'Όνομα','%2',%3,'%4')");
-    add.execute(child.arg(1).arg(QStringLiteral("Σάββα"), QStringLiteral("#5/5/2019#"), QStringLiteral("ΝΑΙ")));
-    add.execute(child.arg(2).arg(QStringLiteral("Ανδρέου"), QStringLiteral("#5/5/2020#"), QStringLiteral("ΝΑΙ")));
-    add.execute(child.arg(3).arg(QStringLiteral("Γεωργίου"), QStringLiteral("#5/5/2018#"), QStringLiteral("ΟΧΙ")));
-    add.execute(child.arg(4).arg(QStringLiteral("Λοΐζου"), QStringLiteral("#5/6/2019#"), QStringLiteral("ΝΑΙ")));
-    add.execute(child.arg(5).arg(QStringLiteral("Μιχαήλ"), QStringLiteral("#2/29/2020#"), QStringLiteral("ΝΑΙ")));
+    add.execute(child.arg(1).arg(QStringLiteral("Σάββα"), QStringLiteral("#5/5/2019#"),
+                                 QStringLiteral("ΝΑΙ")));
+    add.execute(child.arg(2).arg(QStringLiteral("Ανδρέου"), QStringLiteral("#5/5/2020#"),
+                                 QStringLiteral("ΝΑΙ")));
+    add.execute(child.arg(3).arg(QStringLiteral("Γεωργίου"), QStringLiteral("#5/5/2018#"),
+                                 QStringLiteral("ΟΧΙ")));
+    add.execute(child.arg(4).arg(QStringLiteral("Λοΐζου"), QStringLiteral("#5/6/2019#"),
+                                 QStringLiteral("ΝΑΙ")));
+    add.execute(child.arg(5).arg(QStringLiteral("Μιχαήλ"), QStringLiteral("#2/29/2020#"),
+                                 QStringLiteral("ΝΑΙ")));
 
     EXPECT_EQ(surnames(database.connection(), 5, 5),
               (QStringList{QStringLiteral("Ανδρέου"), QStringLiteral("Σάββα")}));

@@ -22,7 +22,8 @@ private slots:
         const common::ProgramContext context = database.dir().programContext();
         db::Command add(database.connection());
         const QString child = QStringLiteral(
-            "INSERT INTO CHILDREN(ARITHMOS_MHTRWOY,ONOMA_PAIDIOY,EPWNYMO_PAIDIOY,HMEROMHNIA_GENNHSEWS,ENERGO) "
+            "INSERT INTO "
+            "CHILDREN(ARITHMOS_MHTRWOY,ONOMA_PAIDIOY,EPWNYMO_PAIDIOY,HMEROMHNIA_GENNHSEWS,ENERGO) "
             "VALUES(%1,'Όνομα','%2',%3,'ΝΑΙ')");
         add.execute(child.arg(1).arg(QStringLiteral("Μιχαήλ"), QStringLiteral("#2/29/2020#")));
         add.execute(child.arg(2).arg(QStringLiteral("Αβραάμ"), QStringLiteral("#3/31/2019#")));
@@ -34,7 +35,8 @@ private slots:
         QCOMPARE(window.monthNameLabel()->text(), QStringLiteral("Φεβρουάριος"));
         QCOMPARE(window.dayLabel()->text(), QStringLiteral("29"));
         QCOMPARE(window.grid()->model()->rowCount(), 1);
-        QCOMPARE(window.grid()->model()->index(0, 3).data().toString(), QStringLiteral("29/02/2020"));
+        QCOMPARE(window.grid()->model()->index(0, 3).data().toString(),
+                 QStringLiteral("29/02/2020"));
         QCOMPARE(window.countLabel()->text(), QStringLiteral("Βρέθηκαν 1 καταχωρήσεις"));
         QVERIFY(window.todayButton()->isDefault());
 

@@ -52,10 +52,12 @@ TEST_F(DateLiteral, LeavesTheErrorMarkerForAnythingThatIsNoDate) {
 
 TEST(ForbiddenCharacters, RefusesTheThirtyOneAndNothingElse) {
     EXPECT_EQ(common::forbiddenCharacters().size(), 31);
-    for (const char16_t* allowed : {u"", u"Μαρία Παπαδοπούλου", u"28/03/2007", u"12 34", u"abc XYZ"}) {
+    for (const char16_t* allowed :
+         {u"", u"Μαρία Παπαδοπούλου", u"28/03/2007", u"12 34", u"abc XYZ"}) {
         EXPECT_TRUE(common::passesForbiddenCharacterTest(QString::fromUtf16(allowed)));
     }
-    for (const char16_t* refused : {u"O'Brien", u"Παπα-δόπουλος", u"50%", u"a_b", u"κ.λπ", u"α,β"}) {
+    for (const char16_t* refused :
+         {u"O'Brien", u"Παπα-δόπουλος", u"50%", u"a_b", u"κ.λπ", u"α,β"}) {
         EXPECT_FALSE(common::passesForbiddenCharacterTest(QString::fromUtf16(refused)));
     }
     for (QChar c : common::forbiddenCharacters()) {

@@ -17,8 +17,8 @@ namespace {
 using testsupport::TempProgramDir;
 
 TEST(ConnectionString, IsBuiltAsTheProgramWritesItAndReadsBack) {
-    const QString text = db::buildConnectionString(QStringLiteral("/opt/kinder;garten"),
-                                                   QStringLiteral("QRT731K"));
+    const QString text =
+        db::buildConnectionString(QStringLiteral("/opt/kinder;garten"), QStringLiteral("QRT731K"));
     EXPECT_EQ(text, QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Password=\"\";Data Source="
                                    "/opt/kinder;garten/data.mdb;Persist Security Info=True;"
                                    "Jet OLEDB:Database Password=QRT731K"));

@@ -20,12 +20,12 @@ protected:
             "VALID BOOLEAN, \"0800-0830\" TEXT COLLATE GREEK)"));
         connection_.execute(QStringLiteral(
             "INSERT INTO K VALUES (1, 'Παπαδόπουλος', #3/28/2007#, 17.5, 1, \"πρωί\")"));
-        connection_.execute(QStringLiteral(
-            "INSERT INTO K VALUES (2, 'Άννα', #12/1/2019#, 2.625, 0, '')"));
-        connection_.execute(QStringLiteral(
-            "INSERT INTO K VALUES (3, 'Ωρίων', #1/5/2020#, NULL, TRUE, NULL)"));
-        connection_.execute(QStringLiteral(
-            "INSERT INTO K VALUES (4, 'Αβραάμ', NULL, 100, FALSE, NULL)"));
+        connection_.execute(
+            QStringLiteral("INSERT INTO K VALUES (2, 'Άννα', #12/1/2019#, 2.625, 0, '')"));
+        connection_.execute(
+            QStringLiteral("INSERT INTO K VALUES (3, 'Ωρίων', #1/5/2020#, NULL, TRUE, NULL)"));
+        connection_.execute(
+            QStringLiteral("INSERT INTO K VALUES (4, 'Αβραάμ', NULL, 100, FALSE, NULL)"));
     }
     void TearDown() override { db::Clock::reset(); }
 
@@ -50,7 +50,8 @@ TEST_F(Dialect, TranslatesLiteralsNamesAndFunctionsByTokensNotInsideTexts) {
                   "S='#1/1/2000# TRUE DAY(' AND DAY(D)=1")),
               QStringLiteral("SELECT \"MONTH\", 'a''b' FROM T WHERE D='2007-03-28' AND F=1 AND "
                              "S='#1/1/2000# TRUE DAY(' AND VEL_DAY(D)=1"));
-    EXPECT_EQ(db::translate(QStringLiteral("SELECT \"\" FROM T")), QStringLiteral("SELECT '' FROM T"));
+    EXPECT_EQ(db::translate(QStringLiteral("SELECT \"\" FROM T")),
+              QStringLiteral("SELECT '' FROM T"));
 }
 
 TEST_F(Dialect, DatesAreStoredAsIsoTextAndReadBackAsDates) {
@@ -63,9 +64,9 @@ TEST_F(Dialect, DatesAreStoredAsIsoTextAndReadBackAsDates) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT YEAR(BORN) FROM K WHERE ID=1")).toInt(), 2007);
     EXPECT_EQ(scalar(QStringLiteral("SELECT STR(BORN) FROM K WHERE ID=3")).toString(),
               QStringLiteral("05/01/2020"));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT Format(BORN,\"dd/mm/yyyy\") FROM K WHERE ID=1"))
-                  .toString(),
-              QStringLiteral("28/03/2007"));
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT Format(BORN,\"dd/mm/yyyy\") FROM K WHERE ID=1")).toString(),
+        QStringLiteral("28/03/2007"));
 }
 
 TEST_F(Dialect, DateReadsTheProgramClock) {
@@ -79,8 +80,9 @@ TEST_F(Dialect, FormatsAmountsWithTwoDecimalsAndCountsAndSums) {
     EXPECT_EQ(column(QStringLiteral("SELECT Format(AMOUNT,'0.00') FROM K ORDER BY ID")),
               (QStringList{QStringLiteral("17.50"), QStringLiteral("2.63"), QString(),
                            QStringLiteral("100.00")}));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT Format(SUM(AMOUNT),'0.00') AS POSON FROM K")).toString(),
-              QStringLiteral("120.13"));
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT Format(SUM(AMOUNT),'0.00') AS POSON FROM K")).toString(),
+        QStringLiteral("120.13"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) AS synolo FROM K")).toInt(), 4);
     // A tiny negative amount is no sign of a debt.
     EXPECT_EQ(scalar(QStringLiteral("SELECT Format(-0.001,'0.00')")).toString(), u"0.00");
@@ -131,12 +133,14 @@ TEST_F(Dialect, DiaeresisAndSeparateAccentsFoldToTheBaseLetter) {
     connection_.execute(QStringLiteral("INSERT INTO K (ID, NAME) VALUES (6, 'ΠΡΩΤΕΥΟΥΣΑ')"));
     connection_.execute(u"INSERT INTO K (ID, NAME) VALUES (7, '"_s + decomposedAnna + u"')"_s);
     for (const QString& typed : {u"λοιζ"_s, u"ΛΟΙΖΟΥ"_s, u"λοΐζου"_s, u"ΛΟΪ́ΖΟΥ"_s}) {
-        EXPECT_EQ(column(u"SELECT ID FROM K WHERE ucase(NAME) LIKE '"_s + typed.toUpper() + u"%'"_s),
-                  QStringList{u"5"_s})
+        EXPECT_EQ(
+            column(u"SELECT ID FROM K WHERE ucase(NAME) LIKE '"_s + typed.toUpper() + u"%'"_s),
+            QStringList{u"5"_s})
             << typed.toStdString();
     }
-    EXPECT_EQ(column(QStringLiteral("SELECT ID FROM K WHERE NAME='ΠΡΩΤΕΎΟΥΣΑ' OR NAME='πρωτευουσα'")),
-              QStringList{u"6"_s});
+    EXPECT_EQ(
+        column(QStringLiteral("SELECT ID FROM K WHERE NAME='ΠΡΩΤΕΎΟΥΣΑ' OR NAME='πρωτευουσα'")),
+        QStringList{u"6"_s});
     EXPECT_EQ(column(QStringLiteral("SELECT ID FROM K WHERE NAME='άννα' ORDER BY ID")),
               (QStringList{u"2"_s, u"7"_s}));
     EXPECT_EQ(db::compareGreek(QStringLiteral("ΰ"), QStringLiteral("Υ")), 0);

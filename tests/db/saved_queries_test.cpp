@@ -11,10 +11,19 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QStringList kEnrolmentColumns = {
-    u"ARITHMOS_MHTRWOY"_s, u"ONOMA_PAIDIOY"_s,  u"EPWNYMO_PAIDIOY"_s,   u"HMEROMHNIA_GENNHSEWS"_s,
-    u"FYLO"_s,             u"ONOMA_PATERA"_s,   u"ONOMA_MHTERAS"_s,     u"ONOMA_KHDEMONA"_s,
-    u"DIEYTHYNSH_OIKIAS"_s, u"THLEFWNO_ERGASIAS_KHDEMONA"_s, u"HMEROMHNIA_EGGRAFHS"_s,
-    u"HMEROMHNIA_DIAGRAFHS"_s, u"LOGOS_DIAGRAFHS"_s,
+    u"ARITHMOS_MHTRWOY"_s,
+    u"ONOMA_PAIDIOY"_s,
+    u"EPWNYMO_PAIDIOY"_s,
+    u"HMEROMHNIA_GENNHSEWS"_s,
+    u"FYLO"_s,
+    u"ONOMA_PATERA"_s,
+    u"ONOMA_MHTERAS"_s,
+    u"ONOMA_KHDEMONA"_s,
+    u"DIEYTHYNSH_OIKIAS"_s,
+    u"THLEFWNO_ERGASIAS_KHDEMONA"_s,
+    u"HMEROMHNIA_EGGRAFHS"_s,
+    u"HMEROMHNIA_DIAGRAFHS"_s,
+    u"LOGOS_DIAGRAFHS"_s,
 };
 
 // Children and their enrolment periods, written as the program writes them.
@@ -22,20 +31,22 @@ class SavedQueries : public ::testing::Test {
 protected:
     int count(const QString& statement) { return db::scalar(connection, statement).toInt(); }
     void addChild(int number, const QString& surname, bool active = true) {
-        connection.execute(u"INSERT INTO CHILDREN(ARITHMOS_MHTRWOY,ONOMA_PAIDIOY,EPWNYMO_PAIDIOY,"
-                           "HMEROMHNIA_GENNHSEWS,FYLO,ENERGO) VALUES(%1,'Άννα','%2',#3/4/2006#,"
-                           "'Κορίτσι','%3')"_s
-                               .arg(QString::number(number), surname, active ? u"ΝΑΙ"_s : u"ΟΧΙ"_s));
+        connection.execute(
+            u"INSERT INTO CHILDREN(ARITHMOS_MHTRWOY,ONOMA_PAIDIOY,EPWNYMO_PAIDIOY,"
+            "HMEROMHNIA_GENNHSEWS,FYLO,ENERGO) VALUES(%1,'Άννα','%2',#3/4/2006#,"
+            "'Κορίτσι','%3')"_s.arg(QString::number(number), surname,
+                                    active ? u"ΝΑΙ"_s : u"ΟΧΙ"_s));
     }
     // A period from `from` (m/d/yyyy), closed on `to` when given.
     void addPeriod(int number, const QString& from, const QString& to = {}) {
-        connection.execute(u"insert into CHILDREN_EGG_DIAG(ARITHMOS_MHTRWOY,HMEROMHNIA_EGGRAFHS) "
-                           "VALUES(%1,#%2#)"_s.arg(QString::number(number), from));
+        connection.execute(
+            u"insert into CHILDREN_EGG_DIAG(ARITHMOS_MHTRWOY,HMEROMHNIA_EGGRAFHS) "
+            "VALUES(%1,#%2#)"_s.arg(QString::number(number), from));
         if (!to.isEmpty()) {
-            connection.execute(u"UPDATE CHILDREN_EGG_DIAG SET HMEROMHNIA_DIAGRAFHS=#%1#, "
-                               "LOGOS_DIAGRAFHS='Μετακόμιση' WHERE ARITHMOS_MHTRWOY=%2 AND "
-                               "HMEROMHNIA_EGGRAFHS=#%3#"_s
-                                   .arg(to, QString::number(number), from));
+            connection.execute(
+                u"UPDATE CHILDREN_EGG_DIAG SET HMEROMHNIA_DIAGRAFHS=#%1#, "
+                "LOGOS_DIAGRAFHS='Μετακόμιση' WHERE ARITHMOS_MHTRWOY=%2 AND "
+                "HMEROMHNIA_EGGRAFHS=#%3#"_s.arg(to, QString::number(number), from));
         }
     }
     QList<qlonglong> numbers(const QString& statement) {
@@ -92,8 +103,9 @@ TEST_F(SavedQueries, EnrolmentQueriesListEveryPeriodOfAReEnrolledChild) {
     EXPECT_EQ(numbers(u"SELECT * FROM EGRAFES_SE_HMEROMHNIES WHERE HMEROMHNIA_EGGRAFHS BETWEEN "
                       "#9/1/2010# AND #9/30/2010#"_s),
               (QList<qlonglong>{8, 7}));
-    db::Query left(connection, u"SELECT * FROM DIAGRAFES_SE_HMEROMHNIES WHERE "
-                               "HMEROMHNIA_DIAGRAFHS BETWEEN #6/1/2010# AND #6/30/2010#"_s);
+    db::Query left(connection,
+                   u"SELECT * FROM DIAGRAFES_SE_HMEROMHNIES WHERE "
+                   "HMEROMHNIA_DIAGRAFHS BETWEEN #6/1/2010# AND #6/30/2010#"_s);
     left.open();
     ASSERT_EQ(left.rowCount(), 1);
     EXPECT_EQ(left.columnNames(), kEnrolmentColumns);
@@ -152,15 +164,18 @@ TEST_F(SavedQueries, EnrolledChildrenAreListedOnceWithTheirOpenEnrolment) {
             "EPWNYMO_PAIDIOY ASC"_s);
     }
     EXPECT_EQ(count(u"SELECT COUNT(*) FROM DIDAKTRA_TEMP"_s), 2);
-    EXPECT_EQ(db::scalar(connection, u"SELECT HMEROMHNIA_EGGRAFHS FROM DIDAKTRA_TEMP WHERE "
-                                     "ARITHMOS_MHTRWOY=7"_s).toString(),
+    EXPECT_EQ(db::scalar(connection,
+                         u"SELECT HMEROMHNIA_EGGRAFHS FROM DIDAKTRA_TEMP WHERE "
+                         "ARITHMOS_MHTRWOY=7"_s)
+                  .toString(),
               u"15/09/2010"_s);
 }
 
 TEST_F(SavedQueries, CardQueryCarriesEveryCardColumnOfEachChild) {
     addChild(25, u"Ιωάννου"_s);
     addChild(26, u"Κυριάκου"_s, false);
-    connection.execute(u"UPDATE CHILDREN SET ALLERGIES='Γύρη', WRA_FEYGEI='13:00' WHERE ARITHMOS_MHTRWOY=25"_s);
+    connection.execute(
+        u"UPDATE CHILDREN SET ALLERGIES='Γύρη', WRA_FEYGEI='13:00' WHERE ARITHMOS_MHTRWOY=25"_s);
 
     db::Query one(connection, u"select * from KARTA where ARITHMOS_MHTRWOY=25"_s);
     one.open();

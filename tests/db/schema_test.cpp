@@ -22,7 +22,8 @@ namespace {
 
 // Every table with its columns in order: i whole number, d decimal, D date, t text, L long
 // text, b yes/no. "M1..M31 t" stands for M1, M2, ... M31.
-const QString kExpectedTables = uR"(
+const QString kExpectedTables =
+    uR"(
 CHILDREN: ARITHMOS_MHTRWOY i, ONOMA_PAIDIOY t, EPWNYMO_PAIDIOY t, HMEROMHNIA_GENNHSEWS D,
     FYLO t, ONOMA_PATERA t, ONOMA_MHTERAS t, ONOMA_KHDEMONA t, DIEYTHYNSH_OIKIAS t,
     DIEYTHYNSH_KHDEMONA t, THLEFWNO_OIKIAS t, THLEFWNO_ERGASIAS_PATERA t,
@@ -90,10 +91,19 @@ SECURE: PASSWORD t
 )"_s;
 
 const QStringList kEnrolmentColumns = {
-    u"ARITHMOS_MHTRWOY"_s, u"ONOMA_PAIDIOY"_s,  u"EPWNYMO_PAIDIOY"_s,   u"HMEROMHNIA_GENNHSEWS"_s,
-    u"FYLO"_s,             u"ONOMA_PATERA"_s,   u"ONOMA_MHTERAS"_s,     u"ONOMA_KHDEMONA"_s,
-    u"DIEYTHYNSH_OIKIAS"_s, u"THLEFWNO_ERGASIAS_KHDEMONA"_s, u"HMEROMHNIA_EGGRAFHS"_s,
-    u"HMEROMHNIA_DIAGRAFHS"_s, u"LOGOS_DIAGRAFHS"_s,
+    u"ARITHMOS_MHTRWOY"_s,
+    u"ONOMA_PAIDIOY"_s,
+    u"EPWNYMO_PAIDIOY"_s,
+    u"HMEROMHNIA_GENNHSEWS"_s,
+    u"FYLO"_s,
+    u"ONOMA_PATERA"_s,
+    u"ONOMA_MHTERAS"_s,
+    u"ONOMA_KHDEMONA"_s,
+    u"DIEYTHYNSH_OIKIAS"_s,
+    u"THLEFWNO_ERGASIAS_KHDEMONA"_s,
+    u"HMEROMHNIA_EGGRAFHS"_s,
+    u"HMEROMHNIA_DIAGRAFHS"_s,
+    u"LOGOS_DIAGRAFHS"_s,
 };
 
 struct Column {
@@ -108,7 +118,7 @@ void PrintTo(const Column& column, std::ostream* os) {
 
 ColumnKind kindOfCode(const QString& code) {
     static const QMap<QString, ColumnKind> kinds = {
-        {u"i"_s, ColumnKind::Integer}, {u"d"_s, ColumnKind::Decimal}, {u"D"_s, ColumnKind::Date},
+        {u"i"_s, ColumnKind::Integer}, {u"d"_s, ColumnKind::Decimal},  {u"D"_s, ColumnKind::Date},
         {u"t"_s, ColumnKind::Text},    {u"L"_s, ColumnKind::LongText}, {u"b"_s, ColumnKind::YesNo},
     };
     return kinds.value(code, ColumnKind::Other);
@@ -161,8 +171,8 @@ QList<Column> actualColumns(db::Connection& connection, const QString& table) {
     const int type = columnNamed(info, u"type"_s);
     QList<Column> columns;
     while (info.step()) {
-        columns.append({info.value(name).toString(),
-                        db::kindFromDeclaredType(info.value(type).toString())});
+        columns.append(
+            {info.value(name).toString(), db::kindFromDeclaredType(info.value(type).toString())});
     }
     return columns;
 }
@@ -177,8 +187,9 @@ QStringList columnNames(const QList<Column>& columns) {
 
 // The tables or views of the database, leaving out the engine's own.
 QStringList objectNames(db::Connection& connection, const QString& type) {
-    db::Query query(connection, u"SELECT name FROM sqlite_master WHERE type = '%1' AND "
-                                "substr(name, 1, 7) <> 'sqlite_' ORDER BY name"_s.arg(type));
+    db::Query query(connection,
+                    u"SELECT name FROM sqlite_master WHERE type = '%1' AND "
+                    "substr(name, 1, 7) <> 'sqlite_' ORDER BY name"_s.arg(type));
     query.open();
     QStringList names;
     for (int row = 0; row < query.rowCount(); ++row) {
@@ -265,20 +276,25 @@ TEST_F(Schema, LedgerRefusesASecondRowForTheSameChildMonthAndYearEvenWhenPaid) {
         u"INSERT INTO APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,MHNAS,ETOS,CHECKER) VALUES(25,3,2010,'Χ')"_s;
     connection.execute(owed);
     EXPECT_TRUE(refuses(connection, owed));
-    EXPECT_FALSE(refuses(connection, u"INSERT INTO APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,MHNAS,"
-                                      "ETOS,CHECKER) VALUES(25,4,2010,'Χ')"_s));
-    EXPECT_FALSE(refuses(connection, u"INSERT INTO APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,MHNAS,"
-                                      "ETOS,CHECKER) VALUES(26,3,2010,'Χ')"_s));
+    EXPECT_FALSE(refuses(connection,
+                         u"INSERT INTO APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,MHNAS,"
+                         "ETOS,CHECKER) VALUES(25,4,2010,'Χ')"_s));
+    EXPECT_FALSE(refuses(connection,
+                         u"INSERT INTO APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,MHNAS,"
+                         "ETOS,CHECKER) VALUES(26,3,2010,'Χ')"_s));
 
     // The payment replaces the owed row by a paid one; the start-up duty's owed row is refused.
-    connection.execute(u"DELETE FROM APODEIKSEIS_DIDAKTRWN WHERE ARITHMOS_MHTRWOY=25 AND MHNAS=03 "
-                       "AND ETOS=2010"_s);
-    connection.execute(u"INSERT INTO APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,ARITHMOS_APODEIKSHS,"
-                       "POSO,HMEROMHNIA,CHECKER,MHNAS,ETOS,VAT) VALUES(25,'41',100,#3/5/2010#,'Π',"
-                       "03,2010,15)"_s);
+    connection.execute(
+        u"DELETE FROM APODEIKSEIS_DIDAKTRWN WHERE ARITHMOS_MHTRWOY=25 AND MHNAS=03 "
+        "AND ETOS=2010"_s);
+    connection.execute(
+        u"INSERT INTO APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,ARITHMOS_APODEIKSHS,"
+        "POSO,HMEROMHNIA,CHECKER,MHNAS,ETOS,VAT) VALUES(25,'41',100,#3/5/2010#,'Π',"
+        "03,2010,15)"_s);
     EXPECT_TRUE(refuses(connection, owed));
-    EXPECT_EQ(count(connection, u"SELECT COUNT(*) FROM APODEIKSEIS_DIDAKTRWN WHERE "
-                                "ARITHMOS_MHTRWOY=25 AND MHNAS=3 AND ETOS=2010 AND CHECKER='Π'"_s),
+    EXPECT_EQ(count(connection,
+                    u"SELECT COUNT(*) FROM APODEIKSEIS_DIDAKTRWN WHERE "
+                    "ARITHMOS_MHTRWOY=25 AND MHNAS=3 AND ETOS=2010 AND CHECKER='Π'"_s),
               1);
 }
 
@@ -289,13 +305,16 @@ TEST_F(Schema, AppointmentsAndAbsencesRefuseASecondRowForTheSameDay) {
     EXPECT_FALSE(refuses(connection, u"INSERT INTO RANTEBOU(HMEROMHNIA) VALUES(#3/6/2024#)"_s));
     EXPECT_EQ(count(connection, u"SELECT COUNT(*) FROM RANTEBOU"_s), 2);
 
-    const QString absence = u"insert into APOYSIES(ARITHMOS_MHTRWOY,HMEROMHNIA) VALUES(12,#5/3/2010#)"_s;
+    const QString absence =
+        u"insert into APOYSIES(ARITHMOS_MHTRWOY,HMEROMHNIA) VALUES(12,#5/3/2010#)"_s;
     connection.execute(absence);
     EXPECT_TRUE(refuses(connection, absence));
-    EXPECT_FALSE(refuses(connection, u"insert into APOYSIES(ARITHMOS_MHTRWOY,HMEROMHNIA) "
-                                      "VALUES(12,#5/4/2010#)"_s));
-    EXPECT_FALSE(refuses(connection, u"insert into APOYSIES(ARITHMOS_MHTRWOY,HMEROMHNIA) "
-                                      "VALUES(13,#5/3/2010#)"_s));
+    EXPECT_FALSE(refuses(connection,
+                         u"insert into APOYSIES(ARITHMOS_MHTRWOY,HMEROMHNIA) "
+                         "VALUES(12,#5/4/2010#)"_s));
+    EXPECT_FALSE(refuses(connection,
+                         u"insert into APOYSIES(ARITHMOS_MHTRWOY,HMEROMHNIA) "
+                         "VALUES(13,#5/3/2010#)"_s));
 }
 
 TEST_F(Schema, TitleLinesStayOneRowAfterRepeatedUpdates) {
@@ -313,7 +332,8 @@ TEST_F(Schema, NewGroupGetsAFreshIdThatIsNeverReused) {
     const QString insert = u"insert into GROUP_NAMES(OMADA,RESPONSIBLE) VALUES('%1','%2')"_s;
     connection.execute(insert.arg(u"Πεταλούδες"_s, u"Ελένη"_s));
     connection.execute(insert.arg(u"Μέλισσες"_s, u"Μαρία"_s));
-    EXPECT_EQ(count(connection, u"SELECT COUNT(DISTINCT ID) FROM GROUP_NAMES WHERE ID IS NOT NULL"_s), 2);
+    EXPECT_EQ(
+        count(connection, u"SELECT COUNT(DISTINCT ID) FROM GROUP_NAMES WHERE ID IS NOT NULL"_s), 2);
     const int last = count(connection, u"SELECT MAX(ID) FROM GROUP_NAMES"_s);
     // A deleted group's number stays its own, so members left behind never join a new group.
     connection.execute(u"DELETE FROM GROUP_NAMES WHERE ID=%1"_s.arg(last));
@@ -322,13 +342,15 @@ TEST_F(Schema, NewGroupGetsAFreshIdThatIsNeverReused) {
 }
 
 TEST_F(Schema, DefaultsMakeANewChildActiveAndEveryRegisterDayPresent) {
-    connection.execute(u"INSERT INTO CHILDREN(ARITHMOS_MHTRWOY,ONOMA_PAIDIOY,EPWNYMO_PAIDIOY) "
-                       "VALUES(25,'Άννα','Ιωάννου')"_s);
+    connection.execute(
+        u"INSERT INTO CHILDREN(ARITHMOS_MHTRWOY,ONOMA_PAIDIOY,EPWNYMO_PAIDIOY) "
+        "VALUES(25,'Άννα','Ιωάννου')"_s);
     EXPECT_EQ(db::scalar(connection, u"SELECT ENERGO FROM CHILDREN"_s).toString(), u"ΝΑΙ"_s);
 
-    connection.execute(u"INSERT INTO APOYSIES_TEMP(ARITHMOS_MHTRWOY,ONOMA_PAIDIOY,EPWNYMO_PAIDIOY) "
-                       "SELECT ARITHMOS_MHTRWOY,ONOMA_PAIDIOY,EPWNYMO_PAIDIOY FROM CHILDREN WHERE "
-                       "ENERGO='ΝΑΙ'"_s);
+    connection.execute(
+        u"INSERT INTO APOYSIES_TEMP(ARITHMOS_MHTRWOY,ONOMA_PAIDIOY,EPWNYMO_PAIDIOY) "
+        "SELECT ARITHMOS_MHTRWOY,ONOMA_PAIDIOY,EPWNYMO_PAIDIOY FROM CHILDREN WHERE "
+        "ENERGO='ΝΑΙ'"_s);
     db::Query reg(connection, u"SELECT * FROM APOYSIES_TEMP"_s);
     reg.open();
     ASSERT_EQ(reg.rowCount(), 1);
@@ -336,8 +358,9 @@ TEST_F(Schema, DefaultsMakeANewChildActiveAndEveryRegisterDayPresent) {
         EXPECT_EQ(reg.text(u"M"_s + QString::number(day)), u"Π"_s) << day;
     }
 
-    connection.execute(u"INSERT INTO APODEIKSEIS_GEN(AR_APODEIKSHS,POSO,HMEROMHNIA,EGKYRO) "
-                       "VALUES('120',50,DATE(),1)"_s);
+    connection.execute(
+        u"INSERT INTO APODEIKSEIS_GEN(AR_APODEIKSHS,POSO,HMEROMHNIA,EGKYRO) "
+        "VALUES('120',50,DATE(),1)"_s);
     db::Query receipt(connection, u"SELECT EGKYRO FROM APODEIKSEIS_GEN WHERE EGKYRO=TRUE"_s);
     receipt.open();
     ASSERT_EQ(receipt.rowCount(), 1);
@@ -348,23 +371,30 @@ TEST_F(Schema, RefusesValuesOfTheWrongKind) {
     // Whole numbers: letters, an empty text and a fraction are refused; quoted digits are stored
     // as the number.
     for (const QString& value : {u"'abc'"_s, u"''"_s, u"41.5"_s, u"'4a'"_s}) {
-        EXPECT_TRUE(refuses(connection, u"INSERT INTO CHILDREN(ARITHMOS_MHTRWOY) VALUES(%1)"_s.arg(value)))
+        EXPECT_TRUE(
+            refuses(connection, u"INSERT INTO CHILDREN(ARITHMOS_MHTRWOY) VALUES(%1)"_s.arg(value)))
             << value.toStdString();
-        EXPECT_TRUE(refuses(connection, u"INSERT INTO APODEIKSH_LAST(LAST_NUMBER) VALUES(%1)"_s.arg(value)));
+        EXPECT_TRUE(refuses(connection,
+                            u"INSERT INTO APODEIKSH_LAST(LAST_NUMBER) VALUES(%1)"_s.arg(value)));
     }
     connection.execute(u"INSERT INTO CHILDREN(ARITHMOS_MHTRWOY,ADELFOYS) VALUES('41','2')"_s);
-    EXPECT_EQ(db::scalar(connection, u"SELECT typeof(ARITHMOS_MHTRWOY) || typeof(ADELFOYS) FROM CHILDREN"_s)
+    EXPECT_EQ(db::scalar(connection,
+                         u"SELECT typeof(ARITHMOS_MHTRWOY) || typeof(ADELFOYS) FROM CHILDREN"_s)
                   .toString(),
               u"integerinteger"_s);
 
     // Dates: only a real calendar day in the stored form.
     for (const QString& value : {u"'2010-02-31'"_s, u"'31/12/2010'"_s, u"'2010-13-01'"_s,
                                  u"20100305"_s, u"'2010-03-05 10:00:00'"_s, u"'ΣΗΜΕΡΑ'"_s}) {
-        EXPECT_TRUE(refuses(connection, u"insert into APOYSIES(ARITHMOS_MHTRWOY,HMEROMHNIA) VALUES(1,%1)"_s.arg(value)))
+        EXPECT_TRUE(
+            refuses(connection,
+                    u"insert into APOYSIES(ARITHMOS_MHTRWOY,HMEROMHNIA) VALUES(1,%1)"_s.arg(value)))
             << value.toStdString();
     }
-    EXPECT_TRUE(refuses(connection, u"insert into APOYSIES(ARITHMOS_MHTRWOY,HMEROMHNIA) VALUES(1,ERROR)"_s));
-    connection.execute(u"insert into APOYSIES(ARITHMOS_MHTRWOY,HMEROMHNIA) VALUES(1,#2/29/2012#)"_s);
+    EXPECT_TRUE(refuses(connection,
+                        u"insert into APOYSIES(ARITHMOS_MHTRWOY,HMEROMHNIA) VALUES(1,ERROR)"_s));
+    connection.execute(
+        u"insert into APOYSIES(ARITHMOS_MHTRWOY,HMEROMHNIA) VALUES(1,#2/29/2012#)"_s);
 
     // Decimals and yes/no.
     EXPECT_TRUE(refuses(connection, u"INSERT INTO EKSODA(POSO) VALUES('δέκα')"_s));
@@ -377,17 +407,22 @@ TEST_F(Schema, RefusesValuesOfTheWrongKind) {
 
 TEST_F(Schema, RegistryNumberIsRequiredUniqueAndNeverMadeUp) {
     connection.execute(u"INSERT INTO CHILDREN(ARITHMOS_MHTRWOY,ONOMA_PAIDIOY) VALUES(25,'Άννα')"_s);
-    EXPECT_TRUE(refuses(connection, u"INSERT INTO CHILDREN(ARITHMOS_MHTRWOY,ONOMA_PAIDIOY) VALUES(25,'Ελένη')"_s));
+    EXPECT_TRUE(refuses(
+        connection, u"INSERT INTO CHILDREN(ARITHMOS_MHTRWOY,ONOMA_PAIDIOY) VALUES(25,'Ελένη')"_s));
     // A card saved without a number is refused rather than numbered by the engine.
     EXPECT_TRUE(refuses(connection, u"INSERT INTO CHILDREN(ONOMA_PAIDIOY) VALUES('Ελένη')"_s));
     EXPECT_EQ(count(connection, u"SELECT COUNT(*) FROM CHILDREN"_s), 1);
 }
 
 TEST_F(Schema, DeletingAChildLeavesItsRowsInTheOtherTables) {
-    connection.execute(u"INSERT INTO CHILDREN(ARITHMOS_MHTRWOY,HMEROMHNIA_GENNHSEWS) VALUES(25,#1/4/2005#)"_s);
-    connection.execute(u"insert into CHILDREN_EGG_DIAG(ARITHMOS_MHTRWOY,HMEROMHNIA_EGGRAFHS) VALUES(25,#9/1/2008#)"_s);
-    connection.execute(u"insert into APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,CHECKER,MHNAS,ETOS) VALUES(25,'Χ',9,2008)"_s);
-    connection.execute(u"insert into APOYSIES(ARITHMOS_MHTRWOY,HMEROMHNIA) VALUES(25,#9/3/2008#)"_s);
+    connection.execute(
+        u"INSERT INTO CHILDREN(ARITHMOS_MHTRWOY,HMEROMHNIA_GENNHSEWS) VALUES(25,#1/4/2005#)"_s);
+    connection.execute(
+        u"insert into CHILDREN_EGG_DIAG(ARITHMOS_MHTRWOY,HMEROMHNIA_EGGRAFHS) VALUES(25,#9/1/2008#)"_s);
+    connection.execute(
+        u"insert into APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,CHECKER,MHNAS,ETOS) VALUES(25,'Χ',9,2008)"_s);
+    connection.execute(
+        u"insert into APOYSIES(ARITHMOS_MHTRWOY,HMEROMHNIA) VALUES(25,#9/3/2008#)"_s);
     connection.execute(u"DELETE FROM CHILDREN WHERE YEAR(HMEROMHNIA_GENNHSEWS)=2005"_s);
     EXPECT_EQ(count(connection, u"SELECT COUNT(*) FROM CHILDREN"_s), 0);
     EXPECT_EQ(count(connection, u"SELECT COUNT(*) FROM CHILDREN_EGG_DIAG"_s), 1);
@@ -397,18 +432,21 @@ TEST_F(Schema, DeletingAChildLeavesItsRowsInTheOtherTables) {
 
 TEST_F(Schema, ReceiptNumbersAreTextsAndTextsCompareTheGreekWay) {
     for (const QString& number : {u"9"_s, u"10"_s, u"100"_s}) {
-        connection.execute(u"INSERT INTO APODEIKSEIS_HISTORY(ARITHMOS_APODEIKSHS,EGKYRO,"
-                           "EPWNYMO_PAIDIOY) VALUES('%1',1,'Παπαδοπούλου')"_s.arg(number));
+        connection.execute(
+            u"INSERT INTO APODEIKSEIS_HISTORY(ARITHMOS_APODEIKSHS,EGKYRO,"
+            "EPWNYMO_PAIDIOY) VALUES('%1',1,'Παπαδοπούλου')"_s.arg(number));
     }
-    db::Query receipts(connection, u"SELECT ARITHMOS_APODEIKSHS FROM APODEIKSEIS_HISTORY "
-                                   "ORDER BY ARITHMOS_APODEIKSHS ASC"_s);
+    db::Query receipts(connection,
+                       u"SELECT ARITHMOS_APODEIKSHS FROM APODEIKSEIS_HISTORY "
+                       "ORDER BY ARITHMOS_APODEIKSHS ASC"_s);
     receipts.open();
     const int number = receipts.columnIndex(u"ARITHMOS_APODEIKSHS"_s);
     EXPECT_EQ((QStringList{receipts.textAt(0, number), receipts.textAt(1, number),
                            receipts.textAt(2, number)}),
               (QStringList{u"10"_s, u"100"_s, u"9"_s}));
-    EXPECT_EQ(count(connection, u"SELECT COUNT(*) FROM APODEIKSEIS_HISTORY WHERE "
-                                "EPWNYMO_PAIDIOY='ΠΑΠΑΔΟΠΟΥΛΟΥ'"_s),
+    EXPECT_EQ(count(connection,
+                    u"SELECT COUNT(*) FROM APODEIKSEIS_HISTORY WHERE "
+                    "EPWNYMO_PAIDIOY='ΠΑΠΑΔΟΠΟΥΛΟΥ'"_s),
               3);
 }
 

@@ -11,21 +11,26 @@ namespace {
 class TableTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        connection_.executeNative(QStringLiteral(
-            "CREATE TABLE NOTES (HMEROMHNIA DATE, KEIMENO TEXT COLLATE GREEK, "
-            "ENERGO TEXT COLLATE GREEK DEFAULT 'ΝΑΙ', POSO DOUBLE, N INTEGER);"
-            "CREATE VIEW V AS SELECT KEIMENO FROM NOTES;"));
-        connection_.execute(QStringLiteral("INSERT INTO NOTES (HMEROMHNIA, KEIMENO, N) VALUES "
-                                           "(#1/10/2024#, 'πρώτη', 1)"));
-        connection_.execute(QStringLiteral("INSERT INTO NOTES (HMEROMHNIA, KEIMENO, N) VALUES "
-                                           "(#3/2/2024#, 'δεύτερη', 2)"));
+        connection_.executeNative(
+            QStringLiteral("CREATE TABLE NOTES (HMEROMHNIA DATE, KEIMENO TEXT COLLATE GREEK, "
+                           "ENERGO TEXT COLLATE GREEK DEFAULT 'ΝΑΙ', POSO DOUBLE, N INTEGER);"
+                           "CREATE VIEW V AS SELECT KEIMENO FROM NOTES;"));
+        connection_.execute(
+            QStringLiteral("INSERT INTO NOTES (HMEROMHNIA, KEIMENO, N) VALUES "
+                           "(#1/10/2024#, 'πρώτη', 1)"));
+        connection_.execute(
+            QStringLiteral("INSERT INTO NOTES (HMEROMHNIA, KEIMENO, N) VALUES "
+                           "(#3/2/2024#, 'δεύτερη', 2)"));
     }
 
-    int count() { return db::scalar(connection_, QStringLiteral("SELECT COUNT(*) FROM NOTES")).toInt(); }
+    int count() {
+        return db::scalar(connection_, QStringLiteral("SELECT COUNT(*) FROM NOTES")).toInt();
+    }
 
     QVariant stored(const QString& column, const QString& text) {
-        return db::scalar(connection_, QStringLiteral("SELECT %1 FROM NOTES WHERE KEIMENO='%2'")
-                                           .arg(column, text));
+        return db::scalar(
+            connection_,
+            QStringLiteral("SELECT %1 FROM NOTES WHERE KEIMENO='%2'").arg(column, text));
     }
 
     testsupport::EmptyDatabase database_;
@@ -63,8 +68,9 @@ TEST_F(TableTest, InsertsWithDefaultsEditsCancelsAndDeletes) {
     EXPECT_EQ(table.text(QStringLiteral("KEIMENO")), QStringLiteral("πρώτη"));
     table.setValue(QStringLiteral("KEIMENO"), QStringLiteral("αλλαγμένη"));
     table.post();
-    EXPECT_EQ(db::scalar(connection_, QStringLiteral("SELECT KEIMENO FROM NOTES WHERE N=1")).toString(),
-              QStringLiteral("αλλαγμένη"));
+    EXPECT_EQ(
+        db::scalar(connection_, QStringLiteral("SELECT KEIMENO FROM NOTES WHERE N=1")).toString(),
+        QStringLiteral("αλλαγμένη"));
 
     table.remove();
     EXPECT_EQ(count(), 2);
@@ -95,11 +101,11 @@ TEST_F(TableTest, SavedQueriesOpenReadOnly) {
 }
 
 TEST_F(TableTest, StatementRowsAreEditedAsTheTablesOwnRows) {
-    connection_.execute(QStringLiteral("INSERT INTO NOTES (HMEROMHNIA, KEIMENO, N) VALUES "
-                                       "(#6/1/2024#, 'τρίτη', 3)"));
+    connection_.execute(
+        QStringLiteral("INSERT INTO NOTES (HMEROMHNIA, KEIMENO, N) VALUES "
+                       "(#6/1/2024#, 'τρίτη', 3)"));
     db::Table table(connection_, QStringLiteral("NOTES"));
-    table.setStatement(
-        QStringLiteral("SELECT KEIMENO, N FROM NOTES WHERE N > 1 ORDER BY N DESC"));
+    table.setStatement(QStringLiteral("SELECT KEIMENO, N FROM NOTES WHERE N > 1 ORDER BY N DESC"));
     table.open();
     ASSERT_EQ(table.rowCount(), 2);
     EXPECT_EQ(table.columnNames(), QStringList({QStringLiteral("KEIMENO"), QStringLiteral("N")}));

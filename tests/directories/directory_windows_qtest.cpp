@@ -57,11 +57,13 @@ private slots:
         directories::PhoneBookFindWindow window(context);
         QCOMPARE(window.grid()->model()->rowCount(), 3);
         window.searchEdit()->setText(QStringLiteral("πα"));
-        const QStringList found = {QStringLiteral("Παπαδόπουλος Γιώργος"), QStringLiteral("παπάς Νίκος")};
+        const QStringList found = {QStringLiteral("Παπαδόπουλος Γιώργος"),
+                                   QStringLiteral("παπάς Νίκος")};
         QCOMPARE(names(window), found);
         QVERIFY(controlsEnabled(window, QStringLiteral("CONTACT")));
 
-        for (const QString& typed : {QStringLiteral("πα'"), QStringLiteral("πα."), QStringLiteral("π-")}) {
+        for (const QString& typed :
+             {QStringLiteral("πα'"), QStringLiteral("πα."), QStringLiteral("π-")}) {
             window.searchEdit()->setText(typed);
             QVERIFY2(!controlsEnabled(window, QStringLiteral("CONTACT")), qPrintable(typed));
             QVERIFY(!window.field(QStringLiteral("EMAIL"))->isEnabled());
@@ -90,7 +92,8 @@ private slots:
         testsupport::ModalAnswers answers;
         ui::ScopedModalSeam seam(answers);
         db::Command(database->connection())
-            .execute(QStringLiteral("INSERT INTO PROSWPIKO(PERSON,POSITION,WRES) VALUES('Κωνσταντίνου Μαρία','Νηπιαγωγός',30)"));
+            .execute(QStringLiteral("INSERT INTO PROSWPIKO(PERSON,POSITION,WRES) "
+                                    "VALUES('Κωνσταντίνου Μαρία','Νηπιαγωγός',30)"));
         directories::StaffFindWindow window(context);
         window.searchEdit()->setText(QStringLiteral("κων"));
         QLineEdit* hours = window.field(QStringLiteral("WRES"));
@@ -106,15 +109,18 @@ private slots:
         hours->selectAll();
         QTest::keyClicks(hours, QStringLiteral("32.5"));
         QTest::mouseClick(window.navigator()->button(ui::Navigator::Post), Qt::LeftButton);
-        QCOMPARE(db::scalar(database->connection(), QStringLiteral("select WRES from PROSWPIKO")).toDouble(), 32.5);
+        QCOMPARE(db::scalar(database->connection(), QStringLiteral("select WRES from PROSWPIKO"))
+                     .toDouble(),
+                 32.5);
     }
 
     void entryWindowsListSortedWithTheWholeNavigator() {
         addContacts();
         directories::PhoneBookEntryWindow window(context);
         window.show();
-        QCOMPARE(names(window), (QStringList{QStringLiteral("Παπαδόπουλος Γιώργος"), QStringLiteral("παπάς Νίκος"),
-                                             QStringLiteral("Πέτρου Άννα")}));
+        QCOMPARE(names(window),
+                 (QStringList{QStringLiteral("Παπαδόπουλος Γιώργος"), QStringLiteral("παπάς Νίκος"),
+                              QStringLiteral("Πέτρου Άννα")}));
         QCOMPARE(window.navigator()->buttons(), ui::Navigator::all());
         QCOMPARE(window.grid()->editTriggers(), QAbstractItemView::NoEditTriggers);
         QCOMPARE(window.grid()->selectionBehavior(), QAbstractItemView::SelectRows);
@@ -126,7 +132,8 @@ private slots:
     void paediatriciansCountOneRowForTwoChildrenWithTheSameDoctor() {
         db::Command add(database->connection());
         const QString child = QStringLiteral(
-            "INSERT INTO CHILDREN(ARITHMOS_MHTRWOY,ONOMA_GIATROY,DIEYTHYNSH_GIATROY,THLEFWNO_GIATROY) "
+            "INSERT INTO "
+            "CHILDREN(ARITHMOS_MHTRWOY,ONOMA_GIATROY,DIEYTHYNSH_GIATROY,THLEFWNO_GIATROY) "
             "VALUES(%1,'Νικολάου Ελένη','Ερμού 5','22101234')");
         add.execute(child.arg(1));
         add.execute(child.arg(2));

@@ -43,10 +43,9 @@ protected:
     // Makes the engine refuse every insert into (or update of) a table, as a full disk or a
     // damaged table would.
     void refuse(const QString& action, const QString& table) {
-        connection_.executeNative(
-            QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE %1 ON %2 BEGIN "
-                           "SELECT RAISE(ABORT, 'refused'); END")
-                .arg(action, table));
+        connection_.executeNative(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE %1 ON %2 BEGIN "
+                                                 "SELECT RAISE(ABORT, 'refused'); END")
+                                      .arg(action, table));
     }
 
     testsupport::DeliveredDatabase database_;

@@ -33,7 +33,8 @@ protected:
     QStringList receiptNumbers(db::Query& list) {
         QStringList numbers;
         for (int row = 0; row < list.rowCount(); ++row) {
-            numbers.append(list.textAt(row, list.columnIndex(QStringLiteral("ARITHMOS_APODEIKSHS"))));
+            numbers.append(
+                list.textAt(row, list.columnIndex(QStringLiteral("ARITHMOS_APODEIKSHS"))));
         }
         return numbers;
     }
@@ -84,9 +85,12 @@ TEST_F(IssuedReceiptsTest, AllowsAReprintOnlyWhileTheVatFollowsFromTheCurrentRat
 }
 
 TEST(ReceiptActions, CompareTheVatAsNumbers) {
-    EXPECT_TRUE(finance::receiptActions(1, QStringLiteral("58.53"), QStringLiteral("15"), 15).reprint);
-    EXPECT_TRUE(finance::receiptActions(1, QStringLiteral("8.78"), QStringLiteral("1.5"), 10).reprint);
-    EXPECT_TRUE(finance::receiptActions(1, QStringLiteral("70.23"), QStringLiteral("0.00"), 0).reprint);
+    EXPECT_TRUE(
+        finance::receiptActions(1, QStringLiteral("58.53"), QStringLiteral("15"), 15).reprint);
+    EXPECT_TRUE(
+        finance::receiptActions(1, QStringLiteral("8.78"), QStringLiteral("1.5"), 10).reprint);
+    EXPECT_TRUE(
+        finance::receiptActions(1, QStringLiteral("70.23"), QStringLiteral("0.00"), 0).reprint);
     EXPECT_THROW(finance::receiptActions(1, QStringLiteral("58.53"), QString(), 15), db::Error);
 }
 
@@ -98,10 +102,17 @@ TEST_F(IssuedReceiptsTest, CancellingAReceiptWhoseMonthWasPaidAgainKeepsTheNewer
     finance::cancelReceipt(connection_, 41);
 
     EXPECT_EQ(count(QStringLiteral("APODEIKSEIS_DIDAKTRWN WHERE ARITHMOS_MHTRWOY=1")), 1);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT ARITHMOS_APODEIKSHS FROM APODEIKSEIS_DIDAKTRWN")).toString(),
-              QStringLiteral("57"));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT EGKYRO FROM APODEIKSEIS_HISTORY WHERE ARITHMOS_APODEIKSHS='41'")).toInt(), 0);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT EGKYRO FROM APODEIKSEIS_HISTORY WHERE ARITHMOS_APODEIKSHS='57'")).toInt(), 1);
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT ARITHMOS_APODEIKSHS FROM APODEIKSEIS_DIDAKTRWN")).toString(),
+        QStringLiteral("57"));
+    EXPECT_EQ(scalar(QStringLiteral(
+                         "SELECT EGKYRO FROM APODEIKSEIS_HISTORY WHERE ARITHMOS_APODEIKSHS='41'"))
+                  .toInt(),
+              0);
+    EXPECT_EQ(scalar(QStringLiteral(
+                         "SELECT EGKYRO FROM APODEIKSEIS_HISTORY WHERE ARITHMOS_APODEIKSHS='57'"))
+                  .toInt(),
+              1);
 
     finance::cancelReceipt(connection_, 57);  // the month is now neither paid nor owed
     EXPECT_EQ(count(QStringLiteral("APODEIKSEIS_DIDAKTRWN")), 0);
@@ -114,8 +125,9 @@ TEST_F(IssuedReceiptsTest, ACancellationTheArchiveRefusesLeavesTheLedgerAlone) {
 
     EXPECT_THROW(finance::cancelReceipt(connection_, 41), db::Error);
 
-    EXPECT_EQ(scalar(QStringLiteral("SELECT ARITHMOS_APODEIKSHS FROM APODEIKSEIS_DIDAKTRWN")).toString(),
-              QStringLiteral("41"));
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT ARITHMOS_APODEIKSHS FROM APODEIKSEIS_DIDAKTRWN")).toString(),
+        QStringLiteral("41"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT EGKYRO FROM APODEIKSEIS_HISTORY")).toInt(), 1);
 }
 

@@ -20,10 +20,14 @@ private:
 
     // Pays March for a child with the counter's number at the current rate.
     void pay(int child, const QString& amount) {
-        const finance::PaymentRequest request{QString::number(child), QStringLiteral("Νίκος"),
-                                              QStringLiteral("Αλεξίου"), QStringLiteral("03"),
-                                              QStringLiteral("2008"), amount,
-                                              QStringLiteral("Γιώργος Αλεξίου"), QStringLiteral("15"),
+        const finance::PaymentRequest request{QString::number(child),
+                                              QStringLiteral("Νίκος"),
+                                              QStringLiteral("Αλεξίου"),
+                                              QStringLiteral("03"),
+                                              QStringLiteral("2008"),
+                                              amount,
+                                              QStringLiteral("Γιώργος Αλεξίου"),
+                                              QStringLiteral("15"),
                                               QString::number(program_->counter())};
         RecordingPrinter ignored;
         finance::payTuition(program_->connection, request, ignored);
@@ -36,8 +40,11 @@ private:
                (window.reprintButton()->isEnabled() ? u'P' : u'-');
     }
     int valid(int receipt) {
-        return program_->scalar(QStringLiteral("SELECT EGKYRO FROM APODEIKSEIS_HISTORY WHERE "
-                                               "ARITHMOS_APODEIKSHS='%1'").arg(receipt)).toInt();
+        return program_
+            ->scalar(QStringLiteral("SELECT EGKYRO FROM APODEIKSEIS_HISTORY WHERE "
+                                    "ARITHMOS_APODEIKSHS='%1'")
+                         .arg(receipt))
+            .toInt();
     }
 
 private slots:
@@ -91,15 +98,19 @@ private slots:
 
         seam_->defaultAnswer = false;
         window.cancelButton()->click();
-        QCOMPARE(seam_->questions, QStringList{QStringLiteral("Να ακυρώσω την απόδειξη με αριθμό\n42;")});
+        QCOMPARE(seam_->questions,
+                 QStringList{QStringLiteral("Να ακυρώσω την απόδειξη με αριθμό\n42;")});
         QCOMPARE(valid(42), 1);
 
         seam_->defaultAnswer = true;
         window.cancelButton()->click();
         QCOMPARE(valid(42), 0);
         QCOMPARE(valid(41), 1);
-        QCOMPARE(program_->scalar(QStringLiteral("SELECT COUNT(*) FROM APODEIKSEIS_DIDAKTRWN WHERE "
-                                                 "ARITHMOS_APODEIKSHS='42'")).toInt(), 0);
+        QCOMPARE(program_
+                     ->scalar(QStringLiteral("SELECT COUNT(*) FROM APODEIKSEIS_DIDAKTRWN WHERE "
+                                             "ARITHMOS_APODEIKSHS='42'"))
+                     .toInt(),
+                 0);
         QCOMPARE(currentReceipt(window), QStringLiteral("41"));  // read again, first row current
         QCOMPARE(window.countLabel()->text(), QStringLiteral("Βρέθηκαν 2 αποδείξεις"));
         window.receipts()->next();
@@ -112,7 +123,7 @@ private slots:
         db::Clock::set(QDateTime(QDate(2008, 3, 10), QTime(9, 0)));
         pay(1, QStringLiteral("100.00"));  // 9, on 10/03
         db::Clock::set(QDateTime(QDate(2008, 3, 20), QTime(9, 0)));
-        pay(2, QStringLiteral("7.50"));    // 10, on 20/03
+        pay(2, QStringLiteral("7.50"));  // 10, on 20/03
         finance::IssuedReceiptsWindow window(program_->context);
         window.show();
         QCOMPARE(currentReceipt(window), QStringLiteral("9"));

@@ -11,10 +11,17 @@ using financetest::RecordingPrinter;
 constexpr int kChild = 7;
 
 finance::PaymentRequest request(const QString& amount, const QString& rate,
-                                const QString& receiptNumber, const QString& month = QStringLiteral("03")) {
-    return {QString::number(kChild), QStringLiteral("Ελένη"),   QStringLiteral("Παπαδάκη"),
-            month,                   QStringLiteral("2008"),    amount,
-            QStringLiteral("Μαρία Παπαδάκη"), rate,            receiptNumber};
+                                const QString& receiptNumber,
+                                const QString& month = QStringLiteral("03")) {
+    return {QString::number(kChild),
+            QStringLiteral("Ελένη"),
+            QStringLiteral("Παπαδάκη"),
+            month,
+            QStringLiteral("2008"),
+            amount,
+            QStringLiteral("Μαρία Παπαδάκη"),
+            rate,
+            receiptNumber};
 }
 
 class PaymentTest : public FinanceDatabase {
@@ -26,15 +33,17 @@ protected:
     }
 
     QVariant archived(const QString& column, int receipt) {
-        return scalar(QStringLiteral("SELECT %1 FROM APODEIKSEIS_HISTORY WHERE ARITHMOS_APODEIKSHS='%2'")
-                          .arg(column)
-                          .arg(receipt));
+        return scalar(
+            QStringLiteral("SELECT %1 FROM APODEIKSEIS_HISTORY WHERE ARITHMOS_APODEIKSHS='%2'")
+                .arg(column)
+                .arg(receipt));
     }
     QVariant ledger(const QString& column) {
-        return scalar(QStringLiteral("SELECT %1 FROM APODEIKSEIS_DIDAKTRWN WHERE ARITHMOS_MHTRWOY=%2 "
-                                     "AND MHNAS=3 AND ETOS=2008")
-                          .arg(column)
-                          .arg(kChild));
+        return scalar(
+            QStringLiteral("SELECT %1 FROM APODEIKSEIS_DIDAKTRWN WHERE ARITHMOS_MHTRWOY=%2 "
+                           "AND MHNAS=3 AND ETOS=2008")
+                .arg(column)
+                .arg(kChild));
     }
     // Nothing of a payment reached the database: the owed row, no receipt, the counter at 41.
     void expectNothingWritten() {
@@ -74,11 +83,12 @@ TEST_F(PaymentTest, RecordsTheAmountsRoundedToCentsInLedgerAndArchive) {
     for (const AmountCase& c : cases) {
         SCOPED_TRACE(c.amount);
         const double typed = QString::fromLatin1(c.amount).replace(u',', u'.').toDouble();
-        ASSERT_EQ(finance::payTuition(connection_,
-                                      request(QString::fromLatin1(c.amount), QString::fromLatin1(c.rate),
-                                              QString::number(receipt)),
-                                      printer_),
-                  finance::PaymentOutcome::Recorded);
+        ASSERT_EQ(
+            finance::payTuition(connection_,
+                                request(QString::fromLatin1(c.amount), QString::fromLatin1(c.rate),
+                                        QString::number(receipt)),
+                                printer_),
+            finance::PaymentOutcome::Recorded);
         EXPECT_DOUBLE_EQ(ledger(QStringLiteral("POSO")).toDouble(), typed);
         EXPECT_DOUBLE_EQ(ledger(QStringLiteral("VAT")).toDouble(), c.vat);
         EXPECT_DOUBLE_EQ(archived(QStringLiteral("POSO"), receipt).toDouble(), typed);
@@ -86,16 +96,18 @@ TEST_F(PaymentTest, RecordsTheAmountsRoundedToCentsInLedgerAndArchive) {
         EXPECT_DOUBLE_EQ(archived(QStringLiteral("POSO_KAI_VAT"), receipt).toDouble(), c.total);
         EXPECT_DOUBLE_EQ(archived(QStringLiteral("POSOCY"), receipt).toDouble(), c.cypAmount);
         EXPECT_DOUBLE_EQ(archived(QStringLiteral("VATCY"), receipt).toDouble(), c.cypVat);
-        EXPECT_DOUBLE_EQ(archived(QStringLiteral("POSO_KAI_VATCY"), receipt).toDouble(), c.cypTotal);
+        EXPECT_DOUBLE_EQ(archived(QStringLiteral("POSO_KAI_VATCY"), receipt).toDouble(),
+                         c.cypTotal);
         ++receipt;
     }
 }
 
 TEST_F(PaymentTest, WritesThePaidRowTheReceiptAndAdvancesTheCounter) {
-    ASSERT_EQ(finance::payTuition(connection_, request(QStringLiteral("100"), QStringLiteral("15"),
-                                                       QStringLiteral("41")),
-                                  printer_),
-              finance::PaymentOutcome::Recorded);
+    ASSERT_EQ(
+        finance::payTuition(
+            connection_, request(QStringLiteral("100"), QStringLiteral("15"), QStringLiteral("41")),
+            printer_),
+        finance::PaymentOutcome::Recorded);
 
     EXPECT_EQ(count(QStringLiteral("APODEIKSEIS_DIDAKTRWN")), 1);
     EXPECT_EQ(ledger(QStringLiteral("CHECKER")).toString(), QStringLiteral("Π"));
@@ -108,17 +120,21 @@ TEST_F(PaymentTest, WritesThePaidRowTheReceiptAndAdvancesTheCounter) {
     EXPECT_EQ(archived(QStringLiteral("ETOS"), 41).toInt(), 2008);
     EXPECT_EQ(archived(QStringLiteral("HMEROMHNIA"), 41).toDate(), QDate(2008, 3, 15));
     EXPECT_EQ(archived(QStringLiteral("ONOMA_PAIDIOY"), 41).toString(), QStringLiteral("Ελένη"));
-    EXPECT_EQ(archived(QStringLiteral("EPWNYMO_PAIDIOY"), 41).toString(), QStringLiteral("Παπαδάκη"));
-    EXPECT_EQ(archived(QStringLiteral("PARALHPTHS"), 41).toString(), QStringLiteral("Μαρία Παπαδάκη"));
+    EXPECT_EQ(archived(QStringLiteral("EPWNYMO_PAIDIOY"), 41).toString(),
+              QStringLiteral("Παπαδάκη"));
+    EXPECT_EQ(archived(QStringLiteral("PARALHPTHS"), 41).toString(),
+              QStringLiteral("Μαρία Παπαδάκη"));
 
     EXPECT_EQ(counter(), 42);
     EXPECT_EQ(printer_.printed, QList<int>{41});
 }
 
 TEST_F(PaymentTest, PayingAMonthTwiceKeepsBothReceiptsAndOnePaidRow) {
-    finance::payTuition(connection_, request(QStringLiteral("100"), QStringLiteral("15"), QStringLiteral("41")),
+    finance::payTuition(connection_,
+                        request(QStringLiteral("100"), QStringLiteral("15"), QStringLiteral("41")),
                         printer_);
-    finance::payTuition(connection_, request(QStringLiteral("90"), QStringLiteral("15"), QStringLiteral("42")),
+    finance::payTuition(connection_,
+                        request(QStringLiteral("90"), QStringLiteral("15"), QStringLiteral("42")),
                         printer_);
 
     EXPECT_EQ(printer_.printed, (QList<int>{41, 42}));
@@ -129,19 +145,22 @@ TEST_F(PaymentTest, PayingAMonthTwiceKeepsBothReceiptsAndOnePaidRow) {
 }
 
 TEST_F(PaymentTest, RefusesAnAmountNotAboveZeroOrGroupedAndWritesNothing) {
-    for (const QString& amount : {QStringLiteral("0"), QStringLiteral("-5"), QStringLiteral(" 0,00 "),
-                                  QStringLiteral("1.200"), QStringLiteral("1.000,50"),
-                                  QStringLiteral("1,200.00"), QStringLiteral("1 200")}) {
+    for (const QString& amount :
+         {QStringLiteral("0"), QStringLiteral("-5"), QStringLiteral(" 0,00 "),
+          QStringLiteral("1.200"), QStringLiteral("1.000,50"), QStringLiteral("1,200.00"),
+          QStringLiteral("1 200")}) {
         SCOPED_TRACE(amount.toStdString());
-        EXPECT_EQ(finance::payTuition(connection_, request(amount, QStringLiteral("15"), QStringLiteral("41")),
-                                      printer_),
-                  finance::PaymentOutcome::AmountRefused);
+        EXPECT_EQ(
+            finance::payTuition(
+                connection_, request(amount, QStringLiteral("15"), QStringLiteral("41")), printer_),
+            finance::PaymentOutcome::AmountRefused);
         expectNothingWritten();
     }
     // The refusal comes before the rate is read.
-    EXPECT_EQ(finance::payTuition(connection_, request(QStringLiteral("0"), QString(), QStringLiteral("41")),
-                                  printer_),
-              finance::PaymentOutcome::AmountRefused);
+    EXPECT_EQ(
+        finance::payTuition(
+            connection_, request(QStringLiteral("0"), QString(), QStringLiteral("41")), printer_),
+        finance::PaymentOutcome::AmountRefused);
 }
 
 TEST_F(PaymentTest, FailsWithoutWritingOnTextThatIsNoNumber) {
@@ -151,7 +170,8 @@ TEST_F(PaymentTest, FailsWithoutWritingOnTextThatIsNoNumber) {
         request(QStringLiteral("100"), QStringLiteral("15"), QString()),  // no counter shown
     };
     for (const finance::PaymentRequest& r : failing) {
-        SCOPED_TRACE((r.amountText + u'|' + r.vatRateText + u'|' + r.receiptNumberText).toStdString());
+        SCOPED_TRACE(
+            (r.amountText + u'|' + r.vatRateText + u'|' + r.receiptNumberText).toStdString());
         EXPECT_THROW(finance::payTuition(connection_, r, printer_), db::Error);
         expectNothingWritten();
     }
@@ -159,37 +179,44 @@ TEST_F(PaymentTest, FailsWithoutWritingOnTextThatIsNoNumber) {
 
 TEST_F(PaymentTest, AStatementRefusedPartWayLeavesTheDatabaseAsItWas) {
     refuse(QStringLiteral("INSERT"), QStringLiteral("APODEIKSEIS_HISTORY"));
-    EXPECT_THROW(finance::payTuition(connection_, request(QStringLiteral("100"), QStringLiteral("15"),
-                                                          QStringLiteral("41")),
-                                     printer_),
-                 db::Error);
+    EXPECT_THROW(
+        finance::payTuition(
+            connection_, request(QStringLiteral("100"), QStringLiteral("15"), QStringLiteral("41")),
+            printer_),
+        db::Error);
     expectNothingWritten();
 
     // No year picked (the current year lies outside the list): the first statement fails.
-    finance::PaymentRequest noYear = request(QStringLiteral("100"), QStringLiteral("15"), QStringLiteral("41"));
+    finance::PaymentRequest noYear =
+        request(QStringLiteral("100"), QStringLiteral("15"), QStringLiteral("41"));
     noYear.yearText.clear();
     EXPECT_THROW(finance::payTuition(connection_, noYear, printer_), db::Error);
     expectNothingWritten();
 }
 
 TEST_F(PaymentTest, CarriesNamesWithAnApostropheIntoTheArchive) {
-    finance::PaymentRequest r = request(QStringLiteral("100"), QStringLiteral("15"), QStringLiteral("41"));
+    finance::PaymentRequest r =
+        request(QStringLiteral("100"), QStringLiteral("15"), QStringLiteral("41"));
     r.firstName = QStringLiteral("D'Artagnan");
     r.surname = QStringLiteral("O'Brien");
     finance::payTuition(connection_, r, printer_);
-    EXPECT_EQ(archived(QStringLiteral("ONOMA_PAIDIOY"), 41).toString(), QStringLiteral("D'Artagnan"));
-    EXPECT_EQ(archived(QStringLiteral("EPWNYMO_PAIDIOY"), 41).toString(), QStringLiteral("O'Brien"));
+    EXPECT_EQ(archived(QStringLiteral("ONOMA_PAIDIOY"), 41).toString(),
+              QStringLiteral("D'Artagnan"));
+    EXPECT_EQ(archived(QStringLiteral("EPWNYMO_PAIDIOY"), 41).toString(),
+              QStringLiteral("O'Brien"));
 }
 
 TEST_F(PaymentTest, AFailedPrintIsReportedAsSuchAfterThePaymentIsRecorded) {
     printer_.fail = true;
     try {
-        finance::payTuition(connection_, request(QStringLiteral("100"), QStringLiteral("15"), QStringLiteral("41")),
-                            printer_);
+        finance::payTuition(
+            connection_, request(QStringLiteral("100"), QStringLiteral("15"), QStringLiteral("41")),
+            printer_);
         FAIL() << "the failed print was not reported";
     } catch (const finance::ReceiptNotPrinted& failure) {
         EXPECT_EQ(failure.receiptNumber(), 41);
-        EXPECT_TRUE(finance::receiptNotPrintedMessage(failure).contains(QStringLiteral("APODEIKSEIS.RAV")));
+        EXPECT_TRUE(
+            finance::receiptNotPrintedMessage(failure).contains(QStringLiteral("APODEIKSEIS.RAV")));
     }
     EXPECT_EQ(counter(), 42);
     EXPECT_EQ(ledger(QStringLiteral("CHECKER")).toString(), QStringLiteral("Π"));
@@ -200,7 +227,8 @@ TEST_F(PaymentTest, AFailedPrintIsReportedAsSuchAfterThePaymentIsRecorded) {
 TEST_F(PaymentTest, AShownNumberTheCounterHasLeftWritesNothingAndNamesTheNewNumber) {
     setCounter(43);
     try {
-        const auto shown41 = request(QStringLiteral("100"), QStringLiteral("15"), QStringLiteral("41"));
+        const auto shown41 =
+            request(QStringLiteral("100"), QStringLiteral("15"), QStringLiteral("41"));
         finance::payTuition(connection_, shown41, printer_);
         FAIL() << "the stale number was not noticed";
     } catch (const finance::ReceiptNumberMoved& moved) {
@@ -217,7 +245,8 @@ TEST_F(PaymentTest, AShownNumberTheCounterHasLeftWritesNothingAndNamesTheNewNumb
 
     // Under the number the counter holds the payment goes through as always.
     const auto shown43 = request(QStringLiteral("100"), QStringLiteral("15"), QStringLiteral("43"));
-    EXPECT_EQ(finance::payTuition(connection_, shown43, printer_), finance::PaymentOutcome::Recorded);
+    EXPECT_EQ(finance::payTuition(connection_, shown43, printer_),
+              finance::PaymentOutcome::Recorded);
     EXPECT_EQ(printer_.printed, QList<int>{43});
     EXPECT_EQ(counter(), 44);
 }
@@ -246,7 +275,8 @@ TEST_F(PaymentTest, TwoCopiesPayingAtOnceNeverIssueOneNumberTwice) {
     const int receipts = count(QStringLiteral("APODEIKSEIS_HISTORY"));
     EXPECT_EQ(receipts, paid);
     const auto numbers = [this](const char* of) {
-        return scalar(QStringLiteral("SELECT %1 FROM APODEIKSEIS_HISTORY").arg(QLatin1String(of))).toInt();
+        return scalar(QStringLiteral("SELECT %1 FROM APODEIKSEIS_HISTORY").arg(QLatin1String(of)))
+            .toInt();
     };
     EXPECT_EQ(numbers("COUNT(DISTINCT ARITHMOS_APODEIKSHS)"), receipts);
     EXPECT_EQ(numbers("MAX(CAST(ARITHMOS_APODEIKSHS AS INTEGER))"), 40 + receipts);

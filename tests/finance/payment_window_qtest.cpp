@@ -27,7 +27,7 @@ private:
     bool owedMarchUntouched() {
         return program_->scalar(QStringLiteral("SELECT CHECKER FROM APODEIKSEIS_DIDAKTRWN WHERE "
                                                "ARITHMOS_MHTRWOY=7 AND MHNAS=3 AND ETOS=2008"))
-                   .toString() == QStringLiteral("Χ") &&
+                       .toString() == QStringLiteral("Χ") &&
                program_->receipts() == 0 && program_->counter() == 41;
     }
 
@@ -35,8 +35,9 @@ private slots:
     void init() {
         program_ = std::make_unique<ProgramDirectory>();
         program_->setCounter(41);
-        program_->run(QStringLiteral("INSERT INTO APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,MHNAS,ETOS,CHECKER) "
-                                     "VALUES(7,3,2008,'Χ')"));
+        program_->run(
+            QStringLiteral("INSERT INTO APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,MHNAS,ETOS,CHECKER) "
+                           "VALUES(7,3,2008,'Χ')"));
         seam_ = std::make_unique<financetest::AnsweredMessages>();
     }
     void cleanup() {
@@ -106,7 +107,8 @@ private slots:
         QCOMPARE(window.result(), int(QDialog::Accepted));
         QCOMPARE(printer.printed, QList<int>{41});
         QCOMPARE(program_->counter(), 42);
-        QCOMPARE(program_->scalar(QStringLiteral("SELECT POSO_KAI_VATCY FROM APODEIKSEIS_HISTORY")).toDouble(),
+        QCOMPARE(program_->scalar(QStringLiteral("SELECT POSO_KAI_VATCY FROM APODEIKSEIS_HISTORY"))
+                     .toDouble(),
                  67.31);
         QVERIFY(seam_->informations.isEmpty());
     }
@@ -146,8 +148,9 @@ private slots:
         type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
         window.payButton()->click();
         QCOMPARE(window.result(), int(QDialog::Accepted));
-        QCOMPARE(program_->scalar(QStringLiteral("SELECT CHECKER FROM APODEIKSEIS_DIDAKTRWN WHERE "
-                                                 "ARITHMOS_MHTRWOY=7 AND MHNAS=3 AND ETOS=2031"))
+        QCOMPARE(program_
+                     ->scalar(QStringLiteral("SELECT CHECKER FROM APODEIKSEIS_DIDAKTRWN WHERE "
+                                             "ARITHMOS_MHTRWOY=7 AND MHNAS=3 AND ETOS=2031"))
                      .toString(),
                  QStringLiteral("Π"));
     }
@@ -180,7 +183,8 @@ private slots:
         window.payButton()->click();
 
         QCOMPARE(seam_->informations.size(), 1);
-        QVERIFY(seam_->informations.first().startsWith(QStringLiteral("Η αρίθμηση των αποδείξεων άλλαξε")));
+        QVERIFY(seam_->informations.first().startsWith(
+            QStringLiteral("Η αρίθμηση των αποδείξεων άλλαξε")));
         QVERIFY(seam_->informations.first().contains(QStringLiteral("είναι τώρα 42")));
         QCOMPARE(window.receiptNumberText(), QStringLiteral("42"));
         QCOMPARE(window.amountField()->text(), QStringLiteral("100"));
@@ -234,16 +238,17 @@ private slots:
         QCOMPARE(output.printed().size(), 1);
         const reports::RecordingOutput::Printed& receipt = output.printed().first();
         QVERIFY(receipt.sourcePath.endsWith(QStringLiteral("/APODEIKSEIS.RAV")));
-        for (const QString& shown : {QStringLiteral("Παιδικός Σταθμός Η Χαρά"), QStringLiteral("41"),
-                                     QStringLiteral("Ελένη"), QStringLiteral("Μαρία Παπαδάκη"),
-                                     QStringLiteral("115,00"), QStringLiteral("67,31"),
-                                     QStringLiteral("15/03/2008")}) {
+        for (const QString& shown :
+             {QStringLiteral("Παιδικός Σταθμός Η Χαρά"), QStringLiteral("41"),
+              QStringLiteral("Ελένη"), QStringLiteral("Μαρία Παπαδάκη"), QStringLiteral("115,00"),
+              QStringLiteral("67,31"), QStringLiteral("15/03/2008")}) {
             QVERIFY2(receipt.text.contains(shown), qPrintable(shown + u'\n' + receipt.text));
         }
 
         program_->run(QStringLiteral("UPDATE SYNTELESTHS_VAT SET VAT_RATIO=0"));
         print.printReceipt(41);  // a reprint follows the rate in force now
-        QVERIFY(output.printed().last().sourcePath.endsWith(QStringLiteral("/APODEIKSEISVATFREE.RAV")));
+        QVERIFY(
+            output.printed().last().sourcePath.endsWith(QStringLiteral("/APODEIKSEISVATFREE.RAV")));
 
         print.printReceipt(0);  // no such receipt: the header alone
         QVERIFY(output.printed().last().text.contains(QStringLiteral("Παιδικός Σταθμός Η Χαρά")));

@@ -13,7 +13,7 @@ TEST(ReceiptNumberingStart, AcceptsOnlyAWholeNumberAboveZero) {
     EXPECT_EQ(finance::receiptNumberingStart(QStringLiteral("1")), 1);
     EXPECT_EQ(finance::receiptNumberingStart(QStringLiteral(" 250 ")), 250);
     for (const QString& refused : {QStringLiteral("0"), QStringLiteral("-3"), QStringLiteral("ένα"),
-                                  QStringLiteral("1.5"), QString()}) {
+                                   QStringLiteral("1.5"), QString()}) {
         EXPECT_FALSE(finance::receiptNumberingStart(refused).has_value()) << refused.toStdString();
     }
 }
@@ -27,10 +27,14 @@ TEST_F(ReceiptNumberingTest, TheFirstReceiptCarriesTheNumberSet) {
     EXPECT_EQ(counter(), 1);
 
     RecordingPrinter printer;
-    const finance::PaymentRequest request{QStringLiteral("3"),  QStringLiteral("Άννα"),
-                                          QStringLiteral("Ιωάννου"), QStringLiteral("03"),
-                                          QStringLiteral("2008"), QStringLiteral("100"),
-                                          QStringLiteral("Πέτρος Ιωάννου"), QStringLiteral("15"),
+    const finance::PaymentRequest request{QStringLiteral("3"),
+                                          QStringLiteral("Άννα"),
+                                          QStringLiteral("Ιωάννου"),
+                                          QStringLiteral("03"),
+                                          QStringLiteral("2008"),
+                                          QStringLiteral("100"),
+                                          QStringLiteral("Πέτρος Ιωάννου"),
+                                          QStringLiteral("15"),
                                           QString::number(counter())};
     finance::payTuition(connection_, request, printer);
     EXPECT_EQ(printer.printed, QList<int>{1});

@@ -22,7 +22,9 @@ private:
     std::unique_ptr<financetest::AnsweredMessages> seam_;
 
     static void store(ui::Navigator* navigator) { navigator->button(ui::Navigator::Post)->click(); }
-    double rate() { return program_->scalar(QStringLiteral("SELECT VAT_RATIO FROM SYNTELESTHS_VAT")).toDouble(); }
+    double rate() {
+        return program_->scalar(QStringLiteral("SELECT VAT_RATIO FROM SYNTELESTHS_VAT")).toDouble();
+    }
 
 private slots:
     void init() {
@@ -70,7 +72,8 @@ private slots:
         QVERIFY(window.rateField()->text().isEmpty());
         QTest::keyClicks(window.rateField(), QStringLiteral("0"));
         store(window.navigator());
-        QCOMPARE(program_->scalar(QStringLiteral("SELECT COUNT(*) FROM SYNTELESTHS_VAT")).toInt(), 1);
+        QCOMPARE(program_->scalar(QStringLiteral("SELECT COUNT(*) FROM SYNTELESTHS_VAT")).toInt(),
+                 1);
         QCOMPARE(rate(), 0.0);
     }
 
@@ -79,7 +82,8 @@ private slots:
         window.show();
         QCOMPARE(window.windowTitle(), QStringLiteral("Καθορισμός αρίθμησης των αποδείξεων"));
         QCOMPARE(window.numberField()->text(), QStringLiteral("1"));
-        for (const QString& refused : {QStringLiteral("0"), QStringLiteral("-3"), QStringLiteral("abc")}) {
+        for (const QString& refused :
+             {QStringLiteral("0"), QStringLiteral("-3"), QStringLiteral("abc")}) {
             seam_->informations.clear();
             window.numberField()->setText(refused);
             window.storeButton()->click();
@@ -96,7 +100,8 @@ private slots:
         QSignalSpy closed(&window, &QDialog::finished);
         window.show();
         window.storeButton()->click();
-        QCOMPARE(seam_->informations, QStringList{QStringLiteral("Η καταχώρηση έγινε με επιτυχία")});
+        QCOMPARE(seam_->informations,
+                 QStringList{QStringLiteral("Η καταχώρηση έγινε με επιτυχία")});
         QVERIFY(window.stored());
         QCOMPARE(closed.count(), 1);
         QVERIFY(finance::receiptNumberingIsSet(program_->connection));
@@ -119,7 +124,8 @@ private slots:
         QCOMPARE(program_->scalar(QStringLiteral("SELECT TITLE FROM INFORMATION")).toString(),
                  QStringLiteral("Little Stars"));
 
-        QTest::keyClicks(window.field(QStringLiteral("PHONE")), QStringLiteral("22 123456"));  // not stored
+        QTest::keyClicks(window.field(QStringLiteral("PHONE")),
+                         QStringLiteral("22 123456"));  // not stored
         window.previewButton()->click();
         QCOMPARE(output.printed().size(), 1);
         const QString printed = output.printed().first().text;

@@ -22,8 +22,9 @@ class AnsweredMessages : public testsupport::ModalAnswers {
     ui::ScopedModalSeam inPlace_{*this};
 };
 
-// A program directory with the delivered database and the delivered receipt files, made the program's
-// own, and a fixed day (15 March 2008). The connection is the test's, apart from the windows'.
+// A program directory with the delivered database and the delivered receipt files, made the
+// program's own, and a fixed day (15 March 2008). The connection is the test's, apart from the
+// windows'.
 class ProgramDirectory {
     testsupport::DeliveredDatabase database_;  // first, so that it goes last
 
@@ -37,8 +38,8 @@ public:
     void copyReceiptLayouts() {
         const QDir source(qEnvironmentVariable("VELORIMA_SOURCE_DIR") +
                           QStringLiteral("/report-files"));
-        for (const QString& name : {QStringLiteral("APODEIKSEIS.RAV"),
-                                    QStringLiteral("APODEIKSEISVATFREE.RAV")}) {
+        for (const QString& name :
+             {QStringLiteral("APODEIKSEIS.RAV"), QStringLiteral("APODEIKSEISVATFREE.RAV")}) {
             QFile::copy(source.filePath(name), QDir(path()).filePath(name));
         }
     }
@@ -47,7 +48,9 @@ public:
     void run(const QString& statement) { connection.execute(statement); }
     void setCounter(int next) { setReceiptCounter(connection, next); }
     int counter() { return receiptCounter(connection); }
-    int receipts() { return scalar(QStringLiteral("SELECT COUNT(*) FROM APODEIKSEIS_HISTORY")).toInt(); }
+    int receipts() {
+        return scalar(QStringLiteral("SELECT COUNT(*) FROM APODEIKSEIS_HISTORY")).toInt();
+    }
 
     db::Connection& connection = database_.connection();
     // What the windows under test are given of the program.

@@ -57,8 +57,10 @@ TEST(EasterYearBox, ReadsItsTextAndClampsToTheAcceptedYears) {
 
 TEST(DayCount, CountsWholeDaysAcrossLeapDaysAndIsEmptyUnlessTheSecondDateIsLater) {
     const QDate first(2024, 1, 1);
-    EXPECT_EQ(organiser::dayCountText(first, QDate(2024, 1, 2)), QStringLiteral("Αριθμός ημερών=1"));
-    EXPECT_EQ(organiser::dayCountText(first, QDate(2024, 3, 1)), QStringLiteral("Αριθμός ημερών=60"));
+    EXPECT_EQ(organiser::dayCountText(first, QDate(2024, 1, 2)),
+              QStringLiteral("Αριθμός ημερών=1"));
+    EXPECT_EQ(organiser::dayCountText(first, QDate(2024, 3, 1)),
+              QStringLiteral("Αριθμός ημερών=60"));
     EXPECT_EQ(organiser::dayCountText(QDate(2023, 1, 1), QDate(2023, 3, 1)),
               QStringLiteral("Αριθμός ημερών=59"));
     EXPECT_TRUE(organiser::dayCountText(first, first).isEmpty());

@@ -110,7 +110,8 @@ private slots:
 
     void reminderPopupShowsTheTextOfTheGivenQuery() {
         db::Command(database->connection())
-            .execute(QStringLiteral("INSERT INTO REMINDER(HMEROMHNIA,KEIMENO) VALUES(#3/15/2024#,'Πληρωμή ενοικίου')"));
+            .execute(QStringLiteral(
+                "INSERT INTO REMINDER(HMEROMHNIA,KEIMENO) VALUES(#3/15/2024#,'Πληρωμή ενοικίου')"));
         organiser::TodaysReminderWindow popup(
             context,
             QStringLiteral("select KEIMENO AS KEIMENO from REMINDER where DAY(HMEROMHNIA)=15 AND "
@@ -128,11 +129,14 @@ private slots:
         testsupport::ModalAnswers answers;
         ui::ScopedModalSeam seam(answers);
         db::Command add(database->connection());
-        add.execute(QStringLiteral("INSERT INTO REMINDER(HMEROMHNIA,KEIMENO) VALUES(#12/31/2023#,'a')"));
-        add.execute(QStringLiteral("INSERT INTO REMINDER(HMEROMHNIA,KEIMENO) VALUES(#1/5/2024#,'b')"));
+        add.execute(
+            QStringLiteral("INSERT INTO REMINDER(HMEROMHNIA,KEIMENO) VALUES(#12/31/2023#,'a')"));
+        add.execute(
+            QStringLiteral("INSERT INTO REMINDER(HMEROMHNIA,KEIMENO) VALUES(#1/5/2024#,'b')"));
         organiser::RemindersWindow window(context);
         window.show();
-        QCOMPARE(gridColumn(window.grid()), (QStringList{QStringLiteral("05/01/2024"), QStringLiteral("31/12/2023")}));
+        QCOMPARE(gridColumn(window.grid()),
+                 (QStringList{QStringLiteral("05/01/2024"), QStringLiteral("31/12/2023")}));
         QCOMPARE(window.dateField()->text(), QStringLiteral("05/01/2024"));
 
         window.dateField()->selectAll();
@@ -150,7 +154,8 @@ private slots:
         add.execute(QStringLiteral("INSERT INTO NOTES(TITLE,KEIMENO) VALUES('άδειες','Ιούλιος')"));
         organiser::NotesWindow window(context);
         window.show();
-        QCOMPARE(gridColumn(window.grid()), (QStringList{QStringLiteral("άδειες"), QStringLiteral("Ψώνια")}));
+        QCOMPARE(gridColumn(window.grid()),
+                 (QStringList{QStringLiteral("άδειες"), QStringLiteral("Ψώνια")}));
         QCOMPARE(window.textField()->toPlainText(), QStringLiteral("Ιούλιος"));
         QVERIFY(window.grid()->focusPolicy() != Qt::StrongFocus);
     }

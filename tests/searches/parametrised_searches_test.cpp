@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "common/day_hours.h"
-#include "searches/parametrised_searches.h"
 #include "search_children.h"
 #include "searches/parametrised_searches.h"
 

@@ -99,7 +99,7 @@ public:
             literals.append(value.second);
         }
         connection().execute(QStringLiteral("INSERT INTO CHILDREN (") + columns.join(u',') +
-                            QStringLiteral(") VALUES (") + literals.join(u',') + u')');
+                             QStringLiteral(") VALUES (") + literals.join(u',') + u')');
         connection().execute(
             QStringLiteral("INSERT INTO CHILDREN_EGG_DIAG (ARITHMOS_MHTRWOY,HMEROMHNIA_EGGRAFHS) "
                            "VALUES (%1,#9/1/2023#)")

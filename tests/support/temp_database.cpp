@@ -7,9 +7,12 @@
 
 namespace testsupport {
 
-TempProgramDir::TempProgramDir() : dir_(QDir::tempPath() + QStringLiteral("/velorima-test-XXXXXX")) {}
+TempProgramDir::TempProgramDir()
+    : dir_(QDir::tempPath() + QStringLiteral("/velorima-test-XXXXXX")) {}
 
-QString TempProgramDir::databasePath() const { return path() + QStringLiteral("/data.mdb"); }
+QString TempProgramDir::databasePath() const {
+    return path() + QStringLiteral("/data.mdb");
+}
 
 QString TempProgramDir::connectionString() const {
     return db::buildConnectionString(QDir::toNativeSeparators(path()), db::databasePassword());

@@ -27,8 +27,9 @@ public:
         rows->bind(number, QStringLiteral("ARITHMOS_MHTRWOY"));
         rows->bind(date, QStringLiteral("HMEROMHNIA"));
         rows->bind(height, QStringLiteral("YPSOS"));
-        rows->attachGrid(grid, {{QStringLiteral("ARITHMOS_MHTRWOY"), QStringLiteral("Α/Α")},
-                                {QStringLiteral("YPSOS"), QStringLiteral("Ύψος")}},
+        rows->attachGrid(grid,
+                         {{QStringLiteral("ARITHMOS_MHTRWOY"), QStringLiteral("Α/Α")},
+                          {QStringLiteral("YPSOS"), QStringLiteral("Ύψος")}},
                          ui::BoundTable::GridEditing::InPlace);
         rows->attachNavigator(navigator);
     }
@@ -60,9 +61,15 @@ private slots:
         database = std::make_unique<testsupport::DeliveredDatabase>();
         context = database->dir().programContext();
         db::Command add(database->connection());
-        add.execute(QStringLiteral("INSERT INTO CHILDREN_METRHSEIS(ARITHMOS_MHTRWOY,HMEROMHNIA,YPSOS,BAROS) VALUES(1,#9/1/2023#,1.05,18)"));
-        add.execute(QStringLiteral("INSERT INTO CHILDREN_METRHSEIS(ARITHMOS_MHTRWOY,HMEROMHNIA,YPSOS,BAROS) VALUES(2,#9/2/2023#,1.1,19)"));
-        add.execute(QStringLiteral("INSERT INTO CHILDREN_METRHSEIS(ARITHMOS_MHTRWOY,HMEROMHNIA,YPSOS,BAROS) VALUES(3,#9/3/2023#,1.2,20)"));
+        add.execute(QStringLiteral(
+            "INSERT INTO CHILDREN_METRHSEIS(ARITHMOS_MHTRWOY,HMEROMHNIA,YPSOS,BAROS) "
+            "VALUES(1,#9/1/2023#,1.05,18)"));
+        add.execute(QStringLiteral(
+            "INSERT INTO CHILDREN_METRHSEIS(ARITHMOS_MHTRWOY,HMEROMHNIA,YPSOS,BAROS) "
+            "VALUES(2,#9/2/2023#,1.1,19)"));
+        add.execute(QStringLiteral(
+            "INSERT INTO CHILDREN_METRHSEIS(ARITHMOS_MHTRWOY,HMEROMHNIA,YPSOS,BAROS) "
+            "VALUES(3,#9/3/2023#,1.2,20)"));
     }
     void cleanup() { database.reset(); }
 
@@ -215,7 +222,8 @@ private slots:
     }
 
     void typingIntoAnEmptyTableStartsARow() {
-        db::Command(database->connection()).execute(QStringLiteral("DELETE FROM CHILDREN_METRHSEIS"));
+        db::Command(database->connection())
+            .execute(QStringLiteral("DELETE FROM CHILDREN_METRHSEIS"));
         MeasurementsWindow window(context);
         QVERIFY(!window.navigator->button(ui::Navigator::Delete)->isEnabled());
         QTest::keyClicks(window.number, QStringLiteral("42"));
@@ -276,9 +284,11 @@ private:
         return storedText(QStringLiteral("YPSOS"), number).toDouble();
     }
     QString storedText(const QString& column, int number) {
-        db::Query query = read(QStringLiteral("select CAST(%1 AS TEXT) AS V from CHILDREN_METRHSEIS where ARITHMOS_MHTRWOY=%2")
-                                   .arg(column)
-                                   .arg(number));
+        db::Query query = read(
+            QStringLiteral(
+                "select CAST(%1 AS TEXT) AS V from CHILDREN_METRHSEIS where ARITHMOS_MHTRWOY=%2")
+                .arg(column)
+                .arg(number));
         return query.isEmpty() ? QString() : query.value(0).toString();
     }
     int rowCount() {
