@@ -127,8 +127,8 @@ void like(sqlite3_context* context, int, sqlite3_value** argv) {
 }
 
 int greekCollation(void*, int lengthA, const void* a, int lengthB, const void* b) {
-    return compareGreek(QString::fromUtf8(static_cast<const char*>(a), lengthA),
-                        QString::fromUtf8(static_cast<const char*>(b), lengthB));
+    return compareGreekUtf8(static_cast<const char*>(a), lengthA, static_cast<const char*>(b),
+                            lengthB);
 }
 
 void check(sqlite3* handle, int rc) {

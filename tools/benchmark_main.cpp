@@ -157,5 +157,14 @@ int main(int argc, char** argv) {
     });
     measure(QStringLiteral("issued receipts list"), settings.repeat,
             [&] { rowsOf(connection, finance::issuedReceiptsStatement()); });
+    for (const QString& collation : {QStringLiteral("GREEK"), QStringLiteral("BINARY")}) {
+        measure(QStringLiteral("archived receipts by surname, %1 order").arg(collation),
+                settings.repeat, [&] {
+                    rowsOf(connection, QStringLiteral("SELECT EPWNYMO_PAIDIOY FROM "
+                                                      "APODEIKSEIS_HISTORY ORDER BY "
+                                                      "EPWNYMO_PAIDIOY COLLATE %1")
+                                           .arg(collation));
+                });
+    }
     return 0;
 }
