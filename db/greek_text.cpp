@@ -82,19 +82,17 @@ bool isSkipped(char16_t unit, char16_t key) {
     return key == 0 && unit != 0;
 }
 
-const std::array<char16_t, kTableEnd>& keyUnitTable() {
-    static const std::array<char16_t, kTableEnd> table = [] {
-        std::array<char16_t, kTableEnd> units{};
-        for (char16_t unit = 0; unit < kTableEnd; ++unit) {
-            units[unit] = keyUnitByRule(unit);
-        }
-        return units;
-    }();
-    return table;
-}
+// Filled when the program loads (a millisecond), so that reading it needs no guard.
+const std::array<char16_t, kTableEnd> kKeyUnits = [] {
+    std::array<char16_t, kTableEnd> units{};
+    for (char16_t unit = 0; unit < kTableEnd; ++unit) {
+        units[unit] = keyUnitByRule(unit);
+    }
+    return units;
+}();
 
 char16_t keyUnit(char16_t unit) {
-    return unit < kTableEnd ? keyUnitTable()[unit] : keyUnitByRule(unit);
+    return unit < kTableEnd ? kKeyUnits[unit] : keyUnitByRule(unit);
 }
 
 // The key units of a UTF-16 text, one at a time, then kEnd.
