@@ -38,7 +38,7 @@ BirthYearDeletionWindow::BirthYearDeletionWindow(const common::ProgramContext& c
     layout->addWidget(ui::boldLabel(QStringLiteral("με βάση το έτος γεννήσεως τους"), this));
     layout->addLayout(year);
     layout->addLayout(buttons);
-    fixSizeAndCentre(QSize(400, 160));
+    fixSizeAndCentre();
 }
 
 QString BirthYearDeletionWindow::caption() {

@@ -32,14 +32,18 @@ DeEnrolmentWindow::DeEnrolmentWindow(const common::ProgramContext& context,
     connect(reason_, &QLineEdit::textChanged, this, &DeEnrolmentWindow::fieldChanged);
     connect(deEnrol_, &QPushButton::clicked, this, &DeEnrolmentWindow::deEnrol);
 
+    auto* dateLine = new QHBoxLayout;
+    dateLine->addWidget(date_);
+    dateLine->addWidget(ui::redLabel(QStringLiteral("* (π.χ 28/12/2007)"), this));
+    dateLine->addStretch();
+    auto* reasonLine = new QHBoxLayout;
+    reasonLine->addWidget(reason_);
+    reasonLine->addWidget(ui::requiredMark(this));
     auto* fields = new QGridLayout;
     fields->addWidget(new QLabel(QStringLiteral("Ημερομηνία:"), this), 0, 0);
-    fields->addWidget(date_, 0, 1, Qt::AlignLeft);
-    fields->addWidget(ui::redLabel(QStringLiteral("* (π.χ 28/12/2007)"), this), 0, 2);
+    fields->addLayout(dateLine, 0, 1);
     fields->addWidget(new QLabel(QStringLiteral("Λόγος διαγραφής:"), this), 1, 0);
-    fields->addWidget(reason_, 1, 1);
-    fields->addWidget(ui::requiredMark(this), 1, 2);
-    fields->setColumnStretch(3, 1);
+    fields->addLayout(reasonLine, 1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(deEnrol_);
@@ -47,7 +51,7 @@ DeEnrolmentWindow::DeEnrolmentWindow(const common::ProgramContext& context,
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(buttons);
-    fixSizeAndCentre(QSize(620, 140));
+    fixSizeAndCentre(QSize(560, 130));
 }
 
 QString DeEnrolmentWindow::caption() {

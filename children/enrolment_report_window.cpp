@@ -52,8 +52,9 @@ EnrolmentReportWindow::EnrolmentReportWindow(const common::ProgramContext& conte
 
     auto* top = new QHBoxLayout;
     top->addLayout(makeDateFields());
+    top->addSpacing(20);
     top->addWidget(search_, 0, Qt::AlignBottom);
-    top->addStretch();
+    top->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(makeGrid(), 1);

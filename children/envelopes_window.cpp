@@ -18,7 +18,7 @@ EnvelopesWindow::EnvelopesWindow(const common::ProgramContext& context, QWidget*
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(print_);
     layout->addWidget(makeExitButton());
-    fixSizeAndCentre(QSize(380, 80));
+    fixSizeAndCentre(QSize(380, 60));
 }
 
 QString EnvelopesWindow::caption() {
