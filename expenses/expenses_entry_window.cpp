@@ -1,6 +1,7 @@
 #include "expenses/expenses_entry_window.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -79,12 +80,14 @@ QLayout* ExpensesEntryWindow::makeFields() {
         rows_->bind(edit, description.column);
         rows_->setCaption(description.column, QString(description.label).remove(u':'));
         fields_.append(edit);
+        auto* fieldAndNote = new QHBoxLayout;
+        fieldAndNote->addWidget(edit);
+        fieldAndNote->addWidget(ui::redLabel(description.note, this, true));
+        fieldAndNote->addStretch();
         grid->addWidget(new QLabel(description.label, this), row, 0);
-        grid->addWidget(edit, row, 1);
-        grid->addWidget(ui::redLabel(description.note, this, true), row, 2);
+        grid->addLayout(fieldAndNote, row, 1);
         ++row;
     }
-    grid->setColumnStretch(3, 1);
     return grid;
 }
 
