@@ -19,7 +19,7 @@ set(VELORIMA_LAYERS
   "organiser   db common ui reports searches"
   "expenses    db common ui reports searches"
   "app         db common ui reports searches finance children directories organiser expenses"
-  "tools       db common searches:core finance:core children:core organiser:core"
+  "tools       db common searches:core finance:core children:core organiser:core expenses:core"
 )
 
 # The libraries whose files must not include a Qt Gui, Widgets or PrintSupport header.

@@ -6,7 +6,8 @@
 // then runs each operation R times and prints the median and the slowest run in milliseconds.
 // The operations are the ones the windows run: opening a connection (windows reconnect before
 // almost every statement), the start-up's check of the file, its copy of the day and its daily
-// duties, the children list in every order, the 76 canned searches and the issued receipts list.
+// duties, the children list in every order, the 76 canned searches, the issued receipts list and
+// the two analyses of the expenses.
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,6 +27,7 @@
 #include "db/connection_string.h"
 #include "db/query.h"
 #include "db/schema.h"
+#include "expenses/expense_analysis.h"
 #include "finance/issued_receipts.h"
 #include "finance/tuition_ledger.h"
 #include "organiser/todays_reminder.h"
@@ -157,5 +159,17 @@ int main(int argc, char** argv) {
     });
     measure(QStringLiteral("issued receipts list"), settings.repeat,
             [&] { rowsOf(connection, finance::issuedReceiptsStatement()); });
+
+    const QString firstYear = QString::number(db::Clock::today().year() - settings.years);
+    const QString lastYear = QString::number(db::Clock::today().year());
+    measure(QStringLiteral("expenses: both analyses of the whole history"), settings.repeat, [&] {
+        const auto list = expenses::analysisBetweenDates(QStringLiteral("1/1/") + firstYear,
+                                                         QStringLiteral("31/12/") + lastYear);
+        const auto months = expenses::analysisByMonth(firstYear, lastYear);
+        for (const expenses::ExpenseAnalysis& analysis : {list.value(), months.value()}) {
+            rowsOf(connection, analysis.listStatement);
+            expenses::readTotals(connection, analysis);
+        }
+    });
     return 0;
 }
