@@ -27,6 +27,9 @@
 #include "directories/phone_book_find_window.h"
 #include "directories/staff_entry_window.h"
 #include "directories/staff_find_window.h"
+#include "expenses/expenses_between_dates_window.h"
+#include "expenses/expenses_entry_window.h"
+#include "expenses/monthly_expenses_window.h"
 #include "finance/issued_receipts_window.h"
 #include "finance/payment_window.h"
 #include "finance/receipt_header_window.h"
@@ -130,6 +133,10 @@ constexpr WindowBinding kWindows[] = {
     fresh<finance::ReceiptNumberingWindow>(u"TForm69"),
     fresh<finance::IssuedReceiptsWindow>(u"TForm71"),
     longLived<finance::ReceiptPrintWindow>(u"TForm72"),
+    // Operating expenses
+    fresh<expenses::ExpensesEntryWindow>(u"TForm9"),
+    longLived<expenses::ExpensesBetweenDatesWindow>(u"TForm10"),
+    longLived<expenses::MonthlyExpensesWindow>(u"TForm11"),
     // Directories
     fresh<directories::PhoneBookEntryWindow>(u"TForm1"),
     fresh<directories::PhoneBookFindWindow>(u"TForm2"),

@@ -6,9 +6,10 @@
 // then runs each operation R times and prints the median and the slowest run in milliseconds.
 // The operations are the ones the windows run: opening a connection (windows reconnect before
 // almost every statement), the start-up's check of the file, its copy of the day and its daily
-// duties, the children list in every order, the 76 canned searches and the issued receipts list.
-// Each read is also timed with the same translated statements stepped raw through SQLite on the
-// same connection, and the line ends with the ratio: the engine layer's own cost.
+// duties, the children list in every order, the 76 canned searches, the issued receipts list and
+// the two analyses of the expenses. Each read is also timed with the same translated statements
+// stepped raw through SQLite on the same connection, and the line ends with the ratio: the
+// engine layer's own cost.
 
 #include <sqlite3.h>
 #include <QCoreApplication>
@@ -30,6 +31,7 @@
 #include "db/dialect.h"
 #include "db/query.h"
 #include "db/schema.h"
+#include "expenses/expense_analysis.h"
 #include "finance/issued_receipts.h"
 #include "finance/tuition_ledger.h"
 #include "organiser/todays_reminder.h"
@@ -234,5 +236,18 @@ int main(int argc, char** argv) {
                                     "EPWNYMO_PAIDIOY COLLATE %1")
                          .arg(collation)});
     }
+
+    const QString firstYear = QString::number(db::Clock::today().year() - settings.years);
+    const QString lastYear = QString::number(db::Clock::today().year());
+    const auto list = expenses::analysisBetweenDates(QStringLiteral("1/1/") + firstYear,
+                                                     QStringLiteral("31/12/") + lastYear);
+    const auto months = expenses::analysisByMonth(firstYear, lastYear);
+    measureRead(QStringLiteral("expenses: both analyses of the whole history"), settings.repeat,
+                connection, {list.value().listStatement, months.value().listStatement});
+    measure(QStringLiteral("expenses: totals of both analyses"), settings.repeat, [&] {
+        for (const expenses::ExpenseAnalysis& analysis : {list.value(), months.value()}) {
+            expenses::readTotals(connection, analysis);
+        }
+    });
     return 0;
 }
