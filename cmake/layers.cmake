@@ -17,7 +17,8 @@ set(VELORIMA_LAYERS
   "children    db common ui reports searches finance:core"
   "directories db common ui reports searches"
   "organiser   db common ui reports searches"
-  "app         db common ui reports searches finance children directories organiser"
+  "programme   db common ui reports searches"
+  "app         db common ui reports searches finance children directories organiser programme"
   "tools       db common searches:core finance:core children:core organiser:core"
 )
 
