@@ -44,7 +44,7 @@ ProgrammeWindow::ProgrammeWindow(const common::ProgramContext& context,
     text_->setTabChangesFocus(true);
     text_->setMinimumSize(520, 380);
     grid_->setFocusPolicy(Qt::ClickFocus);  // the keyboard order passes the grid by
-    grid_->setFixedWidth(static_cast<int>(columns.size()) * 100 + 24);
+    grid_->setFixedWidth(static_cast<int>(columns.size()) * 100 + 40);
     printButton_->setAutoDefault(false);
     connect(printButton_, &QPushButton::clicked, this, &ProgrammeWindow::showPrintWindow);
     QPushButton* exitButton = makeExitButton();
