@@ -40,6 +40,17 @@
 #include "organiser/events_book_window.h"
 #include "organiser/notes_window.h"
 #include "organiser/reminders_window.h"
+#include "programme/daily_programme_print_window.h"
+#include "programme/daily_programme_window.h"
+#include "programme/food_menu_print_window.h"
+#include "programme/food_menu_window.h"
+#include "programme/group_assignment_window.h"
+#include "programme/group_children_window.h"
+#include "programme/group_names_window.h"
+#include "programme/weekly_programme_print_window.h"
+#include "programme/weekly_programme_window.h"
+#include "programme/yearly_programme_print_window.h"
+#include "programme/yearly_programme_window.h"
 #include "searches/arrival_departure_search_window.h"
 #include "searches/arrival_search_window.h"
 #include "searches/bedrooms_search_window.h"
@@ -149,6 +160,18 @@ constexpr WindowBinding kWindows[] = {
     fresh<organiser::EventsBookWindow>(u"TForm6"),
     fresh<organiser::RemindersWindow>(u"TForm7"),
     fresh<organiser::DateUtilitiesWindow>(u"TForm22"),
+    // School programme
+    fresh<programme::WeeklyProgrammeWindow>(u"TForm36"),
+    fresh<programme::DailyProgrammeWindow>(u"TForm37"),
+    fresh<programme::YearlyProgrammeWindow>(u"TForm38"),
+    longLived<programme::WeeklyProgrammePrintWindow>(u"TForm39"),
+    longLived<programme::YearlyProgrammePrintWindow>(u"TForm40"),
+    longLived<programme::DailyProgrammePrintWindow>(u"TForm41"),
+    fresh<programme::FoodMenuWindow>(u"TForm42"),
+    longLived<programme::FoodMenuPrintWindow>(u"TForm43"),
+    fresh<programme::GroupNamesWindow>(u"TForm53"),
+    fresh<programme::GroupAssignmentWindow>(u"TForm54"),
+    fresh<programme::GroupChildrenWindow>(u"TForm55"),
     // Searches
     longLived<searches::SearchResultsWindow>(u"TForm27"),
     fresh<searches::EducationSearchWindow>(u"TForm28"),

@@ -18,7 +18,8 @@ set(VELORIMA_LAYERS
   "directories db common ui reports searches"
   "organiser   db common ui reports searches"
   "expenses    db common ui reports searches"
-  "app         db common ui reports searches finance children directories organiser expenses"
+  "programme   db common ui reports searches"
+  "app         db common ui reports searches finance children directories organiser expenses programme"
   "tools       db common searches:core finance:core children:core organiser:core expenses:core"
 )
 

@@ -30,6 +30,10 @@ BoundTable* DataWindow::bindTableSearch(const QString& tableName) {
     return adopt(std::make_unique<TableSource>(connection_, tableName));
 }
 
+BoundTable* DataWindow::bindSource(std::unique_ptr<RowSource> source) {
+    return adopt(std::move(source));
+}
+
 void DataWindow::done(int result) {
     for (const auto& bound : bound_) {
         bound->discard();

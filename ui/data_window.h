@@ -32,6 +32,9 @@ protected:
     // The rows of a search over one table, edited as the table's own; nothing is read until
     // BoundTable::setStatement runs the search.
     BoundTable* bindTableSearch(const QString& tableName);
+    // A row source of the window's own making (a table whose rows take more than themselves
+    // when deleted, ...), bound as the others are.
+    BoundTable* bindSource(std::unique_ptr<RowSource> source);
 
     // Runs each time the window is shown (not when the desktop merely uncovers it): the place
     // to order the rows as the window lists them.
