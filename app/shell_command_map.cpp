@@ -7,6 +7,10 @@
 #include "app/about_window.h"
 #include "app/change_password_window.h"
 #include "app/shell_long_lived.h"
+#include "attendance/absence_check_window.h"
+#include "attendance/absences_window.h"
+#include "attendance/register_request_window.h"
+#include "attendance/register_window.h"
 #include "children/birthdays_window.h"
 #include "children/card_print_window.h"
 #include "children/child_details_window.h"
@@ -112,6 +116,10 @@ constexpr WindowBinding kWindows[] = {
     fresh<children::ChildFindWindow>(u"TForm14"),
     fresh<children::BirthdaysWindow>(u"TForm25"),
     longLived<children::CardPrintWindow>(u"TForm35"),
+    // Attendance
+    fresh<attendance::AbsenceCheckWindow>(u"TForm45"),
+    fresh<attendance::RegisterRequestWindow>(u"TForm46"),
+    longLived<attendance::RegisterWindow>(u"TForm47"),
     // Tuition and receipts
     fresh<finance::ReceiptHeaderWindow>(u"TForm12"),
     fresh<finance::VatRateWindow>(u"TForm68"),
@@ -187,6 +195,8 @@ void tieChildWindows() {
         });
     common::registerChildOpener(common::ChildWindow::TuitionPayment,
                                 children::openModally<finance::PaymentWindow>);
+    common::registerChildOpener(common::ChildWindow::Absences,
+                                children::openModally<attendance::AbsencesWindow>);
 }
 
 }  // namespace app

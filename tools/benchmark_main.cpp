@@ -6,7 +6,8 @@
 // then runs each operation R times and prints the median and the slowest run in milliseconds.
 // The operations are the ones the windows run: opening a connection (windows reconnect before
 // almost every statement), the start-up's check of the file, its copy of the day and its daily
-// duties, the children list in every order, the 76 canned searches and the issued receipts list.
+// duties, the children list in every order, the 76 canned searches, the issued receipts list and
+// the attendance register of the month with the most absences.
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "attendance/attendance_register.h"
 #include "children/birthdays.h"
 #include "children/children_list.h"
 #include "common/daily_backup.h"
@@ -75,6 +77,23 @@ void measure(const QString& name, int repeat, const std::function<void()>& opera
                  .arg(times.at(times.size() / 2), 9, 'f', 2)
                  .arg(times.last(), 9, 'f', 2);
     out().flush();
+}
+
+// The month with the most absences of active children, the register's hardest case.
+attendance::RegisterMonth busiestMonth(db::Connection& connection) {
+    db::Query months(connection,
+                     QStringLiteral("SELECT YEAR(HMEROMHNIA) AS Y, MONTH(HMEROMHNIA) AS M, "
+                                    "COUNT(*) AS N FROM APOYSIES, CHILDREN WHERE "
+                                    "APOYSIES.ARITHMOS_MHTRWOY=CHILDREN.ARITHMOS_MHTRWOY AND "
+                                    "ENERGO='ΝΑΙ' GROUP BY YEAR(HMEROMHNIA), MONTH(HMEROMHNIA) "
+                                    "ORDER BY COUNT(*) DESC"));
+    months.open();
+    if (months.rowCount() == 0) {
+        return {QString::number(db::Clock::today().year()), db::Clock::today().month()};
+    }
+    out() << QStringLiteral("busiest month: %1/%2 with %3 absences of active children\n")
+                 .arg(months.text(1), months.text(0), months.text(2));
+    return {months.text(0), months.value(1).toInt()};
 }
 
 int rowsOf(db::Connection& connection, const QString& statement) {
@@ -157,5 +176,9 @@ int main(int argc, char** argv) {
     });
     measure(QStringLiteral("issued receipts list"), settings.repeat,
             [&] { rowsOf(connection, finance::issuedReceiptsStatement()); });
+
+    const attendance::RegisterMonth busiest = busiestMonth(connection);
+    measure(QStringLiteral("attendance register of the busiest month"), settings.repeat,
+            [&] { attendance::buildRegister(connection, busiest); });
     return 0;
 }
