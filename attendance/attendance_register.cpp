@@ -14,18 +14,14 @@ namespace {
 
 constexpr int kDayColumns = 31;
 
-// Blanks the day columns past the month's last day, so the register never shows a child present
-// on a day that does not exist. Nothing is blanked for a year the calendar does not know.
-void blankMissingDays(db::Connection& connection, const RegisterMonth& request) {
+// The day columns past the month's last day; none for a year the calendar does not know.
+QStringList missingDays(const RegisterMonth& request) {
     const int days = QDate(request.year.toInt(), request.month, 1).daysInMonth();
-    if (days == 0 || days >= kDayColumns) {
-        return;
+    QStringList missing;
+    for (int day = days + 1; days > 0 && day <= kDayColumns; ++day) {
+        missing << QStringLiteral("M%1").arg(day);
     }
-    QStringList blanks;
-    for (int day = days + 1; day <= kDayColumns; ++day) {
-        blanks << QStringLiteral("M%1=''").arg(day);
-    }
-    connection.execute(QStringLiteral("UPDATE APOYSIES_TEMP SET ") + blanks.join(u','));
+    return missing;
 }
 
 }  // namespace
@@ -56,10 +52,20 @@ QString clearRegisterStatement() {
     return QStringLiteral("DELETE from APOYSIES_TEMP");
 }
 
-QString fillRegisterStatement() {
+// Every day column starts as "Π" (the table's default), except the days the month does not
+// have, which are written blank so that no child reads present on a day that does not exist.
+QString fillRegisterStatement(const RegisterMonth& request) {
+    QString blankColumns;
+    QString blanks;
+    for (const QString& column : missingDays(request)) {
+        blankColumns += u',' + column;
+        blanks += QStringLiteral(",''");
+    }
     return QStringLiteral(
-        "INSERT INTO APOYSIES_TEMP(ARITHMOS_MHTRWOY,ONOMA_PAIDIOY,EPWNYMO_PAIDIOY) SELECT "
-        "ARITHMOS_MHTRWOY,ONOMA_PAIDIOY,EPWNYMO_PAIDIOY FROM CHILDREN WHERE ENERGO='ΝΑΙ'");
+               "INSERT INTO APOYSIES_TEMP(ARITHMOS_MHTRWOY,ONOMA_PAIDIOY,EPWNYMO_PAIDIOY") +
+           blankColumns +
+           QStringLiteral(") SELECT ARITHMOS_MHTRWOY,ONOMA_PAIDIOY,EPWNYMO_PAIDIOY") + blanks +
+           QStringLiteral(" FROM CHILDREN WHERE ENERGO='ΝΑΙ'");
 }
 
 QString registerDaysStatement(const RegisterMonth& request) {
@@ -79,8 +85,7 @@ void buildRegister(db::Connection& connection, const RegisterMonth& request) {
     db::Transaction transaction(connection);
     connection.execute(registerTitleStatement(request));
     connection.execute(clearRegisterStatement());
-    connection.execute(fillRegisterStatement());
-    blankMissingDays(connection, request);
+    connection.execute(fillRegisterStatement(request));
     db::Query days(connection, registerDaysStatement(request));
     days.open();
     const int dayColumn = days.columnIndex(QStringLiteral("HMERA"));

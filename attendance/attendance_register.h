@@ -26,13 +26,13 @@ std::optional<RegisterMonth> registerMonth(const QString& typedYear, int month);
 // The statements of a build, in the order they run.
 QString registerTitleStatement(const RegisterMonth& request);
 QString clearRegisterStatement();
-QString fillRegisterStatement();
+QString fillRegisterStatement(const RegisterMonth& request);
 QString registerDaysStatement(const RegisterMonth& request);
 QString markAbsentStatement(const QString& day, const QString& childNumber);
 
 // Builds the register of the month into APOYSIES_TEMP with its title lines in PERIGRAFH: one
 // row per active child, every day "Π" and the days of the child's absences "Α". Days the month
-// does not have stay blank. Everything is one transaction: a failure (db::Error) leaves the
+// does not have are blank. Everything is one transaction: a failure (db::Error) leaves the
 // previous register and its title lines as they were.
 void buildRegister(db::Connection& connection, const RegisterMonth& request);
 
