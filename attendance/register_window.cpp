@@ -18,7 +18,8 @@ namespace attendance {
 
 namespace {
 
-constexpr int kDayColumnWidth = 23;
+constexpr int kDayColumnWidth = 21;
+constexpr int kNameColumnWidths[] = {72, 104, 116};
 constexpr int kLegendWidth = 110;
 
 QList<ui::GridColumn> registerColumns() {
@@ -84,13 +85,16 @@ QWidget* RegisterWindow::makeTop() {
 QWidget* RegisterWindow::makeGrid() {
     grid_ = new QTableView(this);
     register_->attachGrid(grid_, registerColumns());
-    // The day columns narrower than the rule for titles allows: a day's number fits, and the
-    // whole month fits the screen with little scrolling.
-    for (int column = 3; column < grid_->model()->columnCount(); ++column) {
-        grid_->setColumnWidth(column, kDayColumnWidth);
+    // Narrower than the grids' rule (never narrower than the title) allows, so that the whole
+    // month fits the screen: the long titles wrap onto two lines, a day takes a letter's width.
+    QHeaderView* header = grid_->horizontalHeader();
+    header->setMinimumSectionSize(kDayColumnWidth);
+    header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    header->setStretchLastSection(false);
+    header->setFixedHeight(2 * header->fontMetrics().height() + 8);
+    for (int column = 0; column < grid_->model()->columnCount(); ++column) {
+        grid_->setColumnWidth(column, column < 3 ? kNameColumnWidths[column] : kDayColumnWidth);
     }
-    grid_->horizontalHeader()->setStretchLastSection(false);
-    grid_->horizontalHeader()->setMinimumSectionSize(kDayColumnWidth);
     grid_->setFixedSize(980, 520);
     return grid_;
 }
