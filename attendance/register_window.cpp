@@ -19,15 +19,15 @@ namespace attendance {
 namespace {
 
 constexpr int kDayColumnWidth = 21;
-constexpr int kNameColumnWidths[] = {72, 104, 116};
 constexpr int kLegendWidth = 110;
 
 QList<ui::GridColumn> registerColumns() {
     constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
     QList<ui::GridColumn> columns{
-        {QStringLiteral("ARITHMOS_MHTRWOY"), QStringLiteral("Αριθμός μητρώου"), 0, Qt::AlignCenter},
-        {QStringLiteral("ONOMA_PAIDIOY"), QStringLiteral("Όνομα παιδιού"), 0, kLeft},
-        {QStringLiteral("EPWNYMO_PAIDIOY"), QStringLiteral("Επώνυμο παιδιού"), 0, kLeft},
+        {QStringLiteral("ARITHMOS_MHTRWOY"), QStringLiteral("Αριθμός μητρώου"), 72,
+         Qt::AlignCenter},
+        {QStringLiteral("ONOMA_PAIDIOY"), QStringLiteral("Όνομα παιδιού"), 104, kLeft},
+        {QStringLiteral("EPWNYMO_PAIDIOY"), QStringLiteral("Επώνυμο παιδιού"), 116, kLeft},
     };
     for (int day = 1; day <= 31; ++day) {
         columns.append({QStringLiteral("M%1").arg(day), QString::number(day), kDayColumnWidth,
@@ -92,8 +92,9 @@ QWidget* RegisterWindow::makeGrid() {
     header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     header->setStretchLastSection(false);
     header->setFixedHeight(2 * header->fontMetrics().height() + 8);
-    for (int column = 0; column < grid_->model()->columnCount(); ++column) {
-        grid_->setColumnWidth(column, column < 3 ? kNameColumnWidths[column] : kDayColumnWidth);
+    const QList<ui::GridColumn> columns = registerColumns();
+    for (int column = 0; column < columns.size(); ++column) {
+        grid_->setColumnWidth(column, columns.at(column).width);
     }
     grid_->setFixedSize(980, 520);
     return grid_;
