@@ -17,9 +17,10 @@ set(VELORIMA_LAYERS
   "children    db common ui reports searches finance:core"
   "directories db common ui reports searches"
   "organiser   db common ui reports searches"
+  "expenses    db common ui reports searches"
   "attendance  db common ui reports searches"
-  "app         db common ui reports searches finance children directories organiser attendance"
-  "tools       db common searches:core finance:core children:core organiser:core attendance:core"
+  "app         db common ui reports searches finance children directories organiser expenses attendance"
+  "tools       db common searches:core finance:core children:core organiser:core expenses:core attendance:core"
 )
 
 # The libraries whose files must not include a Qt Gui, Widgets or PrintSupport header.
