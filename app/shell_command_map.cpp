@@ -7,6 +7,10 @@
 #include "app/about_window.h"
 #include "app/change_password_window.h"
 #include "app/shell_long_lived.h"
+#include "attendance/absence_check_window.h"
+#include "attendance/absences_window.h"
+#include "attendance/register_request_window.h"
+#include "attendance/register_window.h"
 #include "children/birth_year_deletion_window.h"
 #include "children/birthdays_window.h"
 #include "children/card_print_window.h"
@@ -138,6 +142,10 @@ constexpr WindowBinding kWindows[] = {
     longLived<children::EnvelopesWindow>(u"TForm34"),
     longLived<children::CardPrintWindow>(u"TForm35"),
     fresh<children::BirthYearDeletionWindow>(u"TForm73"),
+    // Attendance
+    fresh<attendance::AbsenceCheckWindow>(u"TForm45"),
+    fresh<attendance::RegisterRequestWindow>(u"TForm46"),
+    longLived<attendance::RegisterWindow>(u"TForm47"),
     // Tuition and receipts
     fresh<finance::ReceiptHeaderWindow>(u"TForm12"),
     fresh<finance::VatRateWindow>(u"TForm68"),
@@ -233,6 +241,8 @@ void tieChildWindows() {
                                 children::openModally<children::EnrolmentHistoryWindow>);
     common::registerChildOpener(common::ChildWindow::TuitionPayment,
                                 children::openModally<finance::PaymentWindow>);
+    common::registerChildOpener(common::ChildWindow::Absences,
+                                children::openModally<attendance::AbsencesWindow>);
 }
 
 }  // namespace app

@@ -19,8 +19,9 @@ set(VELORIMA_LAYERS
   "organiser   db common ui reports searches"
   "expenses    db common ui reports searches"
   "programme   db common ui reports searches"
-  "app         db common ui reports searches finance children directories organiser expenses programme"
-  "tools       db common searches:core finance:core children:core organiser:core expenses:core"
+  "attendance  db common ui reports searches"
+  "app         db common ui reports searches finance children directories organiser expenses programme attendance"
+  "tools       db common searches:core finance:core children:core organiser:core expenses:core attendance:core"
 )
 
 # The libraries whose files must not include a Qt Gui, Widgets or PrintSupport header.

@@ -43,14 +43,41 @@ void today(sqlite3_context* context, int, sqlite3_value**) {
     resultText(context, Clock::today().toString(Qt::ISODate));
 }
 
+// The day of a stored date or date-time; invalid otherwise. A plain "yyyy-MM-dd" is read
+// straight from its bytes: DAY(), MONTH() and YEAR() run once per row of a scan, and building a
+// date-time for each costs far more than the statement's own work.
+QDate storedDate(sqlite3_value* value) {
+    if (sqlite3_value_type(value) == SQLITE_TEXT && sqlite3_value_bytes(value) == 10) {
+        const auto* text = sqlite3_value_text(value);
+        const auto number = [text](int from, int length) {
+            int result = 0;
+            for (int i = from; i < from + length; ++i) {
+                if (text[i] < '0' || text[i] > '9') {
+                    return -1;
+                }
+                result = result * 10 + (text[i] - '0');
+            }
+            return result;
+        };
+        const int year = number(0, 4);
+        const int month = number(5, 2);
+        const int day = number(8, 2);
+        if (text[4] != '-' || text[7] != '-' || year < 0 || month < 0 || day < 0) {
+            return {};
+        }
+        return QDate(year, month, day);
+    }
+    return storedDateTime(value).date();
+}
+
 template <int (QDate::*part)() const>
 void datePart(sqlite3_context* context, int, sqlite3_value** argv) {
-    const QDateTime stamp = storedDateTime(argv[0]);
-    if (!stamp.isValid()) {
+    const QDate day = storedDate(argv[0]);
+    if (!day.isValid()) {
         sqlite3_result_null(context);
         return;
     }
-    sqlite3_result_int(context, (stamp.date().*part)());
+    sqlite3_result_int(context, (day.*part)());
 }
 
 QString shortDate(const QDateTime& stamp, bool withTime) {

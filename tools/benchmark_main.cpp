@@ -7,9 +7,9 @@
 // The operations are the ones the windows run: opening a connection (windows reconnect before
 // almost every statement), the start-up's check of the file, its copy of the day and its daily
 // duties, the children list in every order, the 76 canned searches, the issued receipts list and
-// the two analyses of the expenses. Each read is also timed with the same translated statements
-// stepped raw through SQLite on the same connection, and the line ends with the ratio: the
-// engine layer's own cost.
+// the two analyses of the expenses and the attendance register of the month with the most
+// absences. Each read is also timed with the same translated statements stepped raw through
+// SQLite on the same connection, and the line ends with the ratio: the engine layer's own cost.
 
 #include <sqlite3.h>
 #include <QCoreApplication>
@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "attendance/attendance_register.h"
 #include "children/birthdays.h"
 #include "children/children_list.h"
 #include "common/daily_backup.h"
@@ -95,6 +96,23 @@ QString timingText(const QString& name, const Timing& timing) {
 void measure(const QString& name, int repeat, const std::function<void()>& operation) {
     out() << timingText(name, timeOf(repeat, operation)) << '\n';
     out().flush();
+}
+
+// The month with the most absences of active children, the register's hardest case.
+attendance::RegisterMonth busiestMonth(db::Connection& connection) {
+    db::Query months(connection,
+                     QStringLiteral("SELECT YEAR(HMEROMHNIA) AS Y, MONTH(HMEROMHNIA) AS M, "
+                                    "COUNT(*) AS N FROM APOYSIES, CHILDREN WHERE "
+                                    "APOYSIES.ARITHMOS_MHTRWOY=CHILDREN.ARITHMOS_MHTRWOY AND "
+                                    "ENERGO='ΝΑΙ' GROUP BY YEAR(HMEROMHNIA), MONTH(HMEROMHNIA) "
+                                    "ORDER BY COUNT(*) DESC"));
+    months.open();
+    if (months.rowCount() == 0) {
+        return {QString::number(db::Clock::today().year()), db::Clock::today().month()};
+    }
+    out() << QStringLiteral("busiest month: %1/%2 with %3 absences of active children\n")
+                 .arg(months.text(1), months.text(0), months.text(2));
+    return {months.text(0), months.value(1).toInt()};
 }
 
 int rowsOf(db::Connection& connection, const QString& statement) {
@@ -249,5 +267,9 @@ int main(int argc, char** argv) {
             expenses::readTotals(connection, analysis);
         }
     });
+
+    const attendance::RegisterMonth busiest = busiestMonth(connection);
+    measure(QStringLiteral("attendance register of the busiest month"), settings.repeat,
+            [&] { attendance::buildRegister(connection, busiest); });
     return 0;
 }

@@ -62,6 +62,12 @@ TEST_F(Dialect, DatesAreStoredAsIsoTextAndReadBackAsDates) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT DAY(BORN) FROM K WHERE ID=1")).toInt(), 28);
     EXPECT_EQ(scalar(QStringLiteral("SELECT MONTH(BORN) FROM K WHERE ID=1")).toInt(), 3);
     EXPECT_EQ(scalar(QStringLiteral("SELECT YEAR(BORN) FROM K WHERE ID=1")).toInt(), 2007);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT DAY('2010-05-03 10:30:00')")).toInt(), 3);
+    for (const char* notADay : {"2010-02-30", "2010/05/03", "2010-5-003", "20x0-05-03"}) {
+        EXPECT_TRUE(
+            scalar(QStringLiteral("SELECT MONTH('%1')").arg(QLatin1StringView(notADay))).isNull())
+            << notADay;
+    }
     EXPECT_EQ(scalar(QStringLiteral("SELECT STR(BORN) FROM K WHERE ID=3")).toString(),
               QStringLiteral("05/01/2020"));
     EXPECT_EQ(
