@@ -6,7 +6,8 @@
 // then runs each operation R times and prints the median and the slowest run in milliseconds.
 // The operations are the ones the windows run: opening a connection (windows reconnect before
 // almost every statement), the start-up's check of the file, its copy of the day and its daily
-// duties, the children list in every order, the 76 canned searches and the issued receipts list.
+// duties, the children list in every order, the 76 canned searches, the issued receipts list and
+// the appointments calendar's counts of a month.
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,6 +29,7 @@
 #include "db/schema.h"
 #include "finance/issued_receipts.h"
 #include "finance/tuition_ledger.h"
+#include "organiser/appointments.h"
 #include "organiser/todays_reminder.h"
 #include "searches/canned_searches.h"
 #include "tools/sample_data.h"
@@ -157,5 +159,7 @@ int main(int argc, char** argv) {
     });
     measure(QStringLiteral("issued receipts list"), settings.repeat,
             [&] { rowsOf(connection, finance::issuedReceiptsStatement()); });
+    measure(QStringLiteral("appointments calendar: a month's counts"), settings.repeat,
+            [&] { organiser::monthBookedSlots(connection, today.month, today.year); });
     return 0;
 }
