@@ -86,6 +86,7 @@ QLayout* AppointmentsCalendarWindow::makeChoiceRow() {
     yearList_ = new QComboBox(this);
     yearList_->addItems(calendarYears(today_));
     yearList_->setMaxVisibleItems(15);
+    yearList_->setStyleSheet(QStringLiteral("combobox-popup: 0;"));  // a list that scrolls
     setPointSize(yearList_, 14);
     QPalette blue = yearList_->palette();
     blue.setColor(QPalette::ButtonText, Qt::blue);

@@ -9,6 +9,7 @@
 
 #include "common/program_context.h"
 #include "db/clock.h"
+#include "db/error.h"
 #include "db/query.h"
 #include "organiser/appointment_list_window.h"
 #include "organiser/appointments.h"
@@ -144,6 +145,13 @@ private slots:
         QVERIFY(answers.errors.isEmpty());
         QVERIFY(answers.questions.isEmpty());
         QCOMPARE(storedSlot(database->connection(), fifth, u"2130-2200"_s), u"Doctor"_s);
+
+        // A day whose row cannot be made opens no list: the failure goes on to the report.
+        database->connection().executeNative(
+            u"CREATE TRIGGER refuse_days BEFORE INSERT ON RANTEBOU BEGIN SELECT RAISE(ABORT, "
+            "'refused'); END;"_s);
+        QVERIFY_THROWS_EXCEPTION(db::Error, window.openDay(7));
+        QCOMPARE(answers.shown.size(), 3);
     }
 
     void leavingTheListWithTypingNotSavedAsksWhetherToSaveIt() {
