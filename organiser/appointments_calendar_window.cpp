@@ -96,7 +96,7 @@ QLayout* AppointmentsCalendarWindow::makeChoiceRow() {
     monthList_ = new QComboBox(this);
     monthList_->addItems(monthNames());
     monthList_->setMaxVisibleItems(12);
-    // The month is chosen with the mouse; the keyboard is left to the Escape key.
+    // The lists and the button are used with the mouse: Tab passes them all by.
     for (QWidget* control : {static_cast<QWidget*>(yearList_), static_cast<QWidget*>(todayButton_),
                              static_cast<QWidget*>(monthList_)}) {
         control->setFocusPolicy(Qt::ClickFocus);
