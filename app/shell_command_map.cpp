@@ -7,11 +7,18 @@
 #include "app/about_window.h"
 #include "app/change_password_window.h"
 #include "app/shell_long_lived.h"
+#include "children/birth_year_deletion_window.h"
 #include "children/birthdays_window.h"
 #include "children/card_print_window.h"
 #include "children/child_details_window.h"
 #include "children/child_find_window.h"
 #include "children/children_list_window.h"
+#include "children/de_enrolments_report_window.h"
+#include "children/enrolment_history_window.h"
+#include "children/enrolments_and_de_enrolments_report_window.h"
+#include "children/enrolments_report_window.h"
+#include "children/envelopes_window.h"
+#include "children/measurements_window.h"
 #include "children/registration_card_window.h"
 #include "common/program_context.h"
 #include "directories/doctors_window.h"
@@ -20,6 +27,9 @@
 #include "directories/phone_book_find_window.h"
 #include "directories/staff_entry_window.h"
 #include "directories/staff_find_window.h"
+#include "expenses/expenses_between_dates_window.h"
+#include "expenses/expenses_entry_window.h"
+#include "expenses/monthly_expenses_window.h"
 #include "finance/issued_receipts_window.h"
 #include "finance/payment_window.h"
 #include "finance/receipt_header_window.h"
@@ -111,14 +121,23 @@ constexpr WindowBinding kWindows[] = {
     // Children
     fresh<children::RegistrationCardWindow>(u"TForm13"),
     fresh<children::ChildFindWindow>(u"TForm14"),
+    fresh<children::EnrolmentsReportWindow>(u"TForm21"),
+    fresh<children::DeEnrolmentsReportWindow>(u"TForm23"),
+    fresh<children::EnrolmentsAndDeEnrolmentsReportWindow>(u"TForm24"),
     fresh<children::BirthdaysWindow>(u"TForm25"),
+    longLived<children::EnvelopesWindow>(u"TForm34"),
     longLived<children::CardPrintWindow>(u"TForm35"),
+    fresh<children::BirthYearDeletionWindow>(u"TForm73"),
     // Tuition and receipts
     fresh<finance::ReceiptHeaderWindow>(u"TForm12"),
     fresh<finance::VatRateWindow>(u"TForm68"),
     fresh<finance::ReceiptNumberingWindow>(u"TForm69"),
     fresh<finance::IssuedReceiptsWindow>(u"TForm71"),
     longLived<finance::ReceiptPrintWindow>(u"TForm72"),
+    // Operating expenses
+    fresh<expenses::ExpensesEntryWindow>(u"TForm9"),
+    longLived<expenses::ExpensesBetweenDatesWindow>(u"TForm10"),
+    longLived<expenses::MonthlyExpensesWindow>(u"TForm11"),
     // Directories
     fresh<directories::PhoneBookEntryWindow>(u"TForm1"),
     fresh<directories::PhoneBookFindWindow>(u"TForm2"),
@@ -187,6 +206,10 @@ void tieChildWindows() {
             children::ChildDetailsWindow details(context, child.registryNumber, parent);
             ui::showModal(&details);
         });
+    common::registerChildOpener(common::ChildWindow::Measurements,
+                                children::openModally<children::MeasurementsWindow>);
+    common::registerChildOpener(common::ChildWindow::EnrolmentHistory,
+                                children::openModally<children::EnrolmentHistoryWindow>);
     common::registerChildOpener(common::ChildWindow::TuitionPayment,
                                 children::openModally<finance::PaymentWindow>);
 }

@@ -17,8 +17,9 @@ set(VELORIMA_LAYERS
   "children    db common ui reports searches finance:core"
   "directories db common ui reports searches"
   "organiser   db common ui reports searches"
-  "app         db common ui reports searches finance children directories organiser"
-  "tools       db common searches:core finance:core children:core organiser:core"
+  "expenses    db common ui reports searches"
+  "app         db common ui reports searches finance children directories organiser expenses"
+  "tools       db common searches:core finance:core children:core organiser:core expenses:core"
 )
 
 # The libraries whose files must not include a Qt Gui, Widgets or PrintSupport header.

@@ -23,7 +23,7 @@ QString engineFunction(const QString& word) {
     static const QStringList renamed = {
         QStringLiteral("DATE"),  QStringLiteral("DAY"), QStringLiteral("MONTH"),
         QStringLiteral("YEAR"),  QStringLiteral("STR"), QStringLiteral("FORMAT"),
-        QStringLiteral("UCASE"), QStringLiteral("LEN"),
+        QStringLiteral("UCASE"), QStringLiteral("LEN"), QStringLiteral("IIF"),
     };
     const QString upper = word.toUpper();
     return renamed.contains(upper) ? QStringLiteral("VEL_") + upper : QString();

@@ -8,6 +8,7 @@ namespace db {
 // quoted texts are never touched:
 //   #m/d/yyyy# -> 'yyyy-mm-dd'      "text" -> 'text'      [NAME] -> "NAME"
 //   TRUE/FALSE -> 1/0               DATE() DAY() MONTH() YEAR() STR() Format() UCASE() LEN()
+//                                   IIF()
 //                                   -> functions registered on every connection
 // Anything else passes unchanged, so text that is not valid (ERROR where a date belongs, a
 // malformed #...#) stays invalid and the engine rejects the statement.

@@ -117,6 +117,14 @@ void len(sqlite3_context* context, int, sqlite3_value** argv) {
     sqlite3_result_int64(context, argText(argv[0]).size());
 }
 
+// IIF(condition, then, else): a null or zero condition takes the else value. Both values are
+// computed first, as in the original engine.
+void iif(sqlite3_context* context, int, sqlite3_value** argv) {
+    const bool holds =
+        sqlite3_value_type(argv[0]) != SQLITE_NULL && sqlite3_value_double(argv[0]) != 0.0;
+    sqlite3_result_value(context, holds ? argv[1] : argv[2]);
+}
+
 // "text LIKE pattern" calls like(pattern, text).
 void like(sqlite3_context* context, int, sqlite3_value** argv) {
     if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
@@ -127,8 +135,8 @@ void like(sqlite3_context* context, int, sqlite3_value** argv) {
 }
 
 int greekCollation(void*, int lengthA, const void* a, int lengthB, const void* b) {
-    return compareGreek(QString::fromUtf8(static_cast<const char*>(a), lengthA),
-                        QString::fromUtf8(static_cast<const char*>(b), lengthB));
+    return compareGreekUtf8(static_cast<const char*>(a), lengthA, static_cast<const char*>(b),
+                            lengthB);
 }
 
 void check(sqlite3* handle, int rc) {
@@ -157,6 +165,7 @@ void registerEngineFunctions(sqlite3* handle) {
     addFunction(handle, "VEL_FORMAT", 2, format, true);
     addFunction(handle, "VEL_UCASE", 1, ucase, true);
     addFunction(handle, "VEL_LEN", 1, len, true);
+    addFunction(handle, "VEL_IIF", 3, iif, true);
     addFunction(handle, "like", 2, like, true);
 }
 

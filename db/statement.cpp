@@ -40,6 +40,32 @@ QVariant storedText(sqlite3_stmt* stmt, int column) {
     return QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
 }
 
+// The date of a text that starts "yyyy-mm-dd", as dates are stored, read straight from its
+// bytes; an invalid date for anything else.
+QDate storedIsoDate(sqlite3_stmt* stmt, int column) {
+    const auto* text = sqlite3_column_text(stmt, column);
+    if (sqlite3_column_bytes(stmt, column) < 10) {
+        return {};
+    }
+    const auto digits = [text](int from, int count) {
+        int value = 0;
+        for (int i = from; i < from + count; ++i) {
+            if (text[i] < '0' || text[i] > '9') {
+                return -1;
+            }
+            value = value * 10 + (text[i] - '0');
+        }
+        return value;
+    };
+    const int year = digits(0, 4);
+    const int month = digits(5, 2);
+    const int day = digits(8, 2);
+    if (year < 0 || month < 0 || day < 0 || text[4] != '-' || text[7] != '-') {
+        return {};
+    }
+    return QDate(year, month, day);
+}
+
 }  // namespace
 
 Statement::Statement(Connection& connection, const QString& engineSql)
@@ -60,6 +86,14 @@ Statement::Statement(Connection& connection, const QString& engineSql)
         throw Error(QStringLiteral("Characters found after end of SQL statement."), SQLITE_MISUSE,
                     engineSql);
     }
+    const int columns = sqlite3_column_count(stmt_);
+    declaredKinds_.reserve(columns);
+    for (int column = 0; column < columns; ++column) {
+        const char* declared = sqlite3_column_decltype(stmt_, column);
+        declaredKinds_.push_back(
+            declared ? std::optional(kindFromDeclaredType(QString::fromUtf8(declared)))
+                     : std::nullopt);
+    }
 }
 
 Statement::~Statement() {
@@ -69,7 +103,10 @@ Statement::~Statement() {
 }
 
 Statement::Statement(Statement&& other) noexcept
-    : stmt_(other.stmt_), connection_(other.connection_), sql_(std::move(other.sql_)) {
+    : stmt_(other.stmt_),
+      connection_(other.connection_),
+      sql_(std::move(other.sql_)),
+      declaredKinds_(std::move(other.declaredKinds_)) {
     other.stmt_ = nullptr;
 }
 
@@ -81,6 +118,7 @@ Statement& Statement::operator=(Statement&& other) noexcept {
         stmt_ = other.stmt_;
         connection_ = other.connection_;
         sql_ = std::move(other.sql_);
+        declaredKinds_ = std::move(other.declaredKinds_);
         other.stmt_ = nullptr;
     }
     return *this;
@@ -160,11 +198,8 @@ QString Statement::columnName(int column) const {
 }
 
 ColumnKind Statement::columnKind(int column) const {
-    const char* declared = sqlite3_column_decltype(stmt_, column);
-    if (declared) {
-        return kindFromDeclaredType(QString::fromUtf8(declared));
-    }
-    return kindFromStorage(sqlite3_column_type(stmt_, column));
+    const std::optional<ColumnKind> declared = declaredKinds_.at(column);
+    return declared ? *declared : kindFromStorage(sqlite3_column_type(stmt_, column));
 }
 
 QVariant Statement::value(int column) const {
@@ -180,6 +215,9 @@ QVariant Statement::value(int column) const {
             break;
         case ColumnKind::Date:
             if (storage == SQLITE_TEXT) {
+                if (const QDate date = storedIsoDate(stmt_, column); date.isValid()) {
+                    return date;
+                }
                 const QString text = storedText(stmt_, column).toString();
                 const QDate date = QDate::fromString(text.left(10), Qt::ISODate);
                 return date.isValid() ? QVariant(date) : QVariant(text);

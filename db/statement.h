@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <vector>
+
 #include <QString>
 #include <QVariant>
 
@@ -39,6 +42,9 @@ public:
 private:
     [[noreturn]] void throwError(const QString& sql) const;
     sqlite3_stmt* stmt_ = nullptr;
+    // The kind of each result column from its declared type, looked up once; none for a
+    // computed column, whose kind follows each value.
+    std::vector<std::optional<ColumnKind>> declaredKinds_;
     Connection* connection_ = nullptr;
     QString sql_;
 };

@@ -6,9 +6,12 @@
 // then runs each operation R times and prints the median and the slowest run in milliseconds.
 // The operations are the ones the windows run: opening a connection (windows reconnect before
 // almost every statement), the start-up's check of the file, its copy of the day and its daily
-// duties, the children list in every order, the 76 canned searches, the issued receipts list and
-// the appointments calendar's counts of a month.
+// duties, the children list in every order, the 76 canned searches, the issued receipts list, the
+// two analyses of the expenses and the appointments calendar's counts of a month. Each read is
+// also timed with the same translated statements stepped raw through SQLite on the same
+// connection, and the line ends with the ratio: the engine layer's own cost.
 
+#include <sqlite3.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -25,8 +28,10 @@
 #include "db/clock.h"
 #include "db/connection.h"
 #include "db/connection_string.h"
+#include "db/dialect.h"
 #include "db/query.h"
 #include "db/schema.h"
+#include "expenses/expense_analysis.h"
 #include "finance/issued_receipts.h"
 #include "finance/tuition_ledger.h"
 #include "organiser/appointments.h"
@@ -62,8 +67,13 @@ QTextStream& out() {
     return stream;
 }
 
-// Runs the operation `repeat` times and prints its median and slowest time.
-void measure(const QString& name, int repeat, const std::function<void()>& operation) {
+struct Timing {
+    double median = 0;
+    double slowest = 0;
+};
+
+// Runs the operation `repeat` times.
+Timing timeOf(int repeat, const std::function<void()>& operation) {
     QList<double> times;
     for (int run = 0; run < repeat; ++run) {
         QElapsedTimer timer;
@@ -72,10 +82,19 @@ void measure(const QString& name, int repeat, const std::function<void()>& opera
         times.append(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
     std::sort(times.begin(), times.end());
-    out() << QStringLiteral("%1 %2 ms  (slowest %3 ms)\n")
-                 .arg(name, -48)
-                 .arg(times.at(times.size() / 2), 9, 'f', 2)
-                 .arg(times.last(), 9, 'f', 2);
+    return {times.at(times.size() / 2), times.last()};
+}
+
+QString timingText(const QString& name, const Timing& timing) {
+    return QStringLiteral("%1 %2 ms  (slowest %3 ms)")
+        .arg(name, -48)
+        .arg(timing.median, 9, 'f', 2)
+        .arg(timing.slowest, 9, 'f', 2);
+}
+
+// Prints the median and the slowest time of the operation.
+void measure(const QString& name, int repeat, const std::function<void()>& operation) {
+    out() << timingText(name, timeOf(repeat, operation)) << '\n';
     out().flush();
 }
 
@@ -83,6 +102,58 @@ int rowsOf(db::Connection& connection, const QString& statement) {
     db::Query query(connection, statement);
     query.open();
     return query.rowCount();
+}
+
+// The statement translated as the engine layer does, then stepped raw through SQLite, every
+// value taken as stored and nothing converted: what reading the rows costs without the layer.
+int rawRowsOf(db::Connection& connection, const QString& statement) {
+    const QByteArray sql = db::translate(statement).toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(connection.handle(), sql.constData(), static_cast<int>(sql.size()),
+                           &stmt, nullptr) != SQLITE_OK) {
+        qFatal("%s", sqlite3_errmsg(connection.handle()));
+    }
+    int rows = 0;
+    qint64 touched = 0;
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        for (int column = 0; column < sqlite3_column_count(stmt); ++column) {
+            switch (sqlite3_column_type(stmt, column)) {
+                case SQLITE_INTEGER:
+                    touched += sqlite3_column_int64(stmt, column);
+                    break;
+                case SQLITE_FLOAT:
+                    touched += static_cast<qint64>(sqlite3_column_double(stmt, column));
+                    break;
+                default:
+                    touched += sqlite3_column_text(stmt, column) != nullptr;
+                    touched += sqlite3_column_bytes(stmt, column);
+            }
+        }
+        ++rows;
+    }
+    sqlite3_finalize(stmt);
+    return touched == -1 ? -1 : rows;  // keeps the reads from being optimised away
+}
+
+// Times reading every row of the statements through the engine layer and raw, and prints both
+// with their ratio.
+void measureRead(const QString& name, int repeat, db::Connection& connection,
+                 const QStringList& statements) {
+    const Timing engine = timeOf(repeat, [&] {
+        for (const QString& statement : statements) {
+            rowsOf(connection, statement);
+        }
+    });
+    const Timing raw = timeOf(repeat, [&] {
+        for (const QString& statement : statements) {
+            rawRowsOf(connection, statement);
+        }
+    });
+    out() << timingText(name, engine)
+          << QStringLiteral("  raw %1 ms  x%2\n")
+                 .arg(raw.median, 9, 'f', 2)
+                 .arg(engine.median / std::max(raw.median, 0.001), 0, 'f', 2);
+    out().flush();
 }
 
 }  // namespace
@@ -133,32 +204,52 @@ int main(int argc, char** argv) {
     measure(QStringLiteral("start-up: this month's tuition rows"), settings.repeat,
             [&] { finance::addThisMonthsTuitionRows(connection, today); });
 
-    measure(QStringLiteral("children list, all 8 orders x 2 directions"), settings.repeat, [&] {
-        children::ListRequest request;
-        request.status = children::StatusFilter::All;
-        for (const children::SortChoice& choice : children::sortChoices()) {
-            for (auto direction :
-                 {children::SortDirection::Ascending, children::SortDirection::Descending}) {
-                rowsOf(connection,
-                       children::listStatement(request, choice.column, direction).value());
-            }
+    QStringList allOrders;
+    children::ListRequest everyChild;
+    everyChild.status = children::StatusFilter::All;
+    for (const children::SortChoice& choice : children::sortChoices()) {
+        for (auto direction :
+             {children::SortDirection::Ascending, children::SortDirection::Descending}) {
+            allOrders.append(children::listStatement(everyChild, choice.column, direction).value());
         }
-    });
-    measure(QStringLiteral("children list, surname initials"), settings.repeat, [&] {
-        children::ListRequest request;
-        request.condition = children::surnameCondition(QStringLiteral("παπ"));
-        rowsOf(connection, children::listStatement(request, children::sortChoices().first().column,
-                                                   children::SortDirection::Ascending)
-                               .value());
-    });
+    }
+    measureRead(QStringLiteral("children list, all 8 orders x 2 directions"), settings.repeat,
+                connection, allOrders);
+    children::ListRequest initials;
+    initials.condition = children::surnameCondition(QStringLiteral("παπ"));
+    measureRead(QStringLiteral("children list, surname initials"), settings.repeat, connection,
+                {children::listStatement(initials, children::sortChoices().first().column,
+                                         children::SortDirection::Ascending)
+                     .value()});
 
-    measure(QStringLiteral("all 76 canned searches"), settings.repeat, [&] {
-        for (const searches::CannedSearch& search : searches::cannedSearches()) {
-            rowsOf(connection, search.statement());
+    QStringList cannedStatements;
+    for (const searches::CannedSearch& search : searches::cannedSearches()) {
+        cannedStatements.append(search.statement());
+    }
+    measureRead(QStringLiteral("all %1 canned searches").arg(cannedStatements.size()),
+                settings.repeat, connection, cannedStatements);
+    measureRead(QStringLiteral("issued receipts list"), settings.repeat, connection,
+                {finance::issuedReceiptsStatement()});
+    for (const QString& collation : {QStringLiteral("GREEK"), QStringLiteral("BINARY")}) {
+        measureRead(QStringLiteral("archived receipts by surname, %1 order").arg(collation),
+                    settings.repeat, connection,
+                    {QStringLiteral("SELECT EPWNYMO_PAIDIOY FROM APODEIKSEIS_HISTORY ORDER BY "
+                                    "EPWNYMO_PAIDIOY COLLATE %1")
+                         .arg(collation)});
+    }
+
+    const QString firstYear = QString::number(db::Clock::today().year() - settings.years);
+    const QString lastYear = QString::number(db::Clock::today().year());
+    const auto list = expenses::analysisBetweenDates(QStringLiteral("1/1/") + firstYear,
+                                                     QStringLiteral("31/12/") + lastYear);
+    const auto months = expenses::analysisByMonth(firstYear, lastYear);
+    measureRead(QStringLiteral("expenses: both analyses of the whole history"), settings.repeat,
+                connection, {list.value().listStatement, months.value().listStatement});
+    measure(QStringLiteral("expenses: totals of both analyses"), settings.repeat, [&] {
+        for (const expenses::ExpenseAnalysis& analysis : {list.value(), months.value()}) {
+            expenses::readTotals(connection, analysis);
         }
     });
-    measure(QStringLiteral("issued receipts list"), settings.repeat,
-            [&] { rowsOf(connection, finance::issuedReceiptsStatement()); });
     measure(QStringLiteral("appointments calendar: a month's counts"), settings.repeat,
             [&] { organiser::monthBookedSlots(connection, today.month, today.year); });
     return 0;

@@ -84,6 +84,11 @@ TEST_F(Dialect, FormatsAmountsWithTwoDecimalsAndCountsAndSums) {
         scalar(QStringLiteral("SELECT Format(SUM(AMOUNT),'0.00') AS POSON FROM K")).toString(),
         QStringLiteral("120.13"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) AS synolo FROM K")).toInt(), 4);
+    // An empty amount counted as zero.
+    EXPECT_EQ(column(QStringLiteral("SELECT Format(IIF(AMOUNT Is Null,0,AMOUNT),'0.00') FROM K "
+                                    "ORDER BY ID")),
+              (QStringList{QStringLiteral("17.50"), QStringLiteral("2.63"), QStringLiteral("0.00"),
+                           QStringLiteral("100.00")}));
     // A tiny negative amount is no sign of a debt.
     EXPECT_EQ(scalar(QStringLiteral("SELECT Format(-0.001,'0.00')")).toString(), u"0.00");
     EXPECT_EQ(scalar(QStringLiteral("SELECT Format(-0.006,'0.00')")).toString(), u"-0.01");

@@ -82,4 +82,69 @@ TEST(GreekLikeProperties, ManyPercentGroupsTakeNoExponentialTime) {
     EXPECT_LT(timer.elapsed(), 5000);
 }
 
+int sign(int order) {
+    return (order > 0) - (order < 0);
+}
+
+int keyOrder(const QString& a, const QString& b) {
+    return sign(db::comparisonKey(a).compare(db::comparisonKey(b)));
+}
+
+// Accented, capital and final forms, separate combining accents, letters past the Greek and
+// Latin ranges, a character above U+FFFF and U+0000.
+const QString kNameLetters = u"αάΑΆεέΈιίϊΐΪυΰϋσςΣωώΩὠᾧaáAÀeéEçÇñ Д日\u0301\u0308'-."_s +
+                             QString(QChar(0)) + QString::fromUcs4(U"\U0001F600\U00010348", 2);
+
+// The collation compares without building keys; it must give the order of the keys: on UTF-16
+// texts, on the UTF-8 the engine hands over (valid or not), and in the engine's ORDER BY.
+TEST(GreekCollationProperties, OrdersAsTheComparisonKeys) {
+    // Every UTF-16 unit against its own key and the units either side of it.
+    for (char32_t point = 0; point <= 0xFFFF; ++point) {
+        const QString one(QChar(static_cast<char16_t>(point)));
+        const QString key = db::comparisonKey(one);
+        const char16_t unit = key.isEmpty() ? 1 : key.at(0).unicode();
+        for (const QString& other :
+             {key, QString(QChar(char16_t(unit - 1))), QString(QChar(char16_t(unit + 1)))}) {
+            ASSERT_EQ(sign(db::compareGreek(one, other)), keyOrder(one, other)) << int(point);
+        }
+    }
+    testsupport::PropertyInputs inputs;
+    SCOPED_TRACE(inputs.replay());
+    for (int run = 0; run < inputs.runs(20000); ++run) {
+        const QString a = inputs.text(kNameLetters, 10);
+        const QString b =
+            inputs.chance(50) ? inputs.mutated(a, kNameLetters, 2) : inputs.text(kNameLetters, 10);
+        const int expected = keyOrder(a, b);
+        ASSERT_EQ(sign(db::compareGreek(a, b)), expected)
+            << a.toStdString() << " / " << b.toStdString();
+        QByteArray utf8A = a.toUtf8();
+        QByteArray utf8B = b.toUtf8();
+        if (inputs.chance(20) && !utf8A.isEmpty()) {
+            utf8A[inputs.number(0, int(utf8A.size()) - 1)] = char(inputs.number(0x80, 0xFF));
+        }
+        ASSERT_EQ(sign(db::compareGreekUtf8(utf8A.constData(), int(utf8A.size()), utf8B.constData(),
+                                            int(utf8B.size()))),
+                  keyOrder(QString::fromUtf8(utf8A), QString::fromUtf8(utf8B)))
+            << utf8A.toHex().toStdString() << " / " << utf8B.toHex().toStdString();
+    }
+
+    testsupport::DeliveredDatabase database;
+    QStringList names;
+    for (int i = 0; i < 300; ++i) {
+        names.append(inputs.text(kNameLetters.left(kNameLetters.indexOf(QChar(0))), 8));
+        database.connection().execute(
+            u"INSERT INTO CHILDREN(ARITHMOS_MHTRWOY,EPWNYMO_PAIDIOY) VALUES(%1,'%2')"_s.arg(i + 1)
+                .arg(QString(names.last()).replace(u'\'', u"''"_s)));
+    }
+    db::Query sorted(
+        database.connection(),
+        u"SELECT EPWNYMO_PAIDIOY FROM CHILDREN ORDER BY EPWNYMO_PAIDIOY COLLATE GREEK"_s);
+    sorted.open();
+    ASSERT_EQ(sorted.rowCount(), names.size());
+    for (int i = 1; i < sorted.rowCount(); ++i) {
+        EXPECT_LE(keyOrder(sorted.valueAt(i - 1, 0).toString(), sorted.valueAt(i, 0).toString()),
+                  0);
+    }
+}
+
 }  // namespace

@@ -1,0 +1,34 @@
+#include "expenses/monthly_expenses_window.h"
+
+namespace expenses {
+
+namespace {
+
+constexpr Qt::Alignment kCentred = Qt::AlignCenter;
+constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
+
+}  // namespace
+
+MonthlyExpensesWindow::MonthlyExpensesWindow(const common::ProgramContext& context, QWidget* parent)
+    : ExpenseAnalysisWindow(
+          context,
+          {
+              QStringLiteral("Λειτουργικά έξοδα - Κατά μήνα"),
+              QStringLiteral("Από το έτος:"),
+              QStringLiteral("Μέχρι το έτος:"),
+              QStringLiteral("(π.χ 2000)"),
+              QStringLiteral("(π.χ 2007)"),
+              QStringLiteral("Εύ&ρεση"),
+              {
+                  {QStringLiteral("MONTH"), QStringLiteral("Μήνας"), 70, kCentred},
+                  {QStringLiteral("YEAR"), QStringLiteral("Έτος"), 70, kCentred},
+                  {QStringLiteral("AKSIA"), QStringLiteral("Αξία (EUR)"), 110, kRight},
+                  {QStringLiteral("VAT"), QStringLiteral("Φ.Π.Α (EUR)"), 110, kRight},
+                  {QStringLiteral("SYNOLO"), QStringLiteral("Αξία +Φ.Π.Α (EUR)"), 135, kRight},
+              },
+              &expenses::analysisByMonth,
+              expenses::reportByMonth(),
+          },
+          parent) {}
+
+}  // namespace expenses
