@@ -40,6 +40,7 @@
 #include "finance/receipt_numbering_window.h"
 #include "finance/receipt_print_window.h"
 #include "finance/vat_rate_window.h"
+#include "organiser/appointments_calendar_window.h"
 #include "organiser/date_utilities_window.h"
 #include "organiser/events_book_window.h"
 #include "organiser/notes_window.h"
@@ -168,6 +169,7 @@ constexpr WindowBinding kWindows[] = {
     fresh<organiser::EventsBookWindow>(u"TForm6"),
     fresh<organiser::RemindersWindow>(u"TForm7"),
     fresh<organiser::DateUtilitiesWindow>(u"TForm22"),
+    fresh<organiser::AppointmentsCalendarWindow>(u"TForm111a"),
     // School programme
     fresh<programme::WeeklyProgrammeWindow>(u"TForm36"),
     fresh<programme::DailyProgrammeWindow>(u"TForm37"),

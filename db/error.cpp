@@ -14,4 +14,8 @@ bool Error::isBusy() const {
     return (code_ & 0xff) == SQLITE_BUSY;
 }
 
+bool Error::isUniqueViolation() const {
+    return code_ == SQLITE_CONSTRAINT_UNIQUE || code_ == SQLITE_CONSTRAINT_PRIMARYKEY;
+}
+
 }  // namespace db

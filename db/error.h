@@ -18,6 +18,8 @@ public:
     // The engine waited the whole busy timeout for another connection's lock and gave up
     // ("database is locked"): nothing went wrong with the statement, the file was in use.
     bool isBusy() const;
+    // The statement would have stored a second row with the same unique key.
+    bool isUniqueViolation() const;
 
 private:
     QString message_;

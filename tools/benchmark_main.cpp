@@ -6,10 +6,9 @@
 // then runs each operation R times and prints the median and the slowest run in milliseconds.
 // The operations are the ones the windows run: opening a connection (windows reconnect before
 // almost every statement), the start-up's check of the file, its copy of the day and its daily
-// duties, the children list in every order, the 76 canned searches, the issued receipts list and
-// the two analyses of the expenses and the attendance register of the month with the most
-// absences. Each read is also timed with the same translated statements stepped raw through
-// SQLite on the same connection, and the line ends with the ratio: the engine layer's own cost.
+// duties, the lists, searches, builds and counts the windows wait for, one line each. Each read
+// is also timed with the same translated statements stepped raw through SQLite on the same
+// connection, and the line ends with the ratio: the engine layer's own cost.
 
 #include <sqlite3.h>
 #include <QCoreApplication>
@@ -35,6 +34,7 @@
 #include "expenses/expense_analysis.h"
 #include "finance/issued_receipts.h"
 #include "finance/tuition_ledger.h"
+#include "organiser/appointments.h"
 #include "organiser/todays_reminder.h"
 #include "searches/canned_searches.h"
 #include "tools/sample_data.h"
@@ -271,5 +271,7 @@ int main(int argc, char** argv) {
     const attendance::RegisterMonth busiest = busiestMonth(connection);
     measure(QStringLiteral("attendance register of the busiest month"), settings.repeat,
             [&] { attendance::buildRegister(connection, busiest); });
+    measure(QStringLiteral("appointments calendar: a month's counts"), settings.repeat,
+            [&] { organiser::monthBookedSlots(connection, today.month, today.year); });
     return 0;
 }

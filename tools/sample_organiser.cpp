@@ -178,7 +178,8 @@ void writeReminders(db::Connection& connection, Random& random, const QDate& unt
     }
 }
 
-void writeAppointments(db::Connection& connection, Random& random, const QDate& until) {
+void writeAppointments(db::Connection& connection, Random& random, const QDate& from,
+                       const QDate& until) {
     const QStringList columns = tableColumns(connection, u"RANTEBOU"_s);
     const QStringList halfHours = columns.mid(1);  // every column after the date is a half hour
     const QStringList what = {
@@ -189,7 +190,7 @@ void writeAppointments(db::Connection& connection, Random& random, const QDate& 
         u"Συνάντηση με τον λογιστή"_s,
     };
     RowWriter writer(connection, u"RANTEBOU"_s, columns);
-    for (QDate day = until.addDays(-45); day <= until.addDays(30); day = day.addDays(1)) {
+    for (QDate day = from; day <= until.addDays(30); day = day.addDays(1)) {
         if (day.dayOfWeek() > 5 || !random.chance(0.35)) {
             continue;
         }
@@ -208,7 +209,7 @@ void writeOrganiser(db::Connection& connection, Random& random, const QDate& fro
     writeNotes(connection);
     writeEvents(connection, from, until);
     writeReminders(connection, random, until);
-    writeAppointments(connection, random, until);
+    writeAppointments(connection, random, from, until);
 }
 
 }  // namespace sample

@@ -15,8 +15,8 @@ namespace sample {
 void writeProgramme(db::Connection& connection, Random& random, const QDate& from,
                     const QDate& until);
 
-// The organiser: notes, the events book, reminders (exactly one due on `until`) and the
-// appointments of the weeks around `until`.
+// The organiser: notes, the events book, reminders (exactly one due on `until`) and
+// appointments on about a third of the working days from `from` to a month after `until`.
 void writeOrganiser(db::Connection& connection, Random& random, const QDate& from,
                     const QDate& until);
 
