@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "reports/report_dataset.h"
+
+namespace db {
+class Connection;
+}
+
+namespace finance {
+
+// Prints the yearly tuition status as built into DIDAKTRA_TEMP, with the title lines of
+// PERIGRAFH, through DIDAKTRA.RAV. A missing report file throws.
+void printYearlyStatus(db::Connection& connection, const QString& programDirectory);
+
+// What the print hands the report: the status rows and the title lines, by data connection.
+QList<reports::DataSet> yearlyStatusData(db::Connection& connection);
+
+// The report file and its data connections: the status rows and the title lines.
+QString yearlyStatusFile();
+inline QString yearlyStatusRowsConnection() {
+    return QStringLiteral("RvDataSetConnection17");
+}
+inline QString yearlyStatusTitleConnection() {
+    return QStringLiteral("RvDataSetConnection18");
+}
+
+}  // namespace finance
