@@ -18,7 +18,7 @@ set(VELORIMA_LAYERS
   "directories db common ui reports searches"
   "organiser   db common ui reports searches"
   "app         db common ui reports searches finance children directories organiser"
-  "tools       db common searches:core finance:core children:core organiser:core"
+  "tools       db common reports searches:core finance:core children:core organiser:core"
 )
 
 # The libraries whose files must not include a Qt Gui, Widgets or PrintSupport header.

@@ -1,17 +1,14 @@
 #include "finance/report_yearly_status.h"
 
 #include "db/table.h"
+#include "finance/yearly_status.h"
 #include "reports/report_engine.h"
 
 namespace finance {
 
-QString yearlyStatusFile() {
-    return QStringLiteral("DIDAKTRA.RAV");
-}
-
 QList<reports::DataSet> yearlyStatusData(db::Connection& connection) {
-    db::Table status(connection, QStringLiteral("DIDAKTRA_TEMP"));
-    db::Table titles(connection, QStringLiteral("PERIGRAFH"));
+    db::Table status(connection, yearlyStatusTable());
+    db::Table titles(connection, titleLinesTable());
     status.open();
     titles.open();
     return {reports::dataSet(yearlyStatusRowsConnection(), status),

@@ -18,13 +18,4 @@ void printYearlyStatus(db::Connection& connection, const QString& programDirecto
 // What the print hands the report: the status rows and the title lines, by data connection.
 QList<reports::DataSet> yearlyStatusData(db::Connection& connection);
 
-// The report file and its data connections: the status rows and the title lines.
-QString yearlyStatusFile();
-inline QString yearlyStatusRowsConnection() {
-    return QStringLiteral("RvDataSetConnection17");
-}
-inline QString yearlyStatusTitleConnection() {
-    return QStringLiteral("RvDataSetConnection18");
-}
-
 }  // namespace finance

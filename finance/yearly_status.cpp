@@ -8,6 +8,7 @@
 #include "common/date_literal.h"
 #include "db/command.h"
 #include "db/connection.h"
+#include "db/dialect.h"
 #include "db/query.h"
 #include "db/statement.h"
 #include "db/transaction.h"
@@ -25,17 +26,19 @@ constexpr int kTextsPerMonth = 5;  // C, T, P, V, H
 using MonthTexts = std::array<QVariant, kTextsPerMonth>;
 using ChildMonths = std::array<MonthTexts, kMonths>;
 
-QString textOrEmpty(const db::RowSet& rows, const QString& column) {
-    return rows.text(column);  // a null value reads as an empty text
+// The columns of the ledger statement, in its order.
+enum LedgerColumn { Child, Month, ReceiptNumber, Amount, PaymentDate, Mark, Vat };
+
+QString textOrEmpty(const db::Statement& ledger, LedgerColumn column) {
+    const QVariant value = ledger.value(column);
+    return value.isNull() ? QString() : value.toString();
 }
 
-MonthTexts monthTexts(const db::RowSet& rows) {
-    const QVariant paidOn = rows.value(QStringLiteral("HMEROMHNIA"));
+MonthTexts monthTexts(const db::Statement& ledger) {
+    const QVariant paidOn = ledger.value(PaymentDate);
     const QString paymentDate = paidOn.isNull() ? QString() : common::shortDate(paidOn.toDate());
-    return {textOrEmpty(rows, QStringLiteral("CHECKER")),
-            textOrEmpty(rows, QStringLiteral("ARITHMOS_APODEIKSHS")),
-            textOrEmpty(rows, QStringLiteral("POSO")), textOrEmpty(rows, QStringLiteral("VAT")),
-            paymentDate};
+    return {textOrEmpty(ledger, Mark), textOrEmpty(ledger, ReceiptNumber),
+            textOrEmpty(ledger, Amount), textOrEmpty(ledger, Vat), paymentDate};
 }
 
 // One statement per child sets all 60 month columns at once: the months read from the ledger
@@ -62,22 +65,24 @@ void bindChild(db::Statement& update, qlonglong child, const ChildMonths& months
     update.bind(parameter, child);
 }
 
+// Reads the ledger statement row by row, without holding it whole: the status of a large
+// kindergarten has tens of thousands of ledger rows.
 void fillMonths(db::Connection& connection, const QString& year) {
-    db::Query ledger(connection, statusLedgerStatement(year));
-    ledger.open();
+    db::Statement ledger(connection, db::translate(statusLedgerStatement(year)));
     QVector<qlonglong> childOrder;
     QHash<qlonglong, ChildMonths> months;
-    for (int row = 0; row < ledger.rowCount(); ++row) {
-        ledger.moveTo(row);
-        const int month = ledger.value(QStringLiteral("MHNAS")).toInt();
+    while (ledger.step()) {
+        const int month = ledger.value(Month).toInt();
         if (month < 1 || month > kMonths) {
             continue;
         }
-        const qlonglong child = ledger.value(QStringLiteral("ARITHMOS_MHTRWOY")).toLongLong();
-        if (!months.contains(child)) {
+        const qlonglong child = ledger.value(Child).toLongLong();
+        auto found = months.find(child);
+        if (found == months.end()) {
             childOrder.append(child);
+            found = months.insert(child, ChildMonths{});
         }
-        months[child][month - 1] = monthTexts(ledger);
+        (*found)[month - 1] = monthTexts(ledger);
     }
     db::Statement update(connection, childUpdateSql());
     for (const qlonglong child : childOrder) {
@@ -99,23 +104,17 @@ QString statusChildrenStatement() {
                "as HMEROMHNIA_EGGRAFHS from GRAMMENOI ORDER BY EPWNYMO_PAIDIOY ASC");
 }
 
+// The children are those just copied from GRAMMENOI into the scratch table, in the same
+// transaction. Joined with the view itself, the engine scans the whole ledger of every year
+// against a temporary index of the view, several times slower; the rows are the same, and their
+// order does not matter, since each child's month has one ledger row.
 QString statusLedgerStatement(const QString& year) {
     return QStringLiteral(
-               "select GRAMMENOI.ARITHMOS_MHTRWOY as ARITHMOS_MHTRWOY,GRAMMENOI.ONOMA_PAIDIOY as "
-               "ONOMA_PAIDIOY,GRAMMENOI.EPWNYMO_PAIDIOY as EPWNYMO_PAIDIOY, "
-               "STR(GRAMMENOI.HMEROMHNIA_EGGRAFHS) ") +
-           QStringLiteral(
-               "as HMEROMHNIA_EGGRAFHS, APODEIKSEIS_DIDAKTRWN.MHNAS as MHNAS, "
-               "APODEIKSEIS_DIDAKTRWN.ETOS as ETOS, APODEIKSEIS_DIDAKTRWN.ARITHMOS_APODEIKSHS as "
-               "ARITHMOS_APODEIKSHS,Format(APODEIKSEIS_DIDAKTRWN.POSO,'0.00') AS POSO,") +
-           QStringLiteral(
-               "APODEIKSEIS_DIDAKTRWN.HMEROMHNIA as HMEROMHNIA,APODEIKSEIS_DIDAKTRWN.CHECKER as "
-               "CHECKER,Format(APODEIKSEIS_DIDAKTRWN.VAT,'0.00') AS VAT  from "
-               "APODEIKSEIS_DIDAKTRWN, GRAMMENOI ") +
-           QStringLiteral(
-               " where   GRAMMENOI.ARITHMOS_MHTRWOY=APODEIKSEIS_DIDAKTRWN.ARITHMOS_MHTRWOY  and  "
-               "APODEIKSEIS_DIDAKTRWN.ETOS =") +
-           year + QStringLiteral(" ORDER BY  GRAMMENOI.EPWNYMO_PAIDIOY ASC");
+               "select ARITHMOS_MHTRWOY,MHNAS,ARITHMOS_APODEIKSHS,Format(POSO,'0.00') AS POSO,"
+               "HMEROMHNIA,CHECKER,Format(VAT,'0.00') AS VAT from APODEIKSEIS_DIDAKTRWN where "
+               "ETOS =") +
+           year + QStringLiteral(" and ARITHMOS_MHTRWOY IN (select ARITHMOS_MHTRWOY from ") +
+           yearlyStatusTable() + u')';
 }
 
 QString yearlyStatusTitle(const QString& year) {
@@ -125,7 +124,7 @@ QString yearlyStatusTitle(const QString& year) {
 void buildYearlyStatus(db::Connection& connection, const QString& year) {
     db::Transaction transaction(connection);
     db::Command command(connection);
-    command.execute(QStringLiteral("DELETE FROM DIDAKTRA_TEMP"));
+    command.execute(QStringLiteral("DELETE FROM ") + yearlyStatusTable());
     command.execute(statusChildrenStatement());
     fillMonths(connection, year);
     command.execute(searches::titleLinesStatement(yearlyStatusTitle(year)));

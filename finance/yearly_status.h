@@ -13,9 +13,26 @@ namespace finance {
 // and Vm the VAT with two decimals, Hm the payment date dd/mm/yyyy). A month the ledger has no
 // row for stays null; an owed month holds its mark and empty texts.
 
+// The tables the status is printed from, the report file and its data connections.
+inline QString yearlyStatusTable() {
+    return QStringLiteral("DIDAKTRA_TEMP");
+}
+inline QString titleLinesTable() {
+    return QStringLiteral("PERIGRAFH");
+}
+inline QString yearlyStatusFile() {
+    return QStringLiteral("DIDAKTRA.RAV");
+}
+inline QString yearlyStatusRowsConnection() {
+    return QStringLiteral("RvDataSetConnection17");
+}
+inline QString yearlyStatusTitleConnection() {
+    return QStringLiteral("RvDataSetConnection18");
+}
+
 // The enrolled children, surname first, copied into the emptied scratch table.
 QString statusChildrenStatement();
-// Every ledger row of the year for an enrolled child.
+// Every ledger row of the year for a child of the scratch table (the enrolled children).
 QString statusLedgerStatement(const QString& year);
 // The first title line of the printed status.
 QString yearlyStatusTitle(const QString& year);
