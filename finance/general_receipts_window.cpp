@@ -27,8 +27,8 @@ QList<ui::GridColumn> receiptColumns() {
         {QStringLiteral("HMEROMHNIA"), QStringLiteral("Ημερομηνία"), 82, kCentred},
         {QStringLiteral("ONOMA_PAIDIOY"), QStringLiteral("Όνομα παιδιού"), 95, kLeft},
         {QStringLiteral("EPWNYMO_PAIDIOY"), QStringLiteral("Επώνυμο παιδιού"), 110, kLeft},
-        {QStringLiteral("PARALHPTHS"), QStringLiteral("Παραλήπτης"), 120, kLeft},
-        {QStringLiteral("PERIGRAFH"), QStringLiteral("Περιγραφή"), 160, kLeft},
+        {QStringLiteral("PARALHPTHS"), QStringLiteral("Παραλήπτης"), 115, kLeft},
+        {QStringLiteral("PERIGRAFH"), QStringLiteral("Περιγραφή"), 140, kLeft},
         {QStringLiteral("EGKYRO"), QStringLiteral("Έγκυρη"), 55, kCentred},
         {QStringLiteral("POSO"), QStringLiteral("Ποσό"), 65, kRight},
         {QStringLiteral("VAT"), QStringLiteral("Φ.Π.Α"), 60, kRight},
@@ -52,7 +52,7 @@ GeneralReceiptsWindow::GeneralReceiptsWindow(const common::ProgramContext& conte
 void GeneralReceiptsWindow::buildLayout() {
     count_ = new ui::CountLabel(QStringLiteral("αποδείξεις"), this);
     auto* grid = new QTableView(this);
-    grid->setMinimumSize(960, 420);
+    grid->setMinimumSize(990, 420);
     list_->attachGrid(grid, receiptColumns());
     auto* navigator = new ui::Navigator(ui::Navigator::moving(), this);
     list_->attachNavigator(navigator);

@@ -28,8 +28,8 @@
 #include "db/connection_string.h"
 #include "db/query.h"
 #include "db/schema.h"
+#include "db/table.h"
 #include "finance/issued_receipts.h"
-#include "finance/report_yearly_status.h"
 #include "finance/tuition_ledger.h"
 #include "finance/yearly_status.h"
 #include "organiser/todays_reminder.h"
@@ -108,7 +108,14 @@ void measureYearlyStatus(db::Connection& connection, int repeat) {
     const QString layout = QStringLiteral(VELORIMA_REPORT_FILES "/") + finance::yearlyStatusFile();
     int pages = 0;
     measure(QStringLiteral("yearly tuition status, report filled and laid out"), repeat, [&] {
-        pages = reports::render(layout, finance::yearlyStatusData(connection)).pageCount();
+        db::Table status(connection, finance::yearlyStatusTable());
+        db::Table titles(connection, finance::titleLinesTable());
+        status.open();
+        titles.open();
+        pages = reports::render(layout,
+                                {reports::dataSet(finance::yearlyStatusRowsConnection(), status),
+                                 reports::dataSet(finance::yearlyStatusTitleConnection(), titles)})
+                    .pageCount();
     });
     out() << QStringLiteral("(the status holds %1 children on %2 pages)\n")
                  .arg(rowsOf(connection,
