@@ -34,12 +34,20 @@
 #include "expenses/expenses_between_dates_window.h"
 #include "expenses/expenses_entry_window.h"
 #include "expenses/monthly_expenses_window.h"
+#include "finance/general_receipt_print_window.h"
+#include "finance/general_receipt_window.h"
+#include "finance/general_receipts_window.h"
+#include "finance/general_takings_window.h"
 #include "finance/issued_receipts_window.h"
+#include "finance/owed_tuition_window.h"
+#include "finance/paid_tuition_window.h"
 #include "finance/payment_window.h"
 #include "finance/receipt_header_window.h"
 #include "finance/receipt_numbering_window.h"
 #include "finance/receipt_print_window.h"
+#include "finance/tuition_takings_window.h"
 #include "finance/vat_rate_window.h"
+#include "finance/yearly_status_window.h"
 #include "organiser/appointments_calendar_window.h"
 #include "organiser/date_utilities_window.h"
 #include "organiser/events_book_window.h"
@@ -153,6 +161,12 @@ constexpr WindowBinding kWindows[] = {
     fresh<finance::ReceiptNumberingWindow>(u"TForm69"),
     fresh<finance::IssuedReceiptsWindow>(u"TForm71"),
     longLived<finance::ReceiptPrintWindow>(u"TForm72"),
+    fresh<finance::TuitionTakingsWindow>(u"TForm59"),
+    longLived<finance::YearlyStatusWindow>(u"TForm60"),
+    fresh<finance::GeneralReceiptWindow>(u"TForm1a"),
+    fresh<finance::GeneralReceiptsWindow>(u"TForm2a"),
+    fresh<finance::GeneralTakingsWindow>(u"TForm75"),
+    longLived<finance::GeneralReceiptPrintWindow>(u"TForm74"),
     // Operating expenses
     fresh<expenses::ExpensesEntryWindow>(u"TForm9"),
     longLived<expenses::ExpensesBetweenDatesWindow>(u"TForm10"),
@@ -245,6 +259,10 @@ void tieChildWindows() {
                                 children::openModally<finance::PaymentWindow>);
     common::registerChildOpener(common::ChildWindow::Absences,
                                 children::openModally<attendance::AbsencesWindow>);
+    common::registerChildOpener(common::ChildWindow::PaidTuition,
+                                children::openModally<finance::PaidTuitionWindow>);
+    common::registerChildOpener(common::ChildWindow::OwedTuition,
+                                children::openModally<finance::OwedTuitionWindow>);
 }
 
 }  // namespace app

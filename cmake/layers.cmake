@@ -21,7 +21,7 @@ set(VELORIMA_LAYERS
   "programme   db common ui reports searches"
   "attendance  db common ui reports searches"
   "app         db common ui reports searches finance children directories organiser expenses programme attendance"
-  "tools       db common searches:core finance:core children:core organiser:core expenses:core attendance:core"
+  "tools       db common reports searches:core finance:core children:core organiser:core expenses:core attendance:core"
 )
 
 # The libraries whose files must not include a Qt Gui, Widgets or PrintSupport header.

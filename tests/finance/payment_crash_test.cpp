@@ -10,6 +10,7 @@
 #include "db/clock.h"
 #include "db/connection.h"
 #include "db/query.h"
+#include "finance/general_receipt.h"
 #include "finance/payment.h"
 #include "receipt_fixture.h"
 #include "support/delivered_database.h"
@@ -21,9 +22,10 @@ namespace {
 constexpr int kKills = 30;
 constexpr int kChildren = 4;
 
-class NoPrinter : public finance::TuitionReceiptPrinter {
+class NoPrinter : public finance::TuitionReceiptPrinter, public finance::GeneralReceiptPrinter {
 public:
     void printReceipt(int) override {}
+    void printGeneralReceipt(int) override {}
 };
 
 // The payment window's request for one month of one child, with the number the counter shows.
@@ -36,8 +38,15 @@ finance::PaymentRequest payment(int round, int receiptNumber) {
             QString::number(receiptNumber)};
 }
 
-// The process the test kills: tells the test it is ready, then pays month after month, as fast
-// as it can, until it dies.
+// A general receipt, under the same counter as the tuition receipts.
+finance::GeneralReceiptRequest generalReceipt(int receiptNumber) {
+    return {u"Ελένη"_s, u"Παπαδάκη"_s, u"Μαρία Παπαδάκη"_s,           u"Εκδρομή"_s,
+            u"20,00"_s, u"15"_s,       QString::number(receiptNumber)};
+}
+
+// The process the test kills: tells the test it is ready, then pays a month and issues a
+// general receipt by turns (beginning with either, as its first round says), as fast as it can,
+// until it dies.
 [[noreturn]] void payInALoop(const QString& connectionString, int firstRound, int readyPipe) {
     alarm(30);  // never outlives a test that failed to kill it
     try {
@@ -48,8 +57,12 @@ finance::PaymentRequest payment(int round, int receiptNumber) {
             _exit(3);
         }
         for (int round = firstRound;; ++round) {
-            finance::payTuition(connection, payment(round, financetest::receiptCounter(connection)),
-                                printer);
+            const int next = financetest::receiptCounter(connection);
+            if (round % 2 == 0) {
+                finance::payTuition(connection, payment(round, next), printer);
+            } else {
+                finance::issueGeneralReceipt(connection, generalReceipt(next), printer);
+            }
         }
     } catch (...) {
         _exit(2);
@@ -80,9 +93,10 @@ int number(db::Connection& connection, const QString& statement) {
     return db::scalar(connection, statement).toInt();
 }
 
-// A process paying tuition is killed at random moments, as a power cut or a crash would stop
-// the program. Every time, the file must be whole and its receipts consistent: each number
-// used once, each paid month backed by its valid archived receipt, the counter past them all.
+// A process paying tuition and issuing general receipts is killed at random moments, as a power
+// cut or a crash would stop the program. Every time, the file must be whole and its receipts
+// consistent: each number used once across both kinds, each paid month backed by its valid
+// archived receipt, the counter past them all.
 TEST(PaymentCrash, AKilledPaymentLeavesNoHalfWrittenReceipt) {
     testsupport::TempProgramDir dir;
     testsupport::makeDeliveredDatabase(dir);
@@ -96,6 +110,7 @@ TEST(PaymentCrash, AKilledPaymentLeavesNoHalfWrittenReceipt) {
     QRandomGenerator random(seed);
     int interruptedTransactions = 0;
     int receipts = 0;
+    int generalReceipts = 0;
     for (int kill = 0; kill < kKills; ++kill) {
         const pid_t child = startPaying(dir.connectionString(), kill * 97);
         ASSERT_GT(child, 0);
@@ -113,9 +128,9 @@ TEST(PaymentCrash, AKilledPaymentLeavesNoHalfWrittenReceipt) {
         connection.open();
         ASSERT_EQ(db::scalar(connection, u"PRAGMA integrity_check"_s).toString(), u"ok"_s);
         EXPECT_EQ(number(connection,
-                         u"SELECT count(*) FROM (SELECT ARITHMOS_APODEIKSHS FROM "
-                         "APODEIKSEIS_HISTORY GROUP BY ARITHMOS_APODEIKSHS "
-                         "HAVING count(*) > 1)"_s),
+                         u"SELECT count(*) FROM (SELECT NUMBER FROM (SELECT ARITHMOS_APODEIKSHS "
+                         "AS NUMBER FROM APODEIKSEIS_HISTORY UNION ALL SELECT AR_APODEIKSHS FROM "
+                         "APODEIKSEIS_GEN) GROUP BY NUMBER HAVING count(*) > 1)"_s),
                   0);
         EXPECT_EQ(number(connection,
                          u"SELECT count(*) FROM APODEIKSEIS_DIDAKTRWN L WHERE CHECKER='Π' AND NOT "
@@ -124,10 +139,13 @@ TEST(PaymentCrash, AKilledPaymentLeavesNoHalfWrittenReceipt) {
                          "H.ARITHMOS_MHTRWOY=L.ARITHMOS_MHTRWOY AND H.MHNAS=L.MHNAS AND "
                          "H.ETOS=L.ETOS AND H.POSO=L.POSO AND H.VAT=L.VAT)"_s),
                   0);
-        const int highest =
-            number(connection,
-                   u"SELECT max(CAST(ARITHMOS_APODEIKSHS AS INTEGER)) FROM APODEIKSEIS_HISTORY"_s);
-        receipts = number(connection, u"SELECT count(*) FROM APODEIKSEIS_HISTORY"_s);
+        const int highest = number(
+            connection,
+            u"SELECT max(CAST(NUMBER AS INTEGER)) FROM (SELECT ARITHMOS_APODEIKSHS AS NUMBER FROM "
+            "APODEIKSEIS_HISTORY UNION ALL SELECT AR_APODEIKSHS FROM APODEIKSEIS_GEN)"_s);
+        generalReceipts = number(connection, u"SELECT count(*) FROM APODEIKSEIS_GEN"_s);
+        receipts =
+            number(connection, u"SELECT count(*) FROM APODEIKSEIS_HISTORY"_s) + generalReceipts;
         EXPECT_EQ(financetest::receiptCounter(connection), 1001 + receipts);
         EXPECT_GT(financetest::receiptCounter(connection), highest);
         if (::testing::Test::HasFailure()) {
@@ -136,6 +154,7 @@ TEST(PaymentCrash, AKilledPaymentLeavesNoHalfWrittenReceipt) {
     }
     // The kills fell while payments were being made, some of them in the middle of one.
     EXPECT_GT(receipts, 0);
+    EXPECT_GT(generalReceipts, 0);
     EXPECT_GT(interruptedTransactions, 0);
     RecordProperty("interruptedTransactions", interruptedTransactions);
 }

@@ -36,10 +36,13 @@ public:
 
     QString path() const { return database_.dir().path(); }
     void copyReceiptLayouts() {
+        copyReportFiles(
+            {QStringLiteral("APODEIKSEIS.RAV"), QStringLiteral("APODEIKSEISVATFREE.RAV")});
+    }
+    void copyReportFiles(const QStringList& names) {
         const QDir source(qEnvironmentVariable("VELORIMA_SOURCE_DIR") +
                           QStringLiteral("/report-files"));
-        for (const QString& name :
-             {QStringLiteral("APODEIKSEIS.RAV"), QStringLiteral("APODEIKSEISVATFREE.RAV")}) {
+        for (const QString& name : names) {
             QFile::copy(source.filePath(name), QDir(path()).filePath(name));
         }
     }
