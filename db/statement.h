@@ -42,11 +42,11 @@ public:
 private:
     [[noreturn]] void throwError(const QString& sql) const;
     sqlite3_stmt* stmt_ = nullptr;
+    Connection* connection_ = nullptr;
+    QString sql_;
     // The kind of each result column from its declared type, looked up once; none for a
     // computed column, whose kind follows each value.
     std::vector<std::optional<ColumnKind>> declaredKinds_;
-    Connection* connection_ = nullptr;
-    QString sql_;
 };
 
 }  // namespace db
