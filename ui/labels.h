@@ -15,4 +15,9 @@ QLabel* boldLabel(const QString& text, QWidget* parent);
 // The red "*" right of a field the staff must fill in.
 QLabel* requiredMark(QWidget* parent);
 
+// The label the staff see for a field, as a message names it ("Ημερομηνία γεννήσεως"): its
+// accessible name, else the text of the label whose buddy it is, else of the label just before
+// it in its layout; without accelerator marks and the closing colon. Empty when there is none.
+QString fieldLabel(const QWidget* field);
+
 }  // namespace ui
