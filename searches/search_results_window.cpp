@@ -60,7 +60,7 @@ SearchResultsWindow::SearchResultsWindow(const common::ProgramContext& context, 
     layout->addWidget(makeTitleLines());
     layout->addWidget(makeGrid());
     layout->addWidget(makeBottomRow());
-    fixSizeAndCentre(QSize(947, 569));
+    fixSizeAndCentre(QSize(947, 569).expandedTo(minimumSizeHint()));
 }
 
 QWidget* SearchResultsWindow::makeTitleLines() {
