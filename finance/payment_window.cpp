@@ -70,6 +70,8 @@ void PaymentWindow::buildLayout() {
     addRow(QStringLiteral("Ποσό:"), amountField_, ui::redLabel(QStringLiteral("* (Σε EUR)"), this));
     addRow(QStringLiteral("Συντελεστής Φ.Π.Α (%):"), vatRate_);
     addRow(QStringLiteral("Παραλήπτης:"), recipientField_);
+    // Why the payment button stays disabled for a recipient such as "Γ. Αλεξίου".
+    grid->addWidget(ui::forbiddenCharacterNote(recipientField_, this), row++, 1, 1, 2);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

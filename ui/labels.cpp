@@ -4,6 +4,9 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
+
+#include "common/forbidden_characters.h"
 
 namespace ui {
 
@@ -36,6 +39,20 @@ QLabel* boldLabel(const QString& text, QWidget* parent) {
 
 QLabel* requiredMark(QWidget* parent) {
     return redLabel(QStringLiteral("*"), parent, true);
+}
+
+QLabel* forbiddenCharacterNote(QLineEdit* field, QWidget* parent) {
+    QLabel* note = redLabel(QString(), parent);
+    note->setWordWrap(true);
+    note->setMinimumHeight(2 * note->fontMetrics().lineSpacing());
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QObject::connect(field, &QLineEdit::textChanged, note, [field, note](const QString& text) {
+        const QChar forbidden = common::firstForbiddenCharacter(text);
+        note->setText(forbidden.isNull()
+                          ? QString()
+                          : common::forbiddenCharacterNote(forbidden, fieldLabel(field)));
+    });
+    return note;
 }
 
 namespace {

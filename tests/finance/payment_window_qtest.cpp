@@ -82,18 +82,31 @@ private slots:
             QString amount;
             QString recipient;
             bool enabled;
+            QString note;  // beside the recipient: why the button stays disabled
         } cases[] = {
-            {QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"), true},
-            {QStringLiteral("100,5"), QStringLiteral(" Μαρία "), true},  // the amount is not tested
-            {QStringLiteral("  "), QStringLiteral("Μαρία"), false},
-            {QStringLiteral("100"), QStringLiteral("   "), false},
-            {QStringLiteral("100"), QStringLiteral("Μαρία O'Brien"), false},
-            {QStringLiteral("100"), QStringLiteral("Παπαδάκη, Μαρία"), false},
-            {QStringLiteral("100"), QStringLiteral("Μ. Παπαδάκη"), false},
+            {QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"), true, {}},
+            {QStringLiteral("100,5"), QStringLiteral(" Μαρία "), true, {}},  // amount not tested
+            {QStringLiteral("  "), QStringLiteral("Μαρία"), false, {}},
+            {QStringLiteral("100"), QStringLiteral("   "), false, {}},
+            {QStringLiteral("100"), QStringLiteral("Μαρία O'Brien"), false, QStringLiteral("'")},
+            {QStringLiteral("100"), QStringLiteral("Παπαδάκη, Μαρία"), false, QStringLiteral(",")},
+            {QStringLiteral("100"), QStringLiteral("Μ. Παπαδάκη"), false, QStringLiteral(".")},
         };
         for (const auto& c : cases) {
             type(window, c.amount, c.recipient);
             QVERIFY2(window.payButton()->isEnabled() == c.enabled, qPrintable(c.recipient));
+            QStringList notes;
+            for (const QLabel* label : window.findChildren<QLabel*>()) {
+                if (label->text().startsWith(QStringLiteral("Ο χαρακτήρας"))) {
+                    notes.append(label->text());
+                }
+            }
+            const QStringList expected =
+                c.note.isEmpty() ? QStringList()
+                                 : QStringList{QStringLiteral("Ο χαρακτήρας «%1» δεν επιτρέπεται "
+                                                              "στο πεδίο «Παραλήπτης».")
+                                                   .arg(c.note)};
+            QCOMPARE(notes, expected);
         }
     }
 
