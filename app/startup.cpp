@@ -101,7 +101,7 @@ StartupOutcome runSteps(common::ProgramContext& context, const QString& currentD
     screens.showMessage(startupNotice());
     const QString problem = databaseProblem(context);
     if (!problem.isEmpty()) {
-        screens.showMessage(problem);
+        screens.showProblem(problem);
         return StartupOutcome::DatabaseProblem;
     }
     QString storedPassword;
@@ -135,7 +135,7 @@ StartupOutcome runStartup(common::ProgramContext& context, const QString& curren
         // A lock held by another program past the busy wait is no fault of the program: the
         // staff are told, so that they try again, rather than seeing it vanish.
         if (error.kind() == db::Error::Kind::Busy) {
-            screens.showMessage(databaseBusyAtStartupMessage(error));
+            screens.showProblem(databaseBusyAtStartupMessage(error));
             outcome = StartupOutcome::DatabaseProblem;
         }
     } catch (const std::exception&) {

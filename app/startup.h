@@ -18,6 +18,9 @@ public:
     virtual ~StartupScreens() = default;
     virtual void showSplash() = 0;
     virtual void showMessage(const QString& text) = 0;
+    // A problem that ends the start: the database missing, damaged or locked. Shown as a
+    // message unless the screens show problems their own way.
+    virtual void showProblem(const QString& text) { showMessage(text); }
     virtual void showSetPassword() = 0;
     // The access check; true when the stored password was given, false when it was left.
     virtual bool showAccessCheck() = 0;

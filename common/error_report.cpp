@@ -45,9 +45,13 @@ struct ColumnLabel {
 };
 
 constexpr ColumnLabel kColumnLabels[] = {
-    {u"ARITHMOS_MHTRWOY", u"Αριθμός μητρώου"}, {u"HMEROMHNIA", u"Ημερομηνία"},
-    {u"MHNAS", u"Μήνας"},  {u"ETOS", u"Έτος"},  {u"POSO", u"Ποσό"},
-    {u"VAT", u"Φ.Π.Α"},     {u"VAT_RATIO", u"Συντελεστής Φ.Π.Α (%)"},
+    {u"ARITHMOS_MHTRWOY", u"Αριθμός μητρώου"},
+    {u"HMEROMHNIA", u"Ημερομηνία"},
+    {u"MHNAS", u"Μήνας"},
+    {u"ETOS", u"Έτος"},
+    {u"POSO", u"Ποσό"},
+    {u"VAT", u"Φ.Π.Α"},
+    {u"VAT_RATIO", u"Συντελεστής Φ.Π.Α (%)"},
 };
 
 // The rest of the engine failures the staff can meet.

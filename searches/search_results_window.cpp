@@ -57,10 +57,13 @@ SearchResultsWindow::SearchResultsWindow(const common::ProgramContext& context, 
     children_ = bindQuery();
 
     auto* layout = new QVBoxLayout(this);
+    // Side margins that leave the fixed grid its whole width in the fixed window.
+    const QMargins margins = layout->contentsMargins();
+    layout->setContentsMargins(9, margins.top(), 9, margins.bottom());
     layout->addWidget(makeTitleLines());
     layout->addWidget(makeGrid());
     layout->addWidget(makeBottomRow());
-    fixSizeAndCentre(QSize(947, 569).expandedTo(minimumSizeHint()));
+    fixSizeAndCentre(QSize(947, 569));
 }
 
 QWidget* SearchResultsWindow::makeTitleLines() {

@@ -50,8 +50,9 @@ TEST(ErrorReport, RefusedRowsSayWhatIsWrongInGreek) {
               withDetail(u"Υπάρχει ήδη παιδί με αριθμό μητρώου 123."_s,
                          u"UNIQUE constraint failed: CHILDREN.ARITHMOS_MHTRWOY"_s));
     // A statement's own values are not known: the sentence says what, without the numbers.
-    const QString owed = u"INSERT INTO APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,MHNAS,ETOS,CHECKER) "
-                         u"VALUES(123,12,2026,'Χ')"_s;
+    const QString owed =
+        u"INSERT INTO APODEIKSEIS_DIDAKTRWN(ARITHMOS_MHTRWOY,MHNAS,ETOS,CHECKER) "
+        u"VALUES(123,12,2026,'Χ')"_s;
     connection.execute(owed);
     EXPECT_TRUE(reportOf([&] { connection.execute(owed); })
                     .startsWith(u"Τα δίδακτρα αυτού του μήνα για αυτό το παιδί είναι ήδη "
@@ -115,7 +116,6 @@ TEST(ErrorReport, TheFileLockedFullOrDamagedIsToldInGreek) {
         db::Table children(reader, u"CHILDREN"_s);
         children.open();
     });
-    EXPECT_TRUE(damaged.startsWith(
-        u"Το αρχείο της βάσης δεδομένων data.mdb είναι κατεστραμμένο"_s))
+    EXPECT_TRUE(damaged.startsWith(u"Το αρχείο της βάσης δεδομένων data.mdb είναι κατεστραμμένο"_s))
         << damaged.toStdString();
 }

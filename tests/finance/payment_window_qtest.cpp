@@ -140,10 +140,10 @@ private slots:
             {QStringLiteral("εκατό"), QStringLiteral("Η καταχώρηση δεν έγινε")},
         };
         for (const auto& c : cases) {
-            seam_->informations.clear();
+            seam_->warnings.clear();
             type(window, c.amount, QStringLiteral("Μαρία Παπαδάκη"));
             window.payButton()->click();
-            QCOMPARE(seam_->informations, QStringList{c.message});
+            QCOMPARE(seam_->warnings, QStringList{c.message});
             QVERIFY(window.amountField()->text().isEmpty());
             QVERIFY(window.recipientField()->text().isEmpty());
             QVERIFY(!window.payButton()->isEnabled());
@@ -195,10 +195,10 @@ private slots:
         type(window, QStringLiteral("100"), QStringLiteral("Μαρία Παπαδάκη"));
         window.payButton()->click();
 
-        QCOMPARE(seam_->informations.size(), 1);
-        QVERIFY(seam_->informations.first().startsWith(
-            QStringLiteral("Η αρίθμηση των αποδείξεων άλλαξε")));
-        QVERIFY(seam_->informations.first().contains(QStringLiteral("είναι τώρα 42")));
+        QCOMPARE(seam_->warnings.size(), 1);
+        QVERIFY(
+            seam_->warnings.first().startsWith(QStringLiteral("Η αρίθμηση των αποδείξεων άλλαξε")));
+        QVERIFY(seam_->warnings.first().contains(QStringLiteral("είναι τώρα 42")));
         QCOMPARE(window.receiptNumberText(), QStringLiteral("42"));
         QCOMPARE(window.amountField()->text(), QStringLiteral("100"));
         QCOMPARE(window.result(), int(QDialog::Rejected));
@@ -223,10 +223,10 @@ private slots:
         window.payButton()->click();
         program_->connection.executeNative(QStringLiteral("ROLLBACK"));
 
-        QCOMPARE(seam_->informations.size(), 1);
-        QVERIFY(seam_->informations.first().startsWith(
+        QCOMPARE(seam_->warnings.size(), 1);
+        QVERIFY(seam_->warnings.first().startsWith(
             QStringLiteral("Η βάση δεδομένων χρησιμοποιείται αυτή τη στιγμή από άλλο πρόγραμμα")));
-        QVERIFY(seam_->informations.first().endsWith(QStringLiteral("database is locked")));
+        QVERIFY(seam_->warnings.first().endsWith(QStringLiteral("database is locked")));
         QCOMPARE(window.amountField()->text(), QStringLiteral("100"));
         QCOMPARE(window.result(), int(QDialog::Rejected));
         QVERIFY(owedMarchUntouched());

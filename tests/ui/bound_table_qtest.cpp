@@ -7,8 +7,8 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
-#include <QVBoxLayout>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "common/program_context.h"
 #include "db/command.h"
