@@ -71,7 +71,7 @@ void PaymentWindow::buildLayout() {
     addRow(QStringLiteral("Συντελεστής Φ.Π.Α (%):"), vatRate_);
     addRow(QStringLiteral("Παραλήπτης:"), recipientField_);
     // Why the payment button stays disabled for a recipient such as "Γ. Αλεξίου".
-    grid->addWidget(ui::forbiddenCharacterNote(recipientField_, this), row++, 1, 1, 2);
+    grid->addWidget(ui::forbiddenCharacterNote(recipientField_, this), row++, 0, 1, 3);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
