@@ -49,7 +49,7 @@ void AccessCheckWindow::updateEnterButton() {
 void AccessCheckWindow::enter() {
     accessGranted_ = false;
     if (passwordField_->text().trimmed() != storedPassword_) {
-        ui::inform(this, QStringLiteral("Λανθασμένος κωδικός πρόσβασης."));
+        ui::warn(this, QStringLiteral("Λανθασμένος κωδικός πρόσβασης."));
         passwordField_->clear();
         passwordField_->setFocus();
         return;

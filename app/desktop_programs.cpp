@@ -1,5 +1,6 @@
 #include "app/desktop_programs.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -32,6 +33,13 @@ bool startCalculator() {
 
 QString noCalculatorMessage() {
     return QStringLiteral("Δεν βρέθηκε πρόγραμμα αριθμομηχανής σε αυτόν τον υπολογιστή.");
+}
+
+QString noFileBrowserMessage(const QString& folder) {
+    return QStringLiteral(
+               "Δεν βρέθηκε πρόγραμμα διαχείρισης αρχείων για να ανοίξει τον φάκελο των "
+               "εικόνων.\n\nΟι εικόνες βρίσκονται στον φάκελο:\n") +
+           QDir::toNativeSeparators(folder);
 }
 
 QString backupAdvice() {

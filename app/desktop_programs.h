@@ -16,6 +16,9 @@ bool startCalculator();
 
 QString noCalculatorMessage();
 
+// Said when no file browser could be started on the picture folder.
+QString noFileBrowserMessage(const QString& folder);
+
 // The advice the "Backup" command gives: the database is one file to copy.
 QString backupAdvice();
 

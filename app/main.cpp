@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
     // held until the program ends.
     const app::ProgramDirectoryLock programLock(QDir::currentPath());
     if (programLock.heldElsewhere()) {
-        ui::inform(nullptr, app::programAlreadyOpenMessage());
+        ui::warn(nullptr, app::programAlreadyOpenMessage());
         return 0;
     }
 

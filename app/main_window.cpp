@@ -226,12 +226,15 @@ void MainWindow::runReceiptNumberingCheck() {
 
 void MainWindow::startCalculator() {
     if (!app::startCalculator()) {
-        ui::inform(this, app::noCalculatorMessage());
+        ui::warn(this, app::noCalculatorMessage());
     }
 }
 
 void MainWindow::openPictureFolder() {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(context_.programFile(QStringLiteral("IMAGES"))));
+    const QString folder = context_.programFile(QStringLiteral("IMAGES"));
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder))) {
+        ui::warn(this, app::noFileBrowserMessage(folder));
+    }
 }
 
 void MainWindow::openMakersSite() {

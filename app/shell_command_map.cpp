@@ -226,6 +226,14 @@ bool hasWindow(QStringView command) {
     return findBinding(command) != nullptr;
 }
 
+QList<QStringView> windowCommands() {
+    QList<QStringView> commands;
+    for (const WindowBinding& binding : kWindows) {
+        commands.append(binding.command);
+    }
+    return commands;
+}
+
 void openWindow(QStringView command, const common::ProgramContext& context, QWidget* parent) {
     const WindowBinding* binding = findBinding(command);
     if (!binding) {

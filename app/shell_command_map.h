@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QStringView>
 
 class QWidget;
@@ -20,6 +21,9 @@ namespace app {
 
 // True when a window is tied to the command; a command without one stays disabled.
 bool hasWindow(QStringView command);
+
+// Every command tied to a window, in the order of the map.
+QList<QStringView> windowCommands();
 
 // Opens the command's window and returns when it has closed. A command without a window is a
 // programming error (std::logic_error).

@@ -29,6 +29,10 @@ void MainWindowStartupScreens::showMessage(const QString& text) {
     ui::inform(nullptr, text);
 }
 
+void MainWindowStartupScreens::showProblem(const QString& text) {
+    ui::reportError(nullptr, text);
+}
+
 void MainWindowStartupScreens::showSetPassword() {
     showOnItsOwn<SetPasswordWindow>(context_);
 }

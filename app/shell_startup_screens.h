@@ -21,6 +21,7 @@ public:
 
     void showSplash() override;
     void showMessage(const QString& text) override;
+    void showProblem(const QString& text) override;
     void showSetPassword() override;
     bool showAccessCheck() override;
     void showReceiptNumberingSet() override;

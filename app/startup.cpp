@@ -12,6 +12,7 @@
 #include "db/clock.h"
 #include "db/connection.h"
 #include "db/connection_string.h"
+#include "db/error.h"
 #include "db/query.h"
 #include "finance/tuition_ledger.h"
 #include "organiser/todays_reminder.h"
@@ -100,7 +101,7 @@ StartupOutcome runSteps(common::ProgramContext& context, const QString& currentD
     screens.showMessage(startupNotice());
     const QString problem = databaseProblem(context);
     if (!problem.isEmpty()) {
-        screens.showMessage(problem);
+        screens.showProblem(problem);
         return StartupOutcome::DatabaseProblem;
     }
     QString storedPassword;
@@ -130,6 +131,13 @@ StartupOutcome runStartup(common::ProgramContext& context, const QString& curren
     StartupOutcome outcome = StartupOutcome::Failed;
     try {
         outcome = runSteps(context, currentDirectory, screens);
+    } catch (const db::Error& error) {
+        // A lock held by another program past the busy wait is no fault of the program: the
+        // staff are told, so that they try again, rather than seeing it vanish.
+        if (error.kind() == db::Error::Kind::Busy) {
+            screens.showProblem(databaseBusyAtStartupMessage(error));
+            outcome = StartupOutcome::DatabaseProblem;
+        }
     } catch (const std::exception&) {
         outcome = StartupOutcome::Failed;
     }
@@ -155,6 +163,14 @@ QString startupNotice() {
         "reconfigure your Windows operating system to support Greek system characters.\n\n"
         "2) The recommended screen resolution is 1024 x 768 or higher. Lower resolution may "
         "cause application forms seem incorrect.");
+}
+
+QString databaseBusyAtStartupMessage(const db::Error& error) {
+    return QStringLiteral(
+               "Η βάση δεδομένων χρησιμοποιείται αυτή τη στιγμή από άλλο πρόγραμμα.\n"
+               "Το λογισμικό θα τερματίσει την λειτουργία του· ανοίξτε το ξανά σε λίγο.\n\n"
+               "Λεπτομέρειες: ") +
+           error.message();
 }
 
 QString databaseProblemMessage() {

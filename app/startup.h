@@ -5,6 +5,9 @@
 namespace common {
 struct ProgramContext;
 }
+namespace db {
+class Error;
+}
 
 namespace app {
 
@@ -15,6 +18,9 @@ public:
     virtual ~StartupScreens() = default;
     virtual void showSplash() = 0;
     virtual void showMessage(const QString& text) = 0;
+    // A problem that ends the start: the database missing, damaged or locked. Shown as a
+    // message unless the screens show problems their own way.
+    virtual void showProblem(const QString& text) { showMessage(text); }
     virtual void showSetPassword() = 0;
     // The access check; true when the stored password was given, false when it was left.
     virtual bool showAccessCheck() = 0;
@@ -31,7 +37,8 @@ public:
 
 enum class StartupOutcome {
     Running,          // the main window may be shown
-    DatabaseProblem,  // the database could not be opened or is damaged; the user was told
+    DatabaseProblem,  // the database could not be opened, is damaged or stayed locked by
+                      // another program; the user was told
     AccessRefused,    // the access check was left without the password
     Failed,           // an unexpected failure ended the start-up quietly
 };
@@ -41,7 +48,8 @@ enum class StartupOutcome {
 // missing, unreadable or damaged file ends the start with a message), password, access check,
 // receipt numbering, the copy of the day into the backup folder (a failed copy is reported, the
 // start goes on) and the daily duties. Any failure it does not handle itself ends the start-up
-// quietly (StartupOutcome::Failed).
+// quietly (StartupOutcome::Failed), unless another program held the database locked past
+// the busy wait, which the staff are told.
 StartupOutcome runStartup(common::ProgramContext& context, const QString& currentDirectory,
                           StartupScreens& screens);
 
@@ -51,5 +59,7 @@ bool runReceiptNumberingCheck(common::ProgramContext& context);
 
 QString startupNotice();
 QString databaseProblemMessage();
+// Another program held the database locked past the busy wait during the start.
+QString databaseBusyAtStartupMessage(const db::Error& error);
 
 }  // namespace app

@@ -17,6 +17,10 @@ namespace children {
 
 namespace {
 
+// Wide enough for a name or an address, narrow enough for the card to fit a 1024-px screen
+// beside the longest label and note.
+constexpr int kFieldWidth = 270;
+
 QLabel* sectionHeadingLabel(CardSection section, QWidget* parent) {
     auto* label = new QLabel(sectionHeading(section), parent);
     QFont font = label->font();
@@ -29,7 +33,7 @@ QLabel* sectionHeadingLabel(CardSection section, QWidget* parent) {
 
 QWidget* lineField(QWidget* parent) {
     auto* field = new QLineEdit(parent);
-    field->setMinimumWidth(320);
+    field->setMinimumWidth(kFieldWidth);
     return field;
 }
 
@@ -38,7 +42,7 @@ QWidget* longTextField(QWidget* parent) {
     field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     field->setTabChangesFocus(true);  // Tab moves on through the card instead of typing a tab
     field->setFixedHeight(64);
-    field->setMinimumWidth(320);
+    field->setMinimumWidth(kFieldWidth);
     return field;
 }
 

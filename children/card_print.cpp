@@ -30,6 +30,10 @@ QString allCardsStatement() {
     return u"SELECT * FROM KARTA WHERE ENERGO='ΝΑΙ'"_s;
 }
 
+QString nothingToPrintMessage() {
+    return u"Η λίστα των παιδιών είναι κενή: δεν υπάρχει τίποτα για εκτύπωση."_s;
+}
+
 QString cardPrintStatement(CardPrint print, const CardPrintMode& mode, const QString& listSelect) {
     if (print == CardPrint::ChildrenList) {
         if (!mode.everyChild) {

@@ -26,6 +26,8 @@ QString allCardsStatement();
 
 // The select a printout runs: the list's select for the children list, else the cards of the
 // mode. The children list cannot be printed for one child.
+// What the list print says when the list holds no search to print (a refused search).
+QString nothingToPrintMessage();
 QString cardPrintStatement(CardPrint print, const CardPrintMode& mode, const QString& listSelect);
 
 }  // namespace children

@@ -8,6 +8,7 @@
 #include "children/report_card_print.h"
 #include "db/connection.h"
 #include "ui/long_lived_windows.h"
+#include "ui/modal.h"
 
 namespace children {
 
@@ -48,6 +49,10 @@ void CardPrintWindow::setMode(const children::CardPrintMode& mode) {
 
 void CardPrintWindow::print(CardPrint which) {
     if (which == CardPrint::ChildrenList && !mode_.everyChild) {
+        return;
+    }
+    if (which == CardPrint::ChildrenList && listSelect_.trimmed().isEmpty()) {
+        ui::inform(this, children::nothingToPrintMessage());
         return;
     }
     db::Connection connection(context_->connectionString);

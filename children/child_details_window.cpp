@@ -38,7 +38,7 @@ ChildDetailsWindow::ChildDetailsWindow(const common::ProgramContext& context,
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(card_, 1);
     layout->addLayout(bottom);
-    fixSizeAndCentre(QSize(1100, 720));
+    fixSizeAndCentre(QSize(1000, 700));
 
     child_->setStatement(children::childDetailsStatement(registryNumber_));
     // In editing at once, so save and cancel are there before the first key.

@@ -11,6 +11,7 @@
 
 #include "children/children_list_window.h"
 #include "children/list_request.h"
+#include "ui/labels.h"
 #include "ui/modal.h"
 
 namespace children {
@@ -26,6 +27,7 @@ QWidget* findPage(const QString& labelText, QLineEdit*& field, QPushButton*& but
     layout->addWidget(new QLabel(labelText, page));
     field = new QLineEdit(page);
     layout->addWidget(field);
+    layout->addWidget(ui::forbiddenCharacterNote(field, page));
     button = new QPushButton(QStringLiteral("Εύ&ρεση"), page);
     button->setEnabled(false);
     layout->addWidget(button, 0, Qt::AlignLeft);

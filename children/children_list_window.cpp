@@ -87,7 +87,8 @@ ChildrenListWindow::ChildrenListWindow(const common::ProgramContext& context, QW
     layout->addLayout(side);
     makeMenu();
     enableEntries();
-    fixSizeAndCentre(QSize(1240, 640));
+    // The grid scrolls sideways through its columns, so the window fits 1024 x 768.
+    fixSizeAndCentre(QSize(1000, 640));
 
     // A select the engine refuses leaves the list empty, without a count; the window still
     // opens.

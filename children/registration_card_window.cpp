@@ -53,7 +53,7 @@ RegistrationCardWindow::RegistrationCardWindow(const common::ProgramContext& con
     layout->addLayout(bottom);
 
     rows_->insert();
-    fixSizeAndCentre(QSize(1100, 720));
+    fixSizeAndCentre(QSize(1000, 700));
 }
 
 QString RegistrationCardWindow::caption() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariantHash>
 #include <stdexcept>
 
 namespace db {
@@ -21,10 +22,30 @@ public:
     // The statement would have stored a second row with the same unique key.
     bool isUniqueViolation() const;
 
+    // What kind of failure the engine reported, for a message in the staff's words.
+    enum class Kind {
+        Other,
+        DuplicateKey,  // a row would repeat a unique key
+        MissingValue,  // a column that must hold a value got none
+        RefusedValue,  // a column's check refused the value
+        Busy,          // the file is locked by another connection
+        DiskFull,
+        ReadOnly,   // the file or its folder cannot be written
+        DiskError,  // reading or writing the disk failed
+        Damaged,    // the file is not a sound database
+    };
+    Kind kind() const;
+
+    // The values the failing statement was writing, by column name, where the layer knows
+    // them (a row written by db::Table); empty otherwise.
+    const QVariantHash& writtenValues() const { return writtenValues_; }
+    void setWrittenValues(const QVariantHash& values) { writtenValues_ = values; }
+
 private:
     QString message_;
     int code_;
     QString statement_;
+    QVariantHash writtenValues_;
 };
 
 }  // namespace db

@@ -168,6 +168,22 @@ void Table::post() {
             convertTypedValue(changes_.value(column), kinds_.at(column), names_.at(column)));
         names.append(quotedName(names_.at(column)));
     }
+    try {
+        write(names, converted);
+    } catch (Error& failure) {
+        // Kept for the error report, which names the record that already exists.
+        QVariantHash written;
+        for (int i = 0; i < columns.size(); ++i) {
+            written.insert(names_.at(columns.at(i)).toUpper(), converted.at(i));
+        }
+        failure.setWrittenValues(written);
+        throw;
+    }
+    changes_.clear();
+    state_ = State::Browse;
+}
+
+void Table::write(const QStringList& names, const QVector<QVariant>& converted) {
     qint64 id = rowId();
     if (state_ == State::Insert) {
         const QString sql =
@@ -188,8 +204,6 @@ void Table::post() {
         statement.step();
     }
     rereadRow(id);
-    changes_.clear();
-    state_ = State::Browse;
 }
 
 // Reads the stored row back, so the row shows what the engine keeps (converted values,

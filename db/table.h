@@ -60,6 +60,8 @@ public:
 
 private:
     void readTableRows(qint64 keepRowId);
+    // Runs the INSERT or UPDATE of post() with the converted values of the changed columns.
+    void write(const QStringList& names, const QVector<QVariant>& converted);
     void rereadRow(qint64 id);
     QString selectStatement() const;
     QString statementWithRowId(const QString& rowId) const;

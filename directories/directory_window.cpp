@@ -111,7 +111,7 @@ void DirectoryWindow::search() {
     try {
         rows_->setStatement(searchStatement_(typed));
     } catch (const db::Error&) {
-        ui::inform(this, QStringLiteral("Λανθασμένα κριτήρια."));
+        ui::warn(this, QStringLiteral("Λανθασμένα κριτήρια."));
     }
 }
 

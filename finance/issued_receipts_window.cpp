@@ -57,7 +57,8 @@ IssuedReceiptsWindow::IssuedReceiptsWindow(const common::ProgramContext& context
 void IssuedReceiptsWindow::buildLayout() {
     count_ = new ui::CountLabel(QStringLiteral("αποδείξεις"), this);
     grid_ = new QTableView(this);
-    grid_->setMinimumSize(1270, 360);
+    // Narrower than its columns: the grid scrolls sideways, so the window fits 1024 x 768.
+    grid_->setMinimumSize(980, 360);
     list_->attachGrid(grid_, receiptColumns());
 
     auto* sortGroup = new QGroupBox(QStringLiteral("Ταξινόμηση με βάση"), this);
@@ -84,17 +85,21 @@ void IssuedReceiptsWindow::buildLayout() {
     cancelButton_->setEnabled(false);
     reprintButton_->setEnabled(false);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(sortGroup);
-    bottom->addWidget(navigator_);
-    bottom->addStretch();
-    bottom->addWidget(cancelButton_);
-    bottom->addWidget(reprintButton_);
-    bottom->addWidget(makeExitButton());
+    // The sort and the navigator on one row, the receipt's buttons below them on the right.
+    auto* moving = new QHBoxLayout;
+    moving->addWidget(sortGroup);
+    moving->addWidget(navigator_);
+    moving->addStretch();
+    auto* actions = new QHBoxLayout;
+    actions->addStretch();
+    actions->addWidget(cancelButton_);
+    actions->addWidget(reprintButton_);
+    actions->addWidget(makeExitButton());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(count_);
     layout->addWidget(grid_);
-    layout->addLayout(bottom);
+    layout->addLayout(moving);
+    layout->addLayout(actions);
 }
 
 QRadioButton* IssuedReceiptsWindow::sortOption(finance::ReceiptOrder order) const {

@@ -70,6 +70,8 @@ void PaymentWindow::buildLayout() {
     addRow(QStringLiteral("Ποσό:"), amountField_, ui::redLabel(QStringLiteral("* (Σε EUR)"), this));
     addRow(QStringLiteral("Συντελεστής Φ.Π.Α (%):"), vatRate_);
     addRow(QStringLiteral("Παραλήπτης:"), recipientField_);
+    // Why the payment button stays disabled for a recipient such as "Γ. Αλεξίου".
+    grid->addWidget(ui::forbiddenCharacterNote(recipientField_, this), row++, 0, 1, 3);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -120,7 +122,7 @@ void PaymentWindow::pay() {
     try {
         if (finance::payTuition(connection(), request, finance::installedReceiptPrinter()) ==
             finance::PaymentOutcome::AmountRefused) {
-            ui::inform(this, finance::amountRefusedMessage());
+            ui::warn(this, finance::amountRefusedMessage());
             clearEntry();
             return;
         }
@@ -133,12 +135,12 @@ void PaymentWindow::pay() {
     } catch (const finance::ReceiptNumberMoved& moved) {
         // Nothing was written: the entry stays, to be paid under the number the counter holds.
         receiptNumber_->setText(QString::number(moved.currentNumber()));
-        ui::inform(this, finance::receiptNumberMovedMessage(moved));
+        ui::warn(this, finance::receiptNumberMovedMessage(moved));
         return;
     } catch (const db::Error& failure) {
         if (failure.isBusy()) {
             // Nothing was written and nothing is wrong with the entry: it stays for another try.
-            ui::inform(this, common::databaseBusyMessage(failure));
+            ui::warn(this, common::databaseBusyMessage(failure));
         } else {
             reportFailedPayment();
         }
@@ -151,7 +153,7 @@ void PaymentWindow::pay() {
 }
 
 void PaymentWindow::reportFailedPayment() {
-    ui::inform(this, finance::paymentFailedMessage());
+    ui::warn(this, finance::paymentFailedMessage());
     clearEntry();
 }
 

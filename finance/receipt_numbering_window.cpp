@@ -39,7 +39,7 @@ ReceiptNumberingWindow::ReceiptNumberingWindow(const common::ProgramContext& con
 void ReceiptNumberingWindow::storeFirstNumber() {
     const std::optional<int> first = finance::receiptNumberingStart(numberField_->text());
     if (!first) {
-        ui::inform(this, finance::numberingRefusedMessage());
+        ui::warn(this, finance::numberingRefusedMessage());
         return;
     }
     finance::storeReceiptNumbering(connection(), *first);  // a refusal reaches the error report

@@ -113,6 +113,7 @@ mustache::data templateData(const QList<DataSet>& dataSets, const QDate& printDa
     data.set("date", reformatting(&dateText));
     data.set("longDate", reformatting(&longDateText));
     data.set("monthName", reformatting(&monthName));
+    data.set("monthGenitive", reformatting(&monthNameGenitive));
     return data;
 }
 

@@ -20,8 +20,9 @@ struct DataSet;
 //   count.<data connection>  the number of rows
 //   printDate                the print date, dd/mm/yyyy
 //   money, date, longDate,   sections that reformat what they enclose: an amount with two
-//   monthName                decimals, a date as dd/mm/yyyy, a date with its weekday and month
-//                            written out, a month number as its name
+//   monthName, monthGenitive decimals, a date as dd/mm/yyyy, a date with its weekday and month
+//                            written out, a month number as its name (in the genitive: "μηνός
+//                            Δεκεμβρίου")
 kainjow::mustache::data templateData(const QList<DataSet>& dataSets, const QDate& printDate);
 
 // HTML escaping for values, with line breaks of multi-line texts kept as <br/>.

@@ -134,12 +134,24 @@ QString longDateText(const QString& text) {
     return date.isValid() ? greek().toString(date, QStringLiteral("dddd d MMMM yyyy")) : trimmed;
 }
 
-QString monthName(const QString& text) {
+namespace {
+
+QString monthNameIn(const QString& text, common::MonthCase grammaticalCase) {
     bool ok = false;
     const int month = text.trimmed().toInt(&ok);
     if (!ok || month < 1 || month > 12)
         return text.trimmed();
-    return common::monthName(month);
+    return common::monthName(month, grammaticalCase);
+}
+
+}  // namespace
+
+QString monthName(const QString& text) {
+    return monthNameIn(text, common::MonthCase::Nominative);
+}
+
+QString monthNameGenitive(const QString& text) {
+    return monthNameIn(text, common::MonthCase::Genitive);
 }
 
 }  // namespace reports

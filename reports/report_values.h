@@ -22,6 +22,8 @@ QString longDateText(const QString& text);
 
 // The name of month 1 to 12 ("Ιανουάριος" ... "Δεκέμβριος"); other text is returned trimmed.
 QString monthName(const QString& text);
+// The same in the genitive, as a receipt writes the month paid ("Δίδακτρα μηνός Δεκεμβρίου").
+QString monthNameGenitive(const QString& text);
 
 // Reads a number written with a point or a comma as decimal separator; sets *ok.
 double parseNumber(const QString& text, bool* ok);

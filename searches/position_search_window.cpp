@@ -27,6 +27,7 @@ QWidget* PositionSearchWindow::makeInputs() {
     layout->addWidget(new QLabel(QStringLiteral("Θέση:"), inputs));
     layout->addWidget(position_);
     layout->addWidget(ui::requiredMark(inputs));
+    layout->addWidget(ui::forbiddenCharacterNote(position_, inputs));
     layout->addStretch();
     connect(position_, &QLineEdit::textChanged, this, [this](const QString& text) {
         searchButton_->setEnabled(common::passesForbiddenCharacterTest(text));

@@ -1,9 +1,12 @@
 #include "searches/range_search_window.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "common/forbidden_characters.h"
+#include "ui/labels.h"
 
 namespace searches {
 
@@ -27,7 +30,14 @@ QWidget* RangeSearchWindow::makeInputs(const Range& range) {
     }
     connect(from_, &QLineEdit::textChanged, this, &RangeSearchWindow::fieldChanged);
     connect(to_, &QLineEdit::textChanged, this, &RangeSearchWindow::fieldChanged);
-    return makeRequiredInputs({{QStringLiteral("Από:"), from_}, {QStringLiteral("Μέχρι:"), to_}});
+    auto* inputs = new QWidget(this);
+    auto* layout = new QVBoxLayout(inputs);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(
+        makeRequiredInputs({{QStringLiteral("Από:"), from_}, {QStringLiteral("Μέχρι:"), to_}}));
+    layout->addWidget(ui::forbiddenCharacterNote(from_, inputs));
+    layout->addWidget(ui::forbiddenCharacterNote(to_, inputs));
+    return inputs;
 }
 
 void RangeSearchWindow::fieldChanged() {

@@ -57,6 +57,9 @@ SearchResultsWindow::SearchResultsWindow(const common::ProgramContext& context, 
     children_ = bindQuery();
 
     auto* layout = new QVBoxLayout(this);
+    // Side margins that leave the fixed grid its whole width in the fixed window.
+    const QMargins margins = layout->contentsMargins();
+    layout->setContentsMargins(9, margins.top(), 9, margins.bottom());
     layout->addWidget(makeTitleLines());
     layout->addWidget(makeGrid());
     layout->addWidget(makeBottomRow());

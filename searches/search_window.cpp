@@ -39,12 +39,12 @@ void SearchWindow::runSearch(const SearchRequest& request) {
 void SearchWindow::runCheckedSearch(const std::optional<SearchRequest>& request) {
     try {
         if (!request) {
-            ui::inform(this, wrongCriteriaMessage());
+            ui::warn(this, wrongCriteriaMessage());
             return;
         }
         runSearch(*request);
     } catch (const db::Error&) {
-        ui::inform(this, wrongCriteriaMessage());
+        ui::warn(this, wrongCriteriaMessage());
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include "db/error.h"
 #include "db/typed_value.h"
+#include "ui/labels.h"
 #include "ui/modal.h"
 
 namespace ui {
@@ -94,6 +95,21 @@ void BoundTable::attachNavigator(Navigator* navigator) {
 
 void BoundTable::setCaption(const QString& column, const QString& caption) {
     captions_.insert(column.toUpper(), caption);
+}
+
+QString BoundTable::captionOf(const QString& column) const {
+    QString caption = captions_.value(column.toUpper());
+    for (const Binding& binding : bindings_) {
+        if (caption.isEmpty() && binding.column.compare(column, Qt::CaseInsensitive) == 0) {
+            caption = fieldLabel(binding.widget);
+        }
+    }
+    for (int shown = 0; caption.isEmpty() && model_ && shown < model_->columnCount(); ++shown) {
+        if (model_->gridColumn(shown).column.compare(column, Qt::CaseInsensitive) == 0) {
+            caption = model_->gridColumn(shown).title;
+        }
+    }
+    return caption.isEmpty() ? column : caption;
 }
 
 void BoundTable::navigatorClicked(Navigator::Button which) {
@@ -261,11 +277,9 @@ bool BoundTable::refusedValue() {
         if (value.typeId() != QMetaType::QString) {
             continue;  // not typed text: a value read from the database
         }
-        const QString name = current.columnName(column);
-        const QString caption = captions_.value(name.toUpper());
+        const QString caption = captionOf(current.columnName(column));
         try {
-            db::convertTypedValue(value, current.columnKind(column),
-                                  caption.isEmpty() ? name : u'«' + caption + u'»');
+            db::convertTypedValue(value, current.columnKind(column), u'«' + caption + u'»');
         } catch (const db::Error& refused) {
             reportError(owner_, refused.message());
             return true;

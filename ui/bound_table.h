@@ -50,6 +50,9 @@ public:
     void attachNavigator(Navigator* navigator);
     // The name a refusal message gives the column (its label), instead of the column's name.
     void setCaption(const QString& column, const QString& caption);
+    // How a refusal names the column: the caption given, else the label of its bound field,
+    // else its grid title, else the column's own name.
+    QString captionOf(const QString& column) const;
 
     // Reads the rows again (runs a query's statement again); an unsaved change is dropped.
     void reload();

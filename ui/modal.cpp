@@ -16,6 +16,9 @@ public:
     void information(QWidget* parent, const QString& text) override {
         show(parent, QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
     }
+    void warning(QWidget* parent, const QString& text) override {
+        show(parent, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
+    }
     void error(QWidget* parent, const QString& text) override {
         show(parent, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
     }

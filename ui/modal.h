@@ -14,6 +14,8 @@ class ModalSeam {
 public:
     virtual ~ModalSeam() = default;
     virtual void information(QWidget* parent, const QString& text) = 0;
+    // Something the staff must put right or know went wrong, with the warning icon.
+    virtual void warning(QWidget* parent, const QString& text) = 0;
     virtual void error(QWidget* parent, const QString& text) = 0;
     // Yes/No question; true for Yes.
     virtual bool question(QWidget* parent, const QString& text) = 0;
@@ -28,6 +30,9 @@ ModalSeam& modal();
 // Shortcuts through the current seam.
 inline void inform(QWidget* parent, const QString& text) {
     modal().information(parent, text);
+}
+inline void warn(QWidget* parent, const QString& text) {
+    modal().warning(parent, text);
 }
 inline void reportError(QWidget* parent, const QString& text) {
     modal().error(parent, text);

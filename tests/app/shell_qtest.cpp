@@ -14,6 +14,7 @@
 #include "app/about_window.h"
 #include "app/access_check_window.h"
 #include "app/change_password_window.h"
+#include "app/desktop_programs.h"
 #include "app/main_window.h"
 #include "app/menu_tree.h"
 #include "app/set_password_window.h"
@@ -143,7 +144,7 @@ private slots:
                 field->setText(u"κήπος7"_s);
                 button(check, u"Εί&σοδος"_s)->click();
                 checkedWrongPassword =
-                    answers->informations.last() == u"Λανθασμένος κωδικός πρόσβασης."_s &&
+                    answers->warnings.last() == u"Λανθασμένος κωδικός πρόσβασης."_s &&
                     field->text().isEmpty() && !button(check, u"Εί&σοδος"_s)->isEnabled() &&
                     !check->accessGranted();
                 field->setText(u"Κήπος7 "_s);
@@ -231,7 +232,7 @@ private slots:
         app::MainWindow mainWindow(context);
         QCOMPARE(mainWindow.start(database->dir().path()), app::StartupOutcome::DatabaseProblem);
         QCOMPARE(
-            answers->informations.last(),
+            answers->errors.last(),
             u"Υπάρχει πρόβλημα με την βάση δεδομένων.\nΤο λογισμικό θα τερματίσει την λειτουργία του."_s);
         QVERIFY(!mainWindow.isEnabled());
     }
@@ -315,6 +316,11 @@ private slots:
 
         menuEntry(bar, {u"&Επιλογές"_s, u"Backup"_s})->trigger();
         QVERIFY(answers->informations.last().contains(u"data.mdb"_s));
+        // No file browser answers here (the headless platform has none): the staff are told
+        // where the pictures are.
+        menuEntry(bar, {u"&Επιλογές"_s, u"Συλλογή εικόνων"_s})->trigger();
+        QCOMPARE(answers->warnings,
+                 QStringList{app::noFileBrowserMessage(context.programFile(u"IMAGES"_s))});
         QVERIFY(shown.isEmpty());
     }
 

@@ -44,8 +44,12 @@ public:
     }
     bool showAccessCheck() override {
         shown << u"access check"_s;
+        if (onAccessCheck) {
+            onAccessCheck();
+        }
         return grantAccess;
     }
+    std::function<void()> onAccessCheck;
     void showReceiptNumberingSet() override { shown << u"numbering set"_s; }
     void prepareMainWindow() override { shown << u"main window"_s; }
     void showTodaysReminder(const QString& statement) override {
@@ -215,6 +219,18 @@ TEST_F(StartupTest, AnUnexpectedFailureEndsTheStartQuietly) {
     database.connection().executeNative(u"DROP TABLE REMINDER;"_s);
     EXPECT_EQ(start(), app::StartupOutcome::Failed);
     EXPECT_EQ(screens.messages, QStringList{app::startupNotice()});
+    EXPECT_EQ(screens.shown.last(), u"abandoned"_s);
+}
+
+TEST_F(StartupTest, ALockHeldByAnotherProgramPastTheWaitIsToldInGreek) {
+    // Another program takes the file while the access check is open and keeps it.
+    screens.onAccessCheck = [this] { database.connection().executeNative(u"BEGIN EXCLUSIVE"_s); };
+    EXPECT_EQ(start(), app::StartupOutcome::DatabaseProblem);
+    database.connection().executeNative(u"ROLLBACK"_s);
+    ASSERT_EQ(screens.messages.size(), 2);
+    EXPECT_TRUE(screens.messages.last().startsWith(
+        u"Η βάση δεδομένων χρησιμοποιείται αυτή τη στιγμή από άλλο πρόγραμμα.\n"_s));
+    EXPECT_TRUE(screens.messages.last().contains(u"Λεπτομέρειες: database is locked"_s));
     EXPECT_EQ(screens.shown.last(), u"abandoned"_s);
 }
 

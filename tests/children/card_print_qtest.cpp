@@ -140,6 +140,26 @@ private slots:
         QCOMPARE(printedText(output), QStringLiteral("[6 Αντωνίου] [5 Βασιλείου]"));
     }
 
+    void aRefusedSearchLeavesNothingToPrintAndSaysSo() {
+        childrentest::DeliveredProgram program;
+        prepare(program);
+        reports::RecordingOutput output;
+        reports::ScopedOutput scopedOutput(output);
+        testsupport::ModalAnswers seam;
+        ui::ScopedModalSeam scoped(seam);
+        seam.onShow = [](QDialog* dialog) {
+            qobject_cast<children::CardPrintWindow*>(dialog)->listButton()->click();
+            return 0;
+        };
+        children::listRequest() = {children::registryNumberCondition(QStringLiteral("7α")),
+                                   children::StatusFilter::All};
+        children::ChildrenListWindow list(program.context);
+        list.button(children::ChildrenListWindow::Entry::Prints)->click();
+        QCOMPARE(seam.informations, QStringList{children::nothingToPrintMessage()});
+        QVERIFY(seam.errors.isEmpty());
+        QVERIFY(output.printed().isEmpty());
+    }
+
     void aMissingReportFileFailsNamingIt() {
         childrentest::DeliveredProgram program;
         children::CardPrintWindow& prints = children::cardPrintWindow(program.context);

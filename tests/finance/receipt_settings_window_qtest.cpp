@@ -84,11 +84,11 @@ private slots:
         QCOMPARE(window.numberField()->text(), QStringLiteral("1"));
         for (const QString& refused :
              {QStringLiteral("0"), QStringLiteral("-3"), QStringLiteral("abc")}) {
-            seam_->informations.clear();
+            seam_->warnings.clear();
             window.numberField()->setText(refused);
             window.storeButton()->click();
             // The message begins with a Latin capital H.
-            QCOMPARE(seam_->informations, QStringList{QStringLiteral("H τιμή δεν είναι αποδεκτή")});
+            QCOMPARE(seam_->warnings, QStringList{QStringLiteral("H τιμή δεν είναι αποδεκτή")});
             QVERIFY(window.isVisible());
             QVERIFY(!window.stored());
             QVERIFY(!finance::receiptNumberingIsSet(program_->connection));

@@ -212,7 +212,7 @@ TEST_F(ReportData, ReceiptsReadTheReceiptQueriesHeaderAndRate) {
         << receipt.toStdString();
     EXPECT_TRUE(receipt.contains(QStringLiteral("Αριθμός 57 Ημερομηνία 15/03/2024")))
         << receipt.toStdString();
-    EXPECT_TRUE(receipt.contains(QStringLiteral("Δίδακτρα μηνός: Μάρτιος 2024")))
+    EXPECT_TRUE(receipt.contains(QStringLiteral("Δίδακτρα μηνός: Μαρτίου 2024")))
         << receipt.toStdString();
     EXPECT_TRUE(receipt.contains(QStringLiteral("Φ.Π.Α. 15% 7,50 4,39 Σύνολο 57,50 33,65")))
         << receipt.toStdString();

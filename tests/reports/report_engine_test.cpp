@@ -158,6 +158,8 @@ TEST_F(ReportEngine, ValuesPrintTheGreekWayAndAsPlainText) {
     EXPECT_EQ(reports::dateText(QStringLiteral("31/02/2024")), QStringLiteral("31/02/2024"));
     EXPECT_EQ(reports::monthName(QStringLiteral("12")), QStringLiteral("Δεκέμβριος"));
     EXPECT_EQ(reports::monthName(QStringLiteral("13")), QStringLiteral("13"));
+    EXPECT_EQ(reports::monthNameGenitive(QStringLiteral("12")), QStringLiteral("Δεκεμβρίου"));
+    EXPECT_EQ(reports::monthNameGenitive(QStringLiteral("5")), QStringLiteral("Μαΐου"));
 }
 
 TEST_F(ReportEngine, BarsAreShareOfTheLargestValueOfTheirColumn) {

@@ -94,7 +94,7 @@ private slots:
 
         window.toField()->setText(u"31/02/2005"_s);
         QTest::mouseClick(window.searchButton(), Qt::LeftButton);
-        QCOMPARE(answers->informations, QStringList{u"Λανθασμένα κριτήρια."_s});
+        QCOMPARE(answers->warnings, QStringList{u"Λανθασμένα κριτήρια."_s});
         QVERIFY(shown.isEmpty());
         QCOMPARE(database->titleLines(), (QStringList{u"πριν"_s, u"πριν"_s}));
 
@@ -104,7 +104,7 @@ private slots:
             database->titleLines(),
             (QStringList{u"ΠΑΙΔΙΑ ΠΟΥ ΓΕΝΝΗΘΗΚΑΝ ΑΠΟ 01/09/2004 ΜΕΧΡΙ 31/08/2005"_s, QString()}));
         QCOMPARE(results->result().rowCount(), 1);  // the child who left
-        QCOMPARE(answers->informations.size(), 1);
+        QCOMPARE(answers->warnings.size(), 1);
     }
 
     void rangeAndPositionSearchesRefuseWhatIsNotAWholeNumber() {
@@ -122,12 +122,12 @@ private slots:
         bedrooms.fromField()->clear();
         QVERIFY(bedrooms.searchButton()->isEnabled());  // empty passes, and fails the check
         QTest::mouseClick(bedrooms.searchButton(), Qt::LeftButton);
-        QCOMPARE(answers->informations, QStringList{u"Λανθασμένα κριτήρια."_s});
+        QCOMPARE(answers->warnings, QStringList{u"Λανθασμένα κριτήρια."_s});
 
         searches::PositionSearchWindow position(database->context, results.get());
         position.positionField()->setText(u"β"_s);
         QTest::mouseClick(position.searchButton(), Qt::LeftButton);
-        QCOMPARE(answers->informations.size(), 2);
+        QCOMPARE(answers->warnings.size(), 2);
         QCOMPARE(database->titleLines().first(), u"ΠΑΙΔΙΑ ΠΟΥ ΕΧΟΥΝ ΑΔΕΛΦΙΑ ΑΠΟ 0 ΕΩΣ 0"_s);
         QCOMPARE(shown.size(), 1);
 
@@ -144,7 +144,7 @@ private slots:
         searches::PositionSearchWindow position(database->context, results.get());
         position.positionField()->setText(u"2"_s);
         QTest::mouseClick(position.searchButton(), Qt::LeftButton);
-        QCOMPARE(answers->informations, QStringList{u"Λανθασμένα κριτήρια."_s});
+        QCOMPARE(answers->warnings, QStringList{u"Λανθασμένα κριτήρια."_s});
 
         searches::ArrivalSearchWindow arrival(database->context, results.get());
         arrival.hourList()->setCurrentIndex(1);

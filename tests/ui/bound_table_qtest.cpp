@@ -1,11 +1,14 @@
 // The window kit on a real delivered database: field binding, writing on move, cancel,
 // refused values, the delete question, closing, the grid and the editable search rows.
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "common/program_context.h"
 #include "db/command.h"
@@ -32,6 +35,15 @@ public:
                           {QStringLiteral("YPSOS"), QStringLiteral("Ύψος")}},
                          ui::BoundTable::GridEditing::InPlace);
         rows->attachNavigator(navigator);
+        // Labelled as windows label their fields: a buddy, a label before the field in its row,
+        // and none at all (the grid's title names it then).
+        auto* numberLabel = new QLabel(QStringLiteral("&Αριθμός μητρώου:"), this);
+        numberLabel->setBuddy(number);
+        auto* layout = new QVBoxLayout(this);
+        auto* dateRow = new QHBoxLayout;
+        dateRow->addWidget(new QLabel(QStringLiteral("Ημερομηνία μέτρησης:"), this));
+        dateRow->addWidget(date);
+        layout->addLayout(dateRow);
     }
     void click(ui::Navigator::Button which) {
         QTest::mouseClick(navigator->button(which), Qt::LeftButton);
@@ -161,6 +173,8 @@ private slots:
         QCOMPARE(answers.errors.size(), 1);
         QVERIFY(answers.errors.first().contains(QStringLiteral("12a")));
         QVERIFY(answers.errors.first().contains(QStringLiteral("ακέραιος")));
+        // Refusals name the field by the label the staff see.
+        QVERIFY(answers.errors.first().contains(QStringLiteral("πεδίο «Αριθμός μητρώου»")));
         QCOMPARE(window.number->text(), QStringLiteral("12a"));
         QVERIFY(window.rows->isEditing());
 
@@ -177,9 +191,16 @@ private slots:
         window.click(ui::Navigator::Post);
         QCOMPARE(answers.errors.size(), 3);
         QVERIFY(answers.errors.last().contains(QStringLiteral("ΗΗ/ΜΜ/ΕΕΕΕ")));
+        QVERIFY(answers.errors.last().contains(QStringLiteral("πεδίο «Ημερομηνία μέτρησης»")));
         retype(window.date, QStringLiteral("29/02/2024"));
+        window.height->setText(QStringLiteral("ψηλό"));
+        emit window.height->textEdited(window.height->text());
         window.click(ui::Navigator::Post);
-        QCOMPARE(answers.errors.size(), 3);
+        QCOMPARE(answers.errors.size(), 4);
+        QVERIFY(answers.errors.last().contains(QStringLiteral("πεδίο «Ύψος»")));
+        retype(window.height, QStringLiteral("1"));
+        window.click(ui::Navigator::Post);
+        QCOMPARE(answers.errors.size(), 4);
         QVERIFY(!window.rows->isEditing());
         QCOMPARE(storedText(QStringLiteral("HMEROMHNIA"), 12), QStringLiteral("2024-02-29"));
         QCOMPARE(window.date->text(), QStringLiteral("29/02/2024"));

@@ -14,6 +14,7 @@ namespace testsupport {
 class ModalAnswers : public ui::ModalSeam {
 public:
     QStringList informations;
+    QStringList warnings;
     QStringList errors;
     QStringList questions;
     QStringList shown;  // the titles of the windows shown modally, in order
@@ -23,6 +24,7 @@ public:
     std::function<int(QDialog*)> onShow = [](QDialog*) { return int(QDialog::Rejected); };
 
     void information(QWidget*, const QString& text) override { informations.append(text); }
+    void warning(QWidget*, const QString& text) override { warnings.append(text); }
     void error(QWidget*, const QString& text) override { errors.append(text); }
     bool question(QWidget*, const QString& text) override { return answer(text); }
     bool confirm(QWidget*, const QString& text) override { return answer(text); }
