@@ -108,7 +108,7 @@ void AbsencesWindow::record() {
     try {
         recordAbsence(connection(), childNumber_, dayField_->text());
     } catch (const db::Error&) {
-        ui::inform(this, absenceNotRecordedMessage());
+        ui::warn(this, absenceNotRecordedMessage());
         dayField_->clear();
         return;
     }

@@ -87,14 +87,14 @@ void RegisterRequestWindow::build() {
         const std::optional<RegisterMonth> request =
             registerMonth(yearField_->text(), monthList_->currentIndex() + 1);
         if (!request) {
-            ui::inform(this, searches::wrongCriteriaMessage());
+            ui::warn(this, searches::wrongCriteriaMessage());
             return;
         }
         buildRegister(connection(), *request);
         connection().close();
         registerWindow().showRegister();
     } catch (const db::Error&) {
-        ui::inform(this, searches::wrongCriteriaMessage());
+        ui::warn(this, searches::wrongCriteriaMessage());
     }
 }
 

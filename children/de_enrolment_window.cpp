@@ -73,7 +73,7 @@ void DeEnrolmentWindow::deEnrol() {
         children::deEnrol(connection(), registryNumber_, date_->text(), reason_->text(),
                           enrolmentDate_);
     } catch (const db::Error&) {
-        ui::inform(this, failureMessage());
+        ui::warn(this, failureMessage());
         return;
     }
     accept();

@@ -112,7 +112,7 @@ void EnrolmentReportWindow::search() {
         rows_->setStatement(enrolmentReportStatement(report_, from_->text(), to_->text()));
     } catch (const db::Error&) {
         rows_->setStatement(QString());
-        ui::inform(this, searches::wrongCriteriaMessage());
+        ui::warn(this, searches::wrongCriteriaMessage());
         return;
     }
     count_->setCount(rows_->rows().rowCount());

@@ -55,7 +55,7 @@ void ReEnrolmentWindow::store() {
     try {
         reEnrol(connection(), registryNumber_, date_->text());
     } catch (const db::Error&) {
-        ui::inform(this, failureMessage());
+        ui::warn(this, failureMessage());
         return;
     }
     accept();

@@ -11,6 +11,7 @@
 #include "common/forbidden_characters.h"
 #include "db/error.h"
 #include "expenses/report_expenses.h"
+#include "searches/parametrised_searches.h"
 #include "ui/labels.h"
 #include "ui/modal.h"
 #include "ui/navigator.h"
@@ -144,7 +145,7 @@ void ExpenseAnalysisWindow::search() {
 
 void ExpenseAnalysisWindow::refuseCriteria() {
     clearResult();
-    ui::inform(this, QStringLiteral("Λανθασμένα κριτήρια."));
+    ui::warn(this, searches::wrongCriteriaMessage());
 }
 
 // Nothing found and nothing to print: an empty list, empty totals, printing disabled.

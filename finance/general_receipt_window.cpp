@@ -100,7 +100,7 @@ void GeneralReceiptWindow::issue() {
     try {
         if (issueGeneralReceipt(connection(), request, installedGeneralReceiptPrinter()) ==
             PaymentOutcome::AmountRefused) {
-            ui::inform(this, amountRefusedMessage());
+            ui::warn(this, amountRefusedMessage());
             amount_->clear();
             return;
         }
@@ -112,14 +112,14 @@ void GeneralReceiptWindow::issue() {
         return;
     } catch (const ReceiptNumberMoved& moved) {
         receiptNumber_ = QString::number(moved.currentNumber());
-        ui::inform(this, receiptNumberMovedMessage(moved));
+        ui::warn(this, receiptNumberMovedMessage(moved));
         return;
     } catch (const db::Error& failure) {
-        ui::inform(
-            this, failure.isBusy() ? common::databaseBusyMessage(failure) : paymentFailedMessage());
+        ui::warn(this,
+                 failure.isBusy() ? common::databaseBusyMessage(failure) : paymentFailedMessage());
         return;
     } catch (const std::exception&) {
-        ui::inform(this, paymentFailedMessage());
+        ui::warn(this, paymentFailedMessage());
         return;
     }
     accept();

@@ -10,6 +10,7 @@
 #include "common/error_report.h"
 #include "common/forbidden_characters.h"
 #include "db/error.h"
+#include "searches/parametrised_searches.h"
 #include "ui/labels.h"
 #include "ui/modal.h"
 
@@ -81,13 +82,13 @@ void TakingsWindow::find() {
         takings = findTakings(connection(), source_, from_->text(), to_->text());
     } catch (const db::Error& failure) {
         if (failure.isBusy()) {
-            ui::inform(this, common::databaseBusyMessage(failure));
+            ui::warn(this, common::databaseBusyMessage(failure));
             return;
         }
         takings.reset();  // a query the engine refuses is told like a wrong date
     }
     if (!takings) {
-        ui::inform(this, wrongCriteriaMessage());
+        ui::warn(this, searches::wrongCriteriaMessage());
         return;
     }
     income_->setText(takings->income);

@@ -84,8 +84,4 @@ std::optional<Takings> findTakings(db::Connection& connection, TakingsSource sou
                    sums.text(QStringLiteral("POSOPVAT"))};
 }
 
-QString wrongCriteriaMessage() {
-    return QStringLiteral("Λανθασμένα κριτήρια.");
-}
-
 }  // namespace finance

@@ -38,7 +38,4 @@ struct Takings {
 std::optional<Takings> findTakings(db::Connection& connection, TakingsSource source,
                                    const QString& typedFrom, const QString& typedTo);
 
-// The message of a takings search whose dates are wrong.
-QString wrongCriteriaMessage();
-
 }  // namespace finance

@@ -129,7 +129,7 @@ void FoodMenuWindow::nameEdited(const QString& text) {
         const int cursor = std::max(0, name_->cursorPosition() - inserted);
         showName();
         name_->setCursorPosition(cursor);
-        ui::inform(this, common::forbiddenCharactersMessage());
+        ui::warn(this, common::forbiddenCharactersMessage());
         return;
     }
     menus_->setText(menus_->rows().findColumn(foodMenuNameColumn()), text);

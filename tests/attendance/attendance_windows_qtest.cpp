@@ -76,14 +76,14 @@ private slots:
         }
         QCOMPARE(window.countLabel()->text(), u"Βρέθηκαν 2 απουσίες"_s);
         QCOMPARE(window.absences().valueAt(0, 1).toDate(), QDate(2010, 5, 4));
-        QVERIFY(answers->informations.isEmpty());
+        QVERIFY(answers->warnings.isEmpty());
 
         for (const QString& refused : {u"31/02/2010"_s, u"03/05/2010"_s}) {
             window.dayField()->setText(refused);
             QTest::mouseClick(window.recordButton(), Qt::LeftButton);
             QVERIFY(window.dayField()->text().isEmpty());
         }
-        QCOMPARE(answers->informations, QStringList(2, u"Η καταχώρηση δεν έγινε."_s));
+        QCOMPARE(answers->warnings, QStringList(2, u"Η καταχώρηση δεν έγινε."_s));
         QCOMPARE(database->count(u"SELECT COUNT(*) FROM APOYSIES"_s), 2);
 
         answers->answers = {false, true};
@@ -115,7 +115,7 @@ private slots:
         window.highestCountField()->setText(u"x"_s);
         QVERIFY(window.searchButton()->isEnabled());
         QTest::mouseClick(window.searchButton(), Qt::LeftButton);
-        QCOMPARE(answers->informations, QStringList{u"Λανθασμένα κριτήρια."_s});
+        QCOMPARE(answers->warnings, QStringList{u"Λανθασμένα κριτήρια."_s});
         QCOMPARE(database->titleLines(), (QStringList{u"πριν"_s, u"πριν"_s}));
         QVERIFY(answers->shown.isEmpty());
 
@@ -154,7 +154,7 @@ private slots:
         request.yearField()->setText(u"20a2"_s);
         QVERIFY(request.buildButton()->isEnabled());
         QTest::mouseClick(request.buildButton(), Qt::LeftButton);
-        QCOMPARE(answers->informations, QStringList{u"Λανθασμένα κριτήρια."_s});
+        QCOMPARE(answers->warnings, QStringList{u"Λανθασμένα κριτήρια."_s});
         QCOMPARE(database->titleLines(), (QStringList{u"πριν"_s, u"πριν"_s}));
 
         reports::RecordingOutput printed;
@@ -199,7 +199,7 @@ private slots:
         request.yearField()->setText(u"2011"_s);
         request.monthList()->setCurrentIndex(2);
         QTest::mouseClick(request.buildButton(), Qt::LeftButton);
-        QCOMPARE(answers->informations, QStringList{u"Λανθασμένα κριτήρια."_s});
+        QCOMPARE(answers->warnings, QStringList{u"Λανθασμένα κριτήρια."_s});
         QVERIFY(answers->shown.isEmpty());
         QCOMPARE(database->titleLines(), (QStringList{u"πριν"_s, u"πριν"_s}));
     }

@@ -65,7 +65,7 @@ private slots:
             return window->result();
         };
         history.reEnrolButton()->click();
-        QCOMPARE(seam.informations, QStringList({u"Η καταχώρηση δεν έγινε."_s}));
+        QCOMPARE(seam.warnings, QStringList({u"Η καταχώρηση δεν έγινε."_s}));
         QCOMPARE(history.countLabel()->text(), u"Βρέθηκαν 3 εγγραφές"_s);
         QVERIFY(!history.reEnrolButton()->isEnabled());
         QVERIFY(!history.deEnrolButton()->isEnabled());  // the first row, closed
@@ -127,7 +127,7 @@ private slots:
         QVERIFY(!report.searchButton()->isEnabled());
         report.toField()->setText(u"  "_s);
         report.searchButton()->click();
-        QCOMPARE(seam.informations, QStringList({u"Λανθασμένα κριτήρια."_s}));
+        QCOMPARE(seam.warnings, QStringList({u"Λανθασμένα κριτήρια."_s}));
         QCOMPARE(report.rows().rowCount(), 0);
         QCOMPARE(report.countLabel()->text(), u"Βρέθηκαν 1 καταχωρήσεις"_s);
     }

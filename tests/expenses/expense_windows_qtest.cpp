@@ -121,11 +121,11 @@ private slots:
         QVERIFY(window.searchButton()->isEnabled());
 
         search(window, u"01/03/2008"_s, u"31/02/2008"_s);
-        QCOMPARE(answers->informations, QStringList{u"Λανθασμένα κριτήρια."_s});
+        QCOMPARE(answers->warnings, QStringList{u"Λανθασμένα κριτήρια."_s});
         QVERIFY(!window.printButton()->isEnabled());
 
         search(window, u"01/03/2008"_s, u"31/03/2008"_s);
-        QCOMPARE(answers->informations.size(), 1);
+        QCOMPARE(answers->warnings.size(), 1);
         QVERIFY(window.printButton()->isEnabled());
         QCOMPARE(gridColumn(window.grid(), 1), (QStringList{u"01/03/2008"_s, u"31/03/2008"_s}));
         QCOMPARE(gridColumn(window.grid(), 4), (QStringList{u"12.00"_s, u"20.00"_s}));
@@ -169,11 +169,11 @@ private slots:
 
         for (const QString& year : {u"δύο"_s, u"2007 OR 1"_s}) {
             search(window, year, u"2008"_s);
-            QCOMPARE(answers->informations.last(), u"Λανθασμένα κριτήρια."_s);
+            QCOMPARE(answers->warnings.last(), u"Λανθασμένα κριτήρια."_s);
             QVERIFY(!window.printButton()->isEnabled());
             QCOMPARE(window.grid()->model()->rowCount(), 0);
         }
-        QCOMPARE(answers->informations.size(), 2);
+        QCOMPARE(answers->warnings.size(), 2);
 
         reports::RecordingOutput output;
         reports::ScopedOutput outputInPlace(output);

@@ -83,7 +83,7 @@ private slots:
         QVERIFY(window.issueButton()->isEnabled());
 
         window.issueButton()->click();
-        QCOMPARE(seam_->informations, QStringList{QStringLiteral("Μη αποδεκτή τιμή")});
+        QCOMPARE(seam_->warnings, QStringList{QStringLiteral("Μη αποδεκτή τιμή")});
         QCOMPARE(window.amountField()->text(), QString());
         QCOMPARE(window.descriptionField()->text(), QStringLiteral("Εκδρομή στο Τρόοδος"));
         QCOMPARE(window.recipientField()->text(), QStringLiteral("Γιώργος Αλεξίου"));
@@ -114,7 +114,7 @@ private slots:
             QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON APODEIKSH_LAST BEGIN SELECT "
                            "RAISE(ABORT, 'refused'); END"));
         window.issueButton()->click();
-        QCOMPARE(seam_->informations, QStringList{QStringLiteral("Η καταχώρηση δεν έγινε")});
+        QCOMPARE(seam_->warnings, QStringList{QStringLiteral("Η καταχώρηση δεν έγινε")});
         QCOMPARE(window.amountField()->text(), QStringLiteral("50"));
         QCOMPARE(window.result(), int(QDialog::Rejected));
         QCOMPARE(receipts(), 0);

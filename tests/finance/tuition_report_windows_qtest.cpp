@@ -83,7 +83,7 @@ private slots:
         QVERIFY(window.width() <= 1024 && window.height() <= 768);
 
         window.findButton()->click();  // both fields empty
-        QCOMPARE(seam_->informations, QStringList{QStringLiteral("Λανθασμένα κριτήρια.")});
+        QCOMPARE(seam_->warnings, QStringList{QStringLiteral("Λανθασμένα κριτήρια.")});
 
         typeInto(window.fromField(), QStringLiteral("01.03.2008"));
         QVERIFY(!window.findButton()->isEnabled());
@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(window.income()->text(), QStringLiteral("100.00"));
         QCOMPARE(window.vat()->text(), QStringLiteral("15.00"));
         QCOMPARE(window.third()->text(), QStringLiteral("85.00"));
-        QCOMPARE(seam_->informations.size(), 1);
+        QCOMPARE(seam_->warnings.size(), 1);
     }
 
     void theYearlyStatusIsBuiltAndPrinted() {

@@ -159,7 +159,7 @@ private slots:
             }
         }
         typeCharacter(window.nameField(), u'\'');
-        QCOMPARE(answers->informations, QStringList{common::forbiddenCharactersMessage()});
+        QCOMPARE(answers->warnings, QStringList{common::forbiddenCharactersMessage()});
         QCOMPARE(window.nameField()->text(), u"Μάιος"_s);
         QCOMPARE(window.mealField(5, 2)->toPlainText(), u"φαγητό 5.2"_s);
         typeCharacter(window.nameField(), u'1');
@@ -179,7 +179,7 @@ private slots:
         window.menus()->sortBy(u"PROGRAMMA ASC"_s);
         window.menus()->moveTo(0);
         QCOMPARE(window.nameField()->text(), u"Ιούνιος '24"_s);
-        QCOMPARE(answers->informations.size(), 1);
+        QCOMPARE(answers->warnings.size(), 1);
         auto* print = ui::longLivedWindow<programme::FoodMenuPrintWindow>();
         answers->onShow = [print](QDialog*) {
             QTest::mouseClick(print->printSelectedButton(), Qt::LeftButton);
