@@ -5,7 +5,7 @@ PACKAGES="build-essential g++ cmake ninja-build pkg-config git ca-certificates
   qt6-base-dev qt6-qpa-plugins libqt6printsupport6 qt6-translations-l10n libgl-dev
   libsqlcipher-dev sqlcipher libkainjow-mustache-dev
   googletest libgtest-dev libgmock-dev
-  fonts-dejavu-core xdg-utils poppler-utils ccache clang-format"
+  fonts-dejavu-core xdg-utils poppler-utils ccache clang-format clang-format-14"
 missing=""
 for package in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
