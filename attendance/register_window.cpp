@@ -22,12 +22,11 @@ constexpr int kDayColumnWidth = 21;
 constexpr int kLegendWidth = 110;
 
 QList<ui::GridColumn> registerColumns() {
-    constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
     QList<ui::GridColumn> columns{
         {QStringLiteral("ARITHMOS_MHTRWOY"), QStringLiteral("Αριθμός μητρώου"), 72,
          Qt::AlignCenter},
-        {QStringLiteral("ONOMA_PAIDIOY"), QStringLiteral("Όνομα παιδιού"), 104, kLeft},
-        {QStringLiteral("EPWNYMO_PAIDIOY"), QStringLiteral("Επώνυμο παιδιού"), 116, kLeft},
+        {QStringLiteral("ONOMA_PAIDIOY"), QStringLiteral("Όνομα παιδιού"), 104, ui::kLeft},
+        {QStringLiteral("EPWNYMO_PAIDIOY"), QStringLiteral("Επώνυμο παιδιού"), 116, ui::kLeft},
     };
     for (int day = 1; day <= 31; ++day) {
         columns.append({QStringLiteral("M%1").arg(day), QString::number(day), kDayColumnWidth,

@@ -2,13 +2,6 @@
 
 namespace expenses {
 
-namespace {
-
-constexpr Qt::Alignment kCentred = Qt::AlignCenter;
-constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
-
-}  // namespace
-
 ExpensesBetweenDatesWindow::ExpensesBetweenDatesWindow(const common::ProgramContext& context,
                                                        QWidget* parent)
     : ExpenseAnalysisWindow(
@@ -22,10 +15,10 @@ ExpensesBetweenDatesWindow::ExpensesBetweenDatesWindow(const common::ProgramCont
               QStringLiteral("Eύ&ρεση"),  // its first letter is a Latin capital E
               {
                   {QStringLiteral("PERIGRAFH"), QStringLiteral("Περιγραφή"), 280},
-                  {QStringLiteral("HMEROMHNIA"), QStringLiteral("Ημερομηνία"), 90, kCentred},
-                  {QStringLiteral("AKSIA"), QStringLiteral("Αξία (EUR)"), 90, kRight},
-                  {QStringLiteral("VAT"), QStringLiteral("Φ.Π.Α (EUR)"), 90, kRight},
-                  {QStringLiteral("SYNOLO"), QStringLiteral("Αξία + Φ.Π.Α (EUR)"), 135, kRight},
+                  {QStringLiteral("HMEROMHNIA"), QStringLiteral("Ημερομηνία"), 90, ui::kCentred},
+                  {QStringLiteral("AKSIA"), QStringLiteral("Αξία (EUR)"), 90, ui::kRight},
+                  {QStringLiteral("VAT"), QStringLiteral("Φ.Π.Α (EUR)"), 90, ui::kRight},
+                  {QStringLiteral("SYNOLO"), QStringLiteral("Αξία + Φ.Π.Α (EUR)"), 135, ui::kRight},
               },
               &expenses::analysisBetweenDates,
               expenses::reportBetweenDates(),

@@ -15,9 +15,6 @@ namespace expenses {
 
 namespace {
 
-constexpr Qt::Alignment kCentred = Qt::AlignCenter;
-constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
-
 struct EntryField {
     QString column;
     QString label;
@@ -37,9 +34,9 @@ QList<EntryField> entryFields() {
 QList<ui::GridColumn> gridColumns() {
     return {
         {QStringLiteral("PERIGRAFH"), QStringLiteral("Περιγραφή"), 330},
-        {QStringLiteral("HMEROMHNIA"), QStringLiteral("Ημερομηνία"), 95, kCentred},
-        {QStringLiteral("POSO"), QStringLiteral("Ποσό (EUR)"), 95, kRight},
-        {QStringLiteral("VAT"), QStringLiteral("Φ.Π.Α (EUR)"), 95, kRight},
+        {QStringLiteral("HMEROMHNIA"), QStringLiteral("Ημερομηνία"), 95, ui::kCentred},
+        {QStringLiteral("POSO"), QStringLiteral("Ποσό (EUR)"), 95, ui::kRight},
+        {QStringLiteral("VAT"), QStringLiteral("Φ.Π.Α (EUR)"), 95, ui::kRight},
     };
 }
 

@@ -2,13 +2,6 @@
 
 namespace expenses {
 
-namespace {
-
-constexpr Qt::Alignment kCentred = Qt::AlignCenter;
-constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
-
-}  // namespace
-
 MonthlyExpensesWindow::MonthlyExpensesWindow(const common::ProgramContext& context, QWidget* parent)
     : ExpenseAnalysisWindow(
           context,
@@ -20,11 +13,11 @@ MonthlyExpensesWindow::MonthlyExpensesWindow(const common::ProgramContext& conte
               QStringLiteral("(π.χ 2007)"),
               QStringLiteral("Εύ&ρεση"),
               {
-                  {QStringLiteral("MONTH"), QStringLiteral("Μήνας"), 70, kCentred},
-                  {QStringLiteral("YEAR"), QStringLiteral("Έτος"), 70, kCentred},
-                  {QStringLiteral("AKSIA"), QStringLiteral("Αξία (EUR)"), 110, kRight},
-                  {QStringLiteral("VAT"), QStringLiteral("Φ.Π.Α (EUR)"), 110, kRight},
-                  {QStringLiteral("SYNOLO"), QStringLiteral("Αξία +Φ.Π.Α (EUR)"), 135, kRight},
+                  {QStringLiteral("MONTH"), QStringLiteral("Μήνας"), 70, ui::kCentred},
+                  {QStringLiteral("YEAR"), QStringLiteral("Έτος"), 70, ui::kCentred},
+                  {QStringLiteral("AKSIA"), QStringLiteral("Αξία (EUR)"), 110, ui::kRight},
+                  {QStringLiteral("VAT"), QStringLiteral("Φ.Π.Α (EUR)"), 110, ui::kRight},
+                  {QStringLiteral("SYNOLO"), QStringLiteral("Αξία +Φ.Π.Α (EUR)"), 135, ui::kRight},
               },
               &expenses::analysisByMonth,
               expenses::reportByMonth(),

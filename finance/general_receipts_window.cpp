@@ -17,22 +17,18 @@ namespace finance {
 
 namespace {
 
-constexpr Qt::Alignment kCentred = Qt::AlignCenter;
-constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
-constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
-
 QList<ui::GridColumn> receiptColumns() {
     return {
-        {QStringLiteral("AR_APODEIKSHS"), QStringLiteral("Αριθμός Απόδειξης"), 120, kCentred},
-        {QStringLiteral("HMEROMHNIA"), QStringLiteral("Ημερομηνία"), 82, kCentred},
-        {QStringLiteral("ONOMA_PAIDIOY"), QStringLiteral("Όνομα παιδιού"), 95, kLeft},
-        {QStringLiteral("EPWNYMO_PAIDIOY"), QStringLiteral("Επώνυμο παιδιού"), 110, kLeft},
-        {QStringLiteral("PARALHPTHS"), QStringLiteral("Παραλήπτης"), 115, kLeft},
-        {QStringLiteral("PERIGRAFH"), QStringLiteral("Περιγραφή"), 140, kLeft},
-        {QStringLiteral("EGKYRO"), QStringLiteral("Έγκυρη"), 55, kCentred},
-        {QStringLiteral("POSO"), QStringLiteral("Ποσό"), 65, kRight},
-        {QStringLiteral("VAT"), QStringLiteral("Φ.Π.Α"), 60, kRight},
-        {QStringLiteral("POSO_KAI_VAT"), QStringLiteral("Ολικό"), 65, kRight},
+        {QStringLiteral("AR_APODEIKSHS"), QStringLiteral("Αριθμός Απόδειξης"), 120, ui::kCentred},
+        {QStringLiteral("HMEROMHNIA"), QStringLiteral("Ημερομηνία"), 82, ui::kCentred},
+        {QStringLiteral("ONOMA_PAIDIOY"), QStringLiteral("Όνομα παιδιού"), 95, ui::kLeft},
+        {QStringLiteral("EPWNYMO_PAIDIOY"), QStringLiteral("Επώνυμο παιδιού"), 110, ui::kLeft},
+        {QStringLiteral("PARALHPTHS"), QStringLiteral("Παραλήπτης"), 115, ui::kLeft},
+        {QStringLiteral("PERIGRAFH"), QStringLiteral("Περιγραφή"), 140, ui::kLeft},
+        {QStringLiteral("EGKYRO"), QStringLiteral("Έγκυρη"), 55, ui::kCentred},
+        {QStringLiteral("POSO"), QStringLiteral("Ποσό"), 65, ui::kRight},
+        {QStringLiteral("VAT"), QStringLiteral("Φ.Π.Α"), 60, ui::kRight},
+        {QStringLiteral("POSO_KAI_VAT"), QStringLiteral("Ολικό"), 65, ui::kRight},
     };
 }
 

@@ -18,24 +18,21 @@ namespace finance {
 
 namespace {
 
-constexpr Qt::Alignment kCentred = Qt::AlignCenter;
-constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
-constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
-
 QList<ui::GridColumn> receiptColumns() {
     return {
-        {QStringLiteral("ARITHMOS_MHTRWOY"), QStringLiteral("Αριθμός μητρώου"), 115, kCentred},
-        {QStringLiteral("ONOMA_PAIDIOY"), QStringLiteral("Όνομα παιδιού"), 100, kLeft},
-        {QStringLiteral("EPWNYMO_PAIDIOY"), QStringLiteral("Επώνυμο παιδιού"), 120, kLeft},
-        {QStringLiteral("ARITHMOS_APODEIKSHS"), QStringLiteral("Αριθμός απόδειξης"), 125, kCentred},
-        {QStringLiteral("HMEROMHNIA"), QStringLiteral("Ημερομηνία"), 85, kCentred},
-        {QStringLiteral("EGKYRO"), QStringLiteral("Έγκυρη ( 1 ) / Άκυρη ( 0 )"), 175, kCentred},
-        {QStringLiteral("MHNAS"), QStringLiteral("Μήνας"), 50, kCentred},
-        {QStringLiteral("ETOS"), QStringLiteral("Έτος"), 50, kCentred},
-        {QStringLiteral("POSO"), QStringLiteral("Ποσό (EUR)"), 90, kRight},
-        {QStringLiteral("VAT"), QStringLiteral("Φ.Π.Α (EUR)"), 90, kRight},
-        {QStringLiteral("POSO_KAI_VAT"), QStringLiteral("Ολικό (EUR)"), 90, kRight},
-        {QStringLiteral("PARALHPTHS"), QStringLiteral("Παραλήπτης"), 150, kLeft},
+        {QStringLiteral("ARITHMOS_MHTRWOY"), QStringLiteral("Αριθμός μητρώου"), 115, ui::kCentred},
+        {QStringLiteral("ONOMA_PAIDIOY"), QStringLiteral("Όνομα παιδιού"), 100, ui::kLeft},
+        {QStringLiteral("EPWNYMO_PAIDIOY"), QStringLiteral("Επώνυμο παιδιού"), 120, ui::kLeft},
+        {QStringLiteral("ARITHMOS_APODEIKSHS"), QStringLiteral("Αριθμός απόδειξης"), 125,
+         ui::kCentred},
+        {QStringLiteral("HMEROMHNIA"), QStringLiteral("Ημερομηνία"), 85, ui::kCentred},
+        {QStringLiteral("EGKYRO"), QStringLiteral("Έγκυρη ( 1 ) / Άκυρη ( 0 )"), 175, ui::kCentred},
+        {QStringLiteral("MHNAS"), QStringLiteral("Μήνας"), 50, ui::kCentred},
+        {QStringLiteral("ETOS"), QStringLiteral("Έτος"), 50, ui::kCentred},
+        {QStringLiteral("POSO"), QStringLiteral("Ποσό (EUR)"), 90, ui::kRight},
+        {QStringLiteral("VAT"), QStringLiteral("Φ.Π.Α (EUR)"), 90, ui::kRight},
+        {QStringLiteral("POSO_KAI_VAT"), QStringLiteral("Ολικό (EUR)"), 90, ui::kRight},
+        {QStringLiteral("PARALHPTHS"), QStringLiteral("Παραλήπτης"), 150, ui::kLeft},
     };
 }
 

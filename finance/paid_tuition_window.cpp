@@ -17,18 +17,16 @@ namespace finance {
 
 namespace {
 
-constexpr Qt::Alignment kCentred = Qt::AlignCenter;
-constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
-
 QList<ui::GridColumn> paidColumns() {
     return {
-        {QStringLiteral("ARITHMOS_APODEIKSHS"), QStringLiteral("Αριθμός απόδειξης"), 125, kCentred},
-        {QStringLiteral("HMEROMHNIA"), QStringLiteral("Ημερομηνία απόδειξης"), 145, kCentred},
-        {QStringLiteral("MHNAS"), QStringLiteral("Μήνας"), 55, kCentred},
-        {QStringLiteral("ETOS"), QStringLiteral("Έτος"), 55, kCentred},
-        {QStringLiteral("POSO"), QStringLiteral("Δίδακτρα (EUR)"), 110, kRight},
-        {QStringLiteral("VAT"), QStringLiteral("Φ.Π.Α (EUR)"), 95, kRight},
-        {QStringLiteral("POSOVAT"), QStringLiteral("Ολικό (EUR)"), 95, kRight},
+        {QStringLiteral("ARITHMOS_APODEIKSHS"), QStringLiteral("Αριθμός απόδειξης"), 125,
+         ui::kCentred},
+        {QStringLiteral("HMEROMHNIA"), QStringLiteral("Ημερομηνία απόδειξης"), 145, ui::kCentred},
+        {QStringLiteral("MHNAS"), QStringLiteral("Μήνας"), 55, ui::kCentred},
+        {QStringLiteral("ETOS"), QStringLiteral("Έτος"), 55, ui::kCentred},
+        {QStringLiteral("POSO"), QStringLiteral("Δίδακτρα (EUR)"), 110, ui::kRight},
+        {QStringLiteral("VAT"), QStringLiteral("Φ.Π.Α (EUR)"), 95, ui::kRight},
+        {QStringLiteral("POSOVAT"), QStringLiteral("Ολικό (EUR)"), 95, ui::kRight},
     };
 }
 

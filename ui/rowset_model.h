@@ -12,6 +12,11 @@ namespace ui {
 
 // One column of a grid: the row set's column it shows (by name), its title, its width in
 // pixels (0: as wide as its content) and the alignment of its cells.
+// The alignments of grid columns: codes and dates centred, texts left, amounts right.
+inline constexpr Qt::Alignment kCentred = Qt::AlignCenter;
+inline constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
+inline constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
+
 struct GridColumn {
     QString column;
     QString title;
