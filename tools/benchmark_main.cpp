@@ -15,16 +15,23 @@
 #include <sqlite3.h>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
 #include <functional>
+#include <optional>
+#include <utility>
 
+#include "attendance/absences.h"
 #include "attendance/attendance_register.h"
 #include "children/birthdays.h"
 #include "children/children_list.h"
+#include "children/enrolment_history.h"
 #include "common/daily_backup.h"
+#include "common/day_hours.h"
 #include "common/today_parts.h"
 #include "db/backup.h"
 #include "db/clock.h"
@@ -35,14 +42,17 @@
 #include "db/schema.h"
 #include "db/table.h"
 #include "expenses/expense_analysis.h"
+#include "finance/general_receipts.h"
 #include "finance/issued_receipts.h"
 #include "finance/tuition_ledger.h"
+#include "finance/tuition_views.h"
 #include "finance/yearly_status.h"
 #include "organiser/appointments.h"
 #include "organiser/todays_reminder.h"
 #include "reports/report_document.h"
 #include "reports/report_engine.h"
 #include "searches/canned_searches.h"
+#include "searches/parametrised_searches.h"
 #include "tools/sample_data.h"
 
 namespace {
@@ -179,6 +189,121 @@ void measureRead(const QString& name, int repeat, db::Connection& connection,
     out().flush();
 }
 
+// Times a list window's read of a whole table in the window's order, through the engine's table
+// as the window binds it and raw with the statement the table builds (its rowid first).
+void measureTableRead(const QString& name, int repeat, db::Connection& connection,
+                      const QString& table, const QString& order) {
+    const Timing engine = timeOf(repeat, [&] {
+        db::Table rows(connection, table);
+        rows.setSort(order);
+        rows.open();
+    });
+    const QString raw = QStringLiteral("SELECT rowid AS vel_rowid, * FROM %1 ORDER BY %2")
+                            .arg(table, db::translate(order));
+    const Timing rawTiming = timeOf(repeat, [&] { rawRowsOf(connection, raw); });
+    out() << timingText(name, engine)
+          << QStringLiteral("  raw %1 ms  x%2\n")
+                 .arg(rawTiming.median, 9, 'f', 2)
+                 .arg(engine.median / std::max(rawTiming.median, 0.001), 0, 'f', 2);
+    out().flush();
+}
+
+// The child with the most rows in the tuition ledger: the longest history, paid and owed lists.
+QString busiestChild(db::Connection& connection) {
+    db::Query children(connection,
+                       QStringLiteral("SELECT ARITHMOS_MHTRWOY, COUNT(*) AS N FROM "
+                                      "APODEIKSEIS_DIDAKTRWN GROUP BY ARITHMOS_MHTRWOY ORDER BY "
+                                      "COUNT(*) DESC"));
+    children.open();
+    if (children.rowCount() == 0) {
+        return QStringLiteral("0");
+    }
+    out() << QStringLiteral("busiest child: number %1 with %2 ledger rows\n")
+                 .arg(children.text(0), children.text(1));
+    return children.text(0);
+}
+
+// The windows of one child: enrolment history, paid and owed months, absences.
+void measureChildWindows(db::Connection& connection, int repeat) {
+    const QString child = busiestChild(connection);
+    measureRead(QStringLiteral("a child's enrolment history"), repeat, connection,
+                {children::historyStatement(child), children::openPeriodsStatement(child)});
+    measureRead(QStringLiteral("a child's paid months and totals"), repeat, connection,
+                {finance::paidMonthsStatement(child), finance::paidTotalsStatement(child)});
+    measureRead(QStringLiteral("a child's owed months and count"), repeat, connection,
+                {finance::owedMonthsStatement(child), finance::owedCountStatement(child)});
+    measureRead(QStringLiteral("a child's absences"), repeat, connection,
+                {attendance::absencesStatement(child)});
+}
+
+// Every parametrised search with typical criteria, each on its own line.
+void measureParametrisedSearches(db::Connection& connection, int repeat) {
+    const int year = db::Clock::today().year();
+    const auto bornFrom = QStringLiteral("1/1/%1").arg(year - 6);
+    const auto bornTo = QStringLiteral("31/12/%1").arg(year - 3);
+    const QList<std::pair<QString, std::optional<searches::SearchRequest>>> requests = {
+        {QStringLiteral("search: born between (3 years)"),
+         searches::bornBetweenSearch(bornFrom, bornTo)},
+        {QStringLiteral("search: siblings 1 to 3"),
+         searches::siblingsSearch(QStringLiteral("1"), QStringLiteral("3"))},
+        {QStringLiteral("search: bedrooms 2 to 4"),
+         searches::bedroomsSearch(QStringLiteral("2"), QStringLiteral("4"))},
+        {QStringLiteral("search: position 1"), searches::positionSearch(QStringLiteral("1"))},
+        {QStringLiteral("search: parents' education"),
+         searches::educationSearch({searches::educationLevels().last(),
+                                    searches::educationLevels().last(), std::nullopt})},
+        {QStringLiteral("search: arrival hour"),
+         searches::arrivalSearch(common::arrivalHours().first())},
+        {QStringLiteral("search: departure hour"),
+         searches::departureSearch(common::departureHours().last())},
+        {QStringLiteral("search: arrival and departure hours"),
+         searches::arrivalAndDepartureSearch(common::arrivalHours().first(),
+                                             common::departureHours().last())},
+    };
+    for (const auto& [name, request] : requests) {
+        measureRead(name, repeat, connection, {request.value().statement});
+    }
+}
+
+// The program started as the staff start it, in a program directory holding the database and
+// the report files, headless, until its main window is shown; the program's timing switch
+// answers its start-up windows with the password set here and skips the splash's fixed wait.
+// Timed from the process start to the program's line saying the main window is shown.
+void measureStartup(const QString& directory, db::Connection& connection, int repeat) {
+    const QString program = QStringLiteral(VELORIMA_PROGRAM);
+    const QString name = QStringLiteral("start-up: process start to main window shown");
+    if (!QFileInfo::exists(program)) {
+        out() << name << "  not timed: no program at " << program << '\n';
+        return;
+    }
+    for (const QFileInfo& file :
+         QDir(QStringLiteral(VELORIMA_REPORT_FILES)).entryInfoList(QDir::Files)) {
+        QFile::copy(file.filePath(), directory + u'/' + file.fileName());
+    }
+    const QString password = QStringLiteral("benchmark7");
+    connection.executeNative(QStringLiteral("UPDATE SECURE SET [PASSWORD]='%1'").arg(password));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("VELORIMA_STARTUP_TIMING"), password);
+    QString shownLine;
+    const Timing timing = timeOf(repeat, [&] {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(directory);
+        process.start(program, {});
+        while (!process.canReadLine() && process.waitForReadyRead(60000)) {
+        }
+        shownLine = QString::fromUtf8(process.readLine()).trimmed();
+        process.waitForFinished(60000);
+    });
+    if (!shownLine.startsWith(QStringLiteral("main window shown"))) {
+        out() << name << "  failed: the program did not show its main window\n";
+        return;
+    }
+    out() << timingText(name, timing) << QStringLiteral("  (program: %1)\n").arg(shownLine);
+    out().flush();
+}
+
 // The worst case of the yearly status: every child enrolled, each with a ledger row for every
 // month of the year.
 void measureYearlyStatus(db::Connection& connection, int repeat) {
@@ -264,6 +389,7 @@ int main(int argc, char** argv) {
     });
     measure(QStringLiteral("start-up: this month's tuition rows"), settings.repeat,
             [&] { finance::addThisMonthsTuitionRows(connection, today); });
+    measureStartup(directory.path(), connection, settings.repeat);
 
     QStringList allOrders;
     children::ListRequest everyChild;
@@ -291,6 +417,12 @@ int main(int argc, char** argv) {
                 settings.repeat, connection, cannedStatements);
     measureRead(QStringLiteral("issued receipts list"), settings.repeat, connection,
                 {finance::issuedReceiptsStatement()});
+    measureTableRead(QStringLiteral("general receipts list"), settings.repeat, connection,
+                     finance::generalReceiptsTable(), finance::generalReceiptsOrder());
+    measureTableRead(QStringLiteral("expenses list"), settings.repeat, connection,
+                     expenses::expensesTable(), expenses::expensesOrder());
+    measureChildWindows(connection, settings.repeat);
+    measureParametrisedSearches(connection, settings.repeat);
     for (const QString& collation : {QStringLiteral("GREEK"), QStringLiteral("BINARY")}) {
         measureRead(QStringLiteral("archived receipts by surname, %1 order").arg(collation),
                     settings.repeat, connection,
@@ -311,6 +443,24 @@ int main(int argc, char** argv) {
             expenses::readTotals(connection, analysis);
         }
     });
+
+    const QString wholeFrom = QStringLiteral("1/1/") + firstYear;
+    const QString wholeTo = QStringLiteral("31/12/") + lastYear;
+    measureRead(
+        QStringLiteral("takings of the whole history, tuition"), settings.repeat, connection,
+        {finance::takingsStatement(finance::TakingsSource::Tuition, wholeFrom, wholeTo).value()});
+    measureRead(
+        QStringLiteral("takings of the whole history, general receipts"), settings.repeat,
+        connection,
+        {finance::takingsStatement(finance::TakingsSource::GeneralReceipts, wholeFrom, wholeTo)
+             .value()});
+    measureRead(QStringLiteral("absence check, a school year, 5 to 30 absences"), settings.repeat,
+                connection,
+                {attendance::absenceCheck(
+                     QStringLiteral("1/9/%1").arg(db::Clock::today().year() - 1),
+                     QStringLiteral("30/6/") + lastYear, QStringLiteral("5"), QStringLiteral("30"))
+                     .value()
+                     .statement});
 
     const attendance::RegisterMonth busiest = busiestMonth(connection);
     measure(QStringLiteral("attendance register of the busiest month"), settings.repeat,
