@@ -53,12 +53,17 @@ QSizeF RenderedReport::contentSize(const QSizeF& paperMillimetres) const {
                   toLayout(height));
 }
 
-const RenderedReport::Parts& RenderedReport::layOut(const QSizeF& size) const {
+const RenderedReport::Parts& RenderedReport::layOut(const QSizeF& size,
+                                                    const Progress& progress) const {
     if (laidOut_ && laidOutSize_ == size)
         return *laidOut_;
     auto parts = std::make_shared<Parts>();
-    for (const QString& html : htmlParts_)
+    const int count = int(htmlParts_.size());
+    for (const QString& html : htmlParts_) {
         parts->push_back(std::make_unique<LaidOutPart>(html, size));
+        if (progress)
+            progress(int(parts->size()), count);
+    }
     laidOut_ = std::move(parts);
     laidOutSize_ = size;
     return *laidOut_;
@@ -100,10 +105,10 @@ int RenderedReport::print(QPagedPaintDevice& device) const {
     return printed;
 }
 
-int RenderedReport::pageCount() const {
+int RenderedReport::pageCount(const Progress& progress) const {
     const QSizeF paper = pageSetup_.paperLayout().fullRect(QPageLayout::Millimeter).size();
     int total = 0;
-    for (const auto& part : layOut(contentSize(paper))) total += part->pageCount();
+    for (const auto& part : layOut(contentSize(paper), progress)) total += part->pageCount();
     return total;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "reports/report_page_setup.h"
+#include "reports/report_progress.h"
 
 class QPagedPaintDevice;
 
@@ -36,15 +37,16 @@ public:
     // painted on.
     int print(QPagedPaintDevice& device) const;
 
-    // Pages on the report's own paper, and the text of all parts in order.
-    int pageCount() const;
+    // Pages on the report's own paper, and the text of all parts in order. The parts are laid
+    // out once for that paper; `progress` counts them as they are.
+    int pageCount(const Progress& progress = {}) const;
     QString plainText() const;
 
 private:
     using Parts = std::vector<std::unique_ptr<LaidOutPart>>;
     // The parts laid out for a content size; the last layout is kept, since the preview
     // paints the same paper several times.
-    const Parts& layOut(const QSizeF& contentSize) const;
+    const Parts& layOut(const QSizeF& contentSize, const Progress& progress = {}) const;
     QSizeF contentSize(const QSizeF& paperMillimetres) const;
 
     QString sourcePath_;

@@ -2,9 +2,12 @@
 
 #include <QDir>
 
+#include <optional>
+
 #include "db/clock.h"
 #include "reports/report_file.h"
 #include "reports/report_output.h"
+#include "reports/report_progress_dialog.h"
 
 namespace reports {
 
@@ -19,9 +22,22 @@ RenderedReport render(const QString& reportFile, const QList<DataSet>& dataSets)
                           today);
 }
 
+RenderedReport prepare(const QString& reportFile, const QList<DataSet>& dataSets,
+                       const Progress& progress) {
+    RenderedReport report = render(reportFile, dataSets);
+    const int parts = int(report.htmlParts().size());
+    progress(1, 1 + parts);
+    report.pageCount([&](int laidOut, int) { progress(1 + laidOut, 1 + parts); });
+    return report;
+}
+
 void run(const QString& reportFile, const QList<DataSet>& dataSets) {
-    const RenderedReport report = render(reportFile, dataSets);
-    currentOutput().deliver(report);
+    std::optional<RenderedReport> report;
+    {
+        PreparationProgress dialog;
+        report.emplace(prepare(reportFile, dataSets, std::ref(dialog)));
+    }
+    currentOutput().deliver(*report);
 }
 
 void renderToPdf(const QString& reportFile, const QList<DataSet>& dataSets,

@@ -10,7 +10,8 @@
 // is also timed with the same translated statements stepped raw through SQLite on the same
 // connection, and the line ends with the ratio: the engine layer's own cost. The yearly tuition
 // status is timed last, in its worst case (every child enrolled and owing all twelve months):
-// its build, and its report filled and laid out as the preview receives it.
+// its build, and its report filled and laid out as the preview receives it; then the report of
+// the whole children catalogue, the same way.
 
 #include <sqlite3.h>
 #include <QDir>
@@ -28,6 +29,7 @@
 #include "attendance/absences.h"
 #include "attendance/attendance_register.h"
 #include "children/birthdays.h"
+#include "children/card_print.h"
 #include "children/children_list.h"
 #include "children/enrolment_history.h"
 #include "common/daily_backup.h"
@@ -338,6 +340,32 @@ void measureYearlyStatus(db::Connection& connection, int repeat) {
                  .arg(pages);
 }
 
+// The children list printed from the card print window, every child in the list's first order:
+// the rows the window hands to the report, filled and laid out.
+void measureCatalogue(db::Connection& connection, int repeat) {
+    children::ListRequest everyChild;
+    everyChild.status = children::StatusFilter::All;
+    const QString listSelect =
+        children::listStatement(everyChild, children::sortChoices().first().column,
+                                children::SortDirection::Ascending)
+            .value();
+    const QString layout = QStringLiteral(VELORIMA_REPORT_FILES "/") +
+                           children::cardPrintReportFile(children::CardPrint::ChildrenList);
+    int pages = 0;
+    measure(QStringLiteral("children catalogue, report filled and laid out"), repeat, [&] {
+        db::Query query(connection,
+                        children::cardPrintStatement(children::CardPrint::ChildrenList,
+                                                     children::CardPrintMode::all(), listSelect));
+        query.open();
+        pages =
+            reports::render(layout, {reports::dataSet(children::cardPrintConnectionName(), query)})
+                .pageCount();
+    });
+    out() << QStringLiteral("(the catalogue holds %1 children on %2 pages)\n")
+                 .arg(rowsOf(connection, listSelect))
+                 .arg(pages);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -469,5 +497,6 @@ int main(int argc, char** argv) {
             [&] { organiser::monthBookedSlots(connection, today.month, today.year); });
 
     measureYearlyStatus(connection, settings.repeat);
+    measureCatalogue(connection, settings.repeat);
     return 0;
 }

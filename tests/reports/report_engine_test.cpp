@@ -206,6 +206,25 @@ TEST_F(ReportEngine, PagePerRowGivesEveryRowItsOwnPagesAndTheFileSetsThePaper) {
     EXPECT_EQ(empty.plainText(), QStringLiteral("Κανένα παιδί"));
 }
 
+TEST_F(ReportEngine, PreparingCountsTheFillingAndEveryPartLaidOutAndChangesNothing) {
+    const QString path =
+        write(QStringLiteral("CARDS.RAV"),
+              reportText(connections(QStringLiteral("CHILDREN")) +
+                             QStringLiteral("<meta name=\"page-per-row\" content=\"CHILDREN\">"),
+                         QStringLiteral("{{#CHILDREN}}<p>{{ONOMA_PAIDIOY}}</p>{{/CHILDREN}}")));
+    QList<std::pair<int, int>> steps;
+    const reports::RenderedReport prepared =
+        reports::prepare(path, {children()}, [&](int done, int total) {
+            steps.append({done, total});
+        });
+    EXPECT_EQ(steps, (QList<std::pair<int, int>>{{1, 4}, {2, 4}, {3, 4}, {4, 4}}));
+
+    const reports::RenderedReport rendered = reports::render(path, {children()});
+    EXPECT_EQ(prepared.htmlParts(), rendered.htmlParts());
+    EXPECT_EQ(prepared.pageCount(), rendered.pageCount());
+    EXPECT_EQ(prepared.plainText(), QStringLiteral("Μαρία\fΝίκος\fΕλένη"));
+}
+
 TEST_F(ReportEngine, RunHandsTheReportToTheOutputInForceAndPdfFilesAreWritten) {
     const QString path =
         write(QStringLiteral("LIST.RAV"),
