@@ -17,6 +17,8 @@ namespace app {
 
 namespace {
 
+constexpr char kTimingVariable[] = "VELORIMA_STARTUP_TIMING";
+
 // Answers the start-up's modal interactions without showing them.
 class UnattendedSeam : public ui::ModalSeam {
 public:
@@ -63,8 +65,8 @@ struct StartupTiming::Private {
 
 StartupTiming::StartupTiming() : d_(std::make_unique<Private>()) {
     d_->sinceStart.start();
-    if (qEnvironmentVariableIsSet(startupTimingVariable().toLatin1().constData())) {
-        d_->seam.emplace(qEnvironmentVariable(startupTimingVariable().toLatin1().constData()));
+    if (qEnvironmentVariableIsSet(kTimingVariable)) {
+        d_->seam.emplace(qEnvironmentVariable(kTimingVariable));
         d_->installed.emplace(*d_->seam);
     }
 }
@@ -86,10 +88,6 @@ void StartupTiming::reportWhenShown(MainWindow& mainWindow) const {
                                         'f', 2);
         QApplication::exit(0);
     });
-}
-
-QString startupTimingVariable() {
-    return QStringLiteral("VELORIMA_STARTUP_TIMING");
 }
 
 }  // namespace app

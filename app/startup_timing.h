@@ -21,15 +21,13 @@ public:
     StartupTiming(const StartupTiming&) = delete;
     StartupTiming& operator=(const StartupTiming&) = delete;
 
-    bool active() const;
     // Prints the time once the shown main window has been laid out and ends the program.
     void reportWhenShown(MainWindow& mainWindow) const;
 
 private:
+    bool active() const;
     struct Private;
     std::unique_ptr<Private> d_;
 };
-
-QString startupTimingVariable();
 
 }  // namespace app

@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-#include <optional>
+#include <functional>
 
 #include "db/clock.h"
 #include "reports/report_file.h"
@@ -32,12 +32,12 @@ RenderedReport prepare(const QString& reportFile, const QList<DataSet>& dataSets
 }
 
 void run(const QString& reportFile, const QList<DataSet>& dataSets) {
-    std::optional<RenderedReport> report;
-    {
+    // The dialog closes before the output (the preview) opens.
+    const RenderedReport report = [&] {
         PreparationProgress dialog;
-        report.emplace(prepare(reportFile, dataSets, std::ref(dialog)));
-    }
-    currentOutput().deliver(*report);
+        return prepare(reportFile, dataSets, std::ref(dialog));
+    }();
+    currentOutput().deliver(report);
 }
 
 void renderToPdf(const QString& reportFile, const QList<DataSet>& dataSets,

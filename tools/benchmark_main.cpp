@@ -170,6 +170,15 @@ int rawRowsOf(db::Connection& connection, const QString& statement) {
     return touched == -1 ? -1 : rows;  // keeps the reads from being optimised away
 }
 
+// Prints the engine layer's time, the raw time and their ratio, the layer's own cost.
+void printWithRaw(const QString& name, const Timing& engine, const Timing& raw) {
+    out() << timingText(name, engine)
+          << QStringLiteral("  raw %1 ms  x%2\n")
+                 .arg(raw.median, 9, 'f', 2)
+                 .arg(engine.median / std::max(raw.median, 0.001), 0, 'f', 2);
+    out().flush();
+}
+
 // Times reading every row of the statements through the engine layer and raw, and prints both
 // with their ratio.
 void measureRead(const QString& name, int repeat, db::Connection& connection,
@@ -184,11 +193,7 @@ void measureRead(const QString& name, int repeat, db::Connection& connection,
             rawRowsOf(connection, statement);
         }
     });
-    out() << timingText(name, engine)
-          << QStringLiteral("  raw %1 ms  x%2\n")
-                 .arg(raw.median, 9, 'f', 2)
-                 .arg(engine.median / std::max(raw.median, 0.001), 0, 'f', 2);
-    out().flush();
+    printWithRaw(name, engine, raw);
 }
 
 // Times a list window's read of a whole table in the window's order, through the engine's table
@@ -202,12 +207,7 @@ void measureTableRead(const QString& name, int repeat, db::Connection& connectio
     });
     const QString raw = QStringLiteral("SELECT rowid AS vel_rowid, * FROM %1 ORDER BY %2")
                             .arg(table, db::translate(order));
-    const Timing rawTiming = timeOf(repeat, [&] { rawRowsOf(connection, raw); });
-    out() << timingText(name, engine)
-          << QStringLiteral("  raw %1 ms  x%2\n")
-                 .arg(rawTiming.median, 9, 'f', 2)
-                 .arg(engine.median / std::max(rawTiming.median, 0.001), 0, 'f', 2);
-    out().flush();
+    printWithRaw(name, engine, timeOf(repeat, [&] { rawRowsOf(connection, raw); }));
 }
 
 // The child with the most rows in the tuition ledger: the longest history, paid and owed lists.
