@@ -13,6 +13,8 @@ namespace attendance {
 namespace {
 
 constexpr int kDayColumns = 31;
+// How often the progress is told while the absences are marked.
+constexpr int kAbsencesPerStep = 64;
 
 // The day columns past the month's last day; none for a year the calendar does not know.
 QStringList missingDays(const RegisterMonth& request) {
@@ -81,7 +83,8 @@ QString markAbsentStatement(const QString& day, const QString& childNumber) {
            QStringLiteral("ARITHMOS_MHTRWOY=") + childNumber;
 }
 
-void buildRegister(db::Connection& connection, const RegisterMonth& request) {
+void buildRegister(db::Connection& connection, const RegisterMonth& request,
+                   const common::Progress& progress) {
     db::Transaction transaction(connection);
     connection.execute(registerTitleStatement(request));
     connection.execute(clearRegisterStatement());
@@ -90,11 +93,16 @@ void buildRegister(db::Connection& connection, const RegisterMonth& request) {
     days.open();
     const int dayColumn = days.columnIndex(QStringLiteral("HMERA"));
     const int childColumn = days.columnIndex(QStringLiteral("ARITHMOS_MHTRWOY"));
+    const int total = days.rowCount() + 1;
     for (int row = 0; row < days.rowCount(); ++row) {
         connection.execute(
             markAbsentStatement(days.textAt(row, dayColumn), days.textAt(row, childColumn)));
+        if (row % kAbsencesPerStep == 0) {
+            common::report(progress, row + 1, total);
+        }
     }
     transaction.commit();
+    common::report(progress, total, total);
 }
 
 QString registerTable() {

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "common/progress.h"
+
 namespace db {
 class Connection;
 }
@@ -33,8 +35,9 @@ QString markAbsentStatement(const QString& day, const QString& childNumber);
 // Builds the register of the month into APOYSIES_TEMP with its title lines in PERIGRAFH: one
 // row per active child, every day "Π" and the days of the child's absences "Α". Days the month
 // does not have are blank. Everything is one transaction: a failure (db::Error) leaves the
-// previous register and its title lines as they were.
-void buildRegister(db::Connection& connection, const RegisterMonth& request);
+// previous register and its title lines as they were. The progress is told absence by absence.
+void buildRegister(db::Connection& connection, const RegisterMonth& request,
+                   const common::Progress& progress = {});
 
 // The register's scratch table and the order it is shown and printed in.
 QString registerTable();

@@ -13,6 +13,7 @@
 #include "attendance/register_window.h"
 #include "common/forbidden_characters.h"
 #include "db/error.h"
+#include "reports/report_progress_dialog.h"
 #include "searches/parametrised_searches.h"
 #include "ui/labels.h"
 #include "ui/long_lived_windows.h"
@@ -90,7 +91,11 @@ void RegisterRequestWindow::build() {
             ui::warn(this, searches::wrongCriteriaMessage());
             return;
         }
-        buildRegister(connection(), *request);
+        {
+            reports::WorkProgress progress(windowTitle(),
+                                           QStringLiteral("Δημιουργία παρουσιολογίου…"));
+            buildRegister(connection(), *request, std::ref(progress));
+        }
         connection().close();
         registerWindow().showRegister();
     } catch (const db::Error&) {

@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QDateTime>
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 #include "db/error.h"
 #include "db/greek_text.h"
@@ -72,7 +74,7 @@ void RowSet::prior() {
 }
 
 void RowSet::moveTo(int row) {
-    if (rows_.isEmpty()) {
+    if (rowCount_ == 0) {
         position_ = -1;
         return;
     }
@@ -100,7 +102,11 @@ QVariant RowSet::value(int column) const {
     if (position_ < 0) {
         throw Error(QStringLiteral("Either BOF or EOF is True: there is no current record"));
     }
-    return rows_.at(position_).at(column);
+    return valueAt(position_, column);
+}
+
+QVariant RowSet::valueAt(int row, int column) const {
+    return valueOf(cellAt(row, column));
 }
 
 QString RowSet::text(int column) const {
@@ -108,7 +114,31 @@ QString RowSet::text(int column) const {
 }
 
 QString RowSet::textAt(int row, int column) const {
-    return displayText(rows_.at(row).at(column), kinds_.at(column));
+    return displayText(valueAt(row, column), kinds_.at(column));
+}
+
+QVariant RowSet::valueOf(const Cell& cell) const {
+    switch (cell.type) {
+        case ValueType::Null:
+            return {};
+        case ValueType::Integer:
+            return static_cast<qlonglong>(cell.integer);
+        case ValueType::Decimal:
+            return cell.decimal;
+        case ValueType::YesNo:
+            return cell.integer != 0;
+        case ValueType::Date:
+            return QDate::fromJulianDay(cell.integer);
+        case ValueType::Text:
+            return QString::fromUtf8(textOf(cell));
+        case ValueType::Other:
+            break;
+    }
+    return others_[std::size_t(cell.integer)];
+}
+
+QByteArrayView RowSet::textOf(const Cell& cell) const {
+    return QByteArrayView(texts_.constData() + cell.integer, cell.size);
 }
 
 namespace {
@@ -136,6 +166,16 @@ int compareValues(const QVariant& a, const QVariant& b) {
 
 }  // namespace
 
+// Two texts compare by their bytes, without making strings; anything else as its value.
+int RowSet::compareCells(const Cell& a, const Cell& b) const {
+    if (a.type == ValueType::Text && b.type == ValueType::Text) {
+        const QByteArrayView textA = textOf(a);
+        const QByteArrayView textB = textOf(b);
+        return compareGreekUtf8(textA.data(), int(textA.size()), textB.data(), int(textB.size()));
+    }
+    return compareValues(valueOf(a), valueOf(b));
+}
+
 void RowSet::sortRows(const QString& orderBy) {
     QVector<SortKey> keys;
     for (const QString& part : orderBy.split(u',', Qt::SkipEmptyParts)) {
@@ -143,16 +183,25 @@ void RowSet::sortRows(const QString& orderBy) {
         const int column = columnIndex(words.value(0));
         keys.append({column, words.value(1).compare(u"DESC", Qt::CaseInsensitive) == 0});
     }
-    std::stable_sort(rows_.begin(), rows_.end(),
-                     [&keys](const QVector<QVariant>& a, const QVector<QVariant>& b) {
-                         for (const SortKey& key : keys) {
-                             const int order = compareValues(a.at(key.column), b.at(key.column));
-                             if (order != 0) {
-                                 return key.descending ? order > 0 : order < 0;
-                             }
-                         }
-                         return false;
-                     });
+    // Sorts the row numbers, then moves each row's values once into its place.
+    std::vector<int> order(rowCount_);
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [this, &keys](int a, int b) {
+        for (const SortKey& key : keys) {
+            const int compared = compareCells(cellAt(a, key.column), cellAt(b, key.column));
+            if (compared != 0) {
+                return key.descending ? compared > 0 : compared < 0;
+            }
+        }
+        return false;
+    });
+    std::vector<Cell> sorted;
+    sorted.reserve(cells_.size());
+    for (const int row : order) {
+        const auto from = cells_.cbegin() + std::ptrdiff_t(row) * stride_;
+        sorted.insert(sorted.end(), from, from + stride_);
+    }
+    cells_ = std::move(sorted);
     first();
 }
 
@@ -160,32 +209,96 @@ void RowSet::readRows(Statement& statement, int hiddenColumns) {
     // Read everything first, so a statement that fails leaves the rows as they were.
     QStringList names;
     QVector<ColumnKind> kinds;
-    QVector<QVector<QVariant>> rows;
+    std::vector<Cell> cells;
+    QByteArray texts;
+    std::vector<QVariant> others;
+    int rows = 0;
     bool hasRow = statement.step();
     const int columns = statement.columnCount();
     for (int c = hiddenColumns; c < columns; ++c) {
         names.append(statement.columnName(c));
         kinds.append(statement.columnKind(c));
     }
-    const int shown = columns - hiddenColumns;
-    for (; hasRow; hasRow = statement.step()) {
-        QVector<QVariant> row(columns);
-        for (int c = 0; c < columns; ++c) {
-            row[c < hiddenColumns ? shown + c : c - hiddenColumns] = statement.value(c);
+    // Hidden values come first in the statement and go after the shown ones in the row.
+    std::vector<int> source(columns);
+    for (int c = 0; c < columns; ++c) {
+        source[c] = c < columns - hiddenColumns ? c + hiddenColumns : c - (columns - hiddenColumns);
+    }
+    for (; hasRow; hasRow = statement.step(), ++rows) {
+        for (const int c : source) {
+            StoredValue value = statement.stored(c);
+            Cell& cell = cells.emplace_back();
+            cell.type = value.type;
+            switch (value.type) {
+                case ValueType::Decimal:
+                    cell.decimal = value.decimal;
+                    break;
+                case ValueType::Text:
+                    cell.integer = texts.size();
+                    cell.size = qint32(value.text.size());
+                    texts.append(value.text);
+                    break;
+                case ValueType::Other:
+                    cell.integer = qint64(others.size());
+                    others.push_back(std::move(value.other));
+                    break;
+                default:
+                    cell.integer = value.integer;
+            }
         }
-        rows.append(std::move(row));
     }
     names_ = std::move(names);
     kinds_ = std::move(kinds);
-    rows_ = std::move(rows);
+    cells_ = std::move(cells);
+    texts_ = std::move(texts);
+    others_ = std::move(others);
+    stride_ = columns;
+    rowCount_ = rows;
     first();
 }
 
 void RowSet::clearRows() {
     names_.clear();
     kinds_.clear();
-    rows_.clear();
+    cells_.clear();
+    texts_.clear();
+    others_.clear();
+    stride_ = 0;
+    rowCount_ = 0;
     position_ = -1;
+}
+
+// A value set by a change is kept as given.
+void RowSet::setValueAt(int row, int column, const QVariant& value) {
+    Cell& cell = cellAt(row, column);
+    cell.type = ValueType::Other;
+    cell.integer = qint64(others_.size());
+    others_.push_back(value);
+}
+
+void RowSet::appendEmptyRow() {
+    cells_.resize(cells_.size() + stride_);
+    ++rowCount_;
+}
+
+void RowSet::removeRow(int row) {
+    const auto from = cells_.begin() + std::ptrdiff_t(row) * stride_;
+    cells_.erase(from, from + stride_);
+    --rowCount_;
+}
+
+QVector<QVariant> RowSet::rowValues(int row) const {
+    QVector<QVariant> values;
+    for (int c = 0; c < stride_; ++c) {
+        values.append(valueAt(row, c));
+    }
+    return values;
+}
+
+void RowSet::setRowValues(int row, const QVector<QVariant>& values) {
+    for (int c = 0; c < stride_; ++c) {
+        setValueAt(row, c, values.at(c));
+    }
 }
 
 }  // namespace db

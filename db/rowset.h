@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <vector>
 
 namespace db {
 
@@ -15,17 +18,21 @@ enum class ColumnKind { Integer, Decimal, Date, DateTime, Text, LongText, YesNo,
 
 ColumnKind kindFromDeclaredType(const QString& declaredType);
 
+// The type of a value read: what the value's QVariant will hold (Other: anything that is kept
+// as its QVariant, such as a date and time).
+enum class ValueType : quint8 { Null, Integer, Decimal, YesNo, Date, Text, Other };
+
 // A whole result held in memory with a current row, as the windows read it: exact row count,
 // first/prior/next/last, columns by position or by name.
 // Values: whole numbers qlonglong, decimals double, dates QDate, date-times QDateTime, yes/no
 // bool, texts QString, null an invalid QVariant.
 class RowSet {
 public:
-    int rowCount() const { return static_cast<int>(rows_.size()); }
-    bool isEmpty() const { return rows_.isEmpty(); }
+    int rowCount() const { return rowCount_; }
+    bool isEmpty() const { return rowCount_ == 0; }
 
-    void first() { position_ = rows_.isEmpty() ? -1 : 0; }
-    void last() { position_ = static_cast<int>(rows_.size()) - 1; }
+    void first() { position_ = rowCount_ == 0 ? -1 : 0; }
+    void last() { position_ = rowCount_ - 1; }
     void next();
     void prior();
     void moveTo(int row);
@@ -44,7 +51,7 @@ public:
 
     QVariant value(int column) const;  // current row
     QVariant value(const QString& name) const { return value(columnIndex(name)); }
-    QVariant valueAt(int row, int column) const { return rows_.at(row).at(column); }
+    QVariant valueAt(int row, int column) const;
     // The value as a person reads it: dates dd/MM/yyyy, yes/no True/False, null empty.
     QString text(int column) const;
     QString text(const QString& name) const { return text(columnIndex(name)); }
@@ -60,10 +67,43 @@ protected:
     // statement leaves them as they were. Its first hiddenColumns columns are not shown as
     // columns but kept at the end of each row, where sorting keeps them with their row.
     void readRows(Statement& statement, int hiddenColumns = 0);
+
+    // A row's values are its shown columns, then its hidden ones.
+    void setValueAt(int row, int column, const QVariant& value);
+    void appendEmptyRow();
+    void removeRow(int row);
+    QVector<QVariant> rowValues(int row) const;
+    void setRowValues(int row, const QVector<QVariant>& values);
+
     QStringList names_;
     QVector<ColumnKind> kinds_;
-    QVector<QVector<QVariant>> rows_;
     int position_ = -1;
+
+private:
+    // One value, small and without an allocation of its own: numbers and dates in place, a
+    // text as its UTF-8 bytes in texts_ (a string is made only when the value is asked for),
+    // anything else as its QVariant in others_. The rows lie in one block, row after row.
+    struct Cell {
+        ValueType type = ValueType::Null;
+        qint32 size = 0;  // of a text
+        union {
+            qint64 integer = 0;  // whole number, yes/no, date (Julian day), text or other offset
+            double decimal;
+        };
+    };
+    const Cell& cellAt(int row, int column) const {
+        return cells_[std::size_t(row) * stride_ + column];
+    }
+    Cell& cellAt(int row, int column) { return cells_[std::size_t(row) * stride_ + column]; }
+    QVariant valueOf(const Cell& cell) const;
+    QByteArrayView textOf(const Cell& cell) const;
+    int compareCells(const Cell& a, const Cell& b) const;
+
+    std::vector<Cell> cells_;
+    QByteArray texts_;
+    std::vector<QVariant> others_;
+    int stride_ = 0;  // values per row, hidden ones included
+    int rowCount_ = 0;
 };
 
 // Display text of one value of the given kind.

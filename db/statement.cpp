@@ -35,7 +35,7 @@ ColumnKind kindFromStorage(int type) {
     }
 }
 
-QVariant storedText(sqlite3_stmt* stmt, int column) {
+QString storedText(sqlite3_stmt* stmt, int column) {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
     return QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
 }
@@ -203,35 +203,65 @@ ColumnKind Statement::columnKind(int column) const {
 }
 
 QVariant Statement::value(int column) const {
+    const StoredValue value = stored(column);
+    switch (value.type) {
+        case ValueType::Null:
+            return {};
+        case ValueType::Integer:
+            return static_cast<qlonglong>(value.integer);
+        case ValueType::Decimal:
+            return value.decimal;
+        case ValueType::YesNo:
+            return value.integer != 0;
+        case ValueType::Date:
+            return QDate::fromJulianDay(value.integer);
+        case ValueType::Text:
+            return QString::fromUtf8(value.text);
+        case ValueType::Other:
+            break;
+    }
+    return value.other;
+}
+
+StoredValue Statement::stored(int column) const {
+    StoredValue value;
     const int storage = sqlite3_column_type(stmt_, column);
     if (storage == SQLITE_NULL) {
-        return {};
+        return value;
     }
     switch (columnKind(column)) {
         case ColumnKind::YesNo:
             if (storage == SQLITE_INTEGER) {
-                return sqlite3_column_int64(stmt_, column) != 0;
+                value.type = ValueType::YesNo;
+                value.integer = sqlite3_column_int64(stmt_, column) != 0;
+                return value;
             }
             break;
         case ColumnKind::Date:
             if (storage == SQLITE_TEXT) {
                 if (const QDate date = storedIsoDate(stmt_, column); date.isValid()) {
-                    return date;
+                    value.type = ValueType::Date;
+                    value.integer = date.toJulianDay();
+                    return value;
                 }
-                const QString text = storedText(stmt_, column).toString();
+                const QString text = storedText(stmt_, column);
                 const QDate date = QDate::fromString(text.left(10), Qt::ISODate);
-                return date.isValid() ? QVariant(date) : QVariant(text);
+                value.type = ValueType::Other;
+                value.other = date.isValid() ? QVariant(date) : QVariant(text);
+                return value;
             }
             break;
         case ColumnKind::DateTime:
             if (storage == SQLITE_TEXT) {
-                const QString text = storedText(stmt_, column).toString();
+                const QString text = storedText(stmt_, column);
                 QDateTime stamp =
                     QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
                 if (!stamp.isValid()) {
                     stamp = QDateTime(QDate::fromString(text, Qt::ISODate), QTime(0, 0));
                 }
-                return stamp.isValid() ? QVariant(stamp) : QVariant(text);
+                value.type = ValueType::Other;
+                value.other = stamp.isValid() ? QVariant(stamp) : QVariant(text);
+                return value;
             }
             break;
         default:
@@ -239,12 +269,20 @@ QVariant Statement::value(int column) const {
     }
     switch (storage) {
         case SQLITE_INTEGER:
-            return static_cast<qlonglong>(sqlite3_column_int64(stmt_, column));
+            value.type = ValueType::Integer;
+            value.integer = sqlite3_column_int64(stmt_, column);
+            break;
         case SQLITE_FLOAT:
-            return sqlite3_column_double(stmt_, column);
-        default:
-            return storedText(stmt_, column);
+            value.type = ValueType::Decimal;
+            value.decimal = sqlite3_column_double(stmt_, column);
+            break;
+        default: {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+            value.type = ValueType::Text;
+            value.text = QByteArrayView(text, sqlite3_column_bytes(stmt_, column));
+        }
     }
+    return value;
 }
 
 }  // namespace db

@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
 
@@ -11,6 +12,17 @@
 struct sqlite3_stmt;
 
 namespace db {
+
+// One value of the current row, converted as Statement::value() converts it: a whole number,
+// decimal, yes/no (0 or 1) or date (Julian day) in place, a text as the engine's UTF-8 bytes
+// (valid until the next step), anything else as its QVariant.
+struct StoredValue {
+    ValueType type = ValueType::Null;
+    qint64 integer = 0;
+    double decimal = 0;
+    QByteArrayView text;
+    QVariant other;
+};
 
 class Connection;
 
@@ -38,6 +50,8 @@ public:
     QString columnName(int column) const;
     ColumnKind columnKind(int column) const;  // from the declared type, else from the value
     QVariant value(int column) const;         // converted by columnKind()
+    // The value as value() converts it, without making a QVariant for the common types.
+    StoredValue stored(int column) const;
 
 private:
     [[noreturn]] void throwError(const QString& sql) const;

@@ -100,7 +100,7 @@ void Table::readTableRows(qint64 keepRowId) {
     }
     if (keepRowId != 0) {
         for (int row = 0; row < rowCount(); ++row) {
-            if (rows_.at(row).at(columnCount()).toLongLong() == keepRowId) {
+            if (valueAt(row, columnCount()).toLongLong() == keepRowId) {
                 position_ = row;
                 break;
             }
@@ -109,7 +109,7 @@ void Table::readTableRows(qint64 keepRowId) {
 }
 
 qint64 Table::rowId() const {
-    return position_ < 0 ? 0 : rows_.at(position_).at(columnCount()).toLongLong();
+    return position_ < 0 ? 0 : valueAt(position_, columnCount()).toLongLong();
 }
 
 void Table::requireRow() const {
@@ -125,10 +125,9 @@ void Table::insert() {
     if (state_ != State::Browse) {
         post();
     }
-    QVector<QVariant> row(columnCount() + 1);
-    row.last() = qint64(0);
-    rows_.append(std::move(row));
+    appendEmptyRow();
     position_ = rowCount() - 1;
+    setValueAt(position_, columnCount(), qint64(0));
     changes_.clear();
     state_ = State::Insert;
 }
@@ -141,7 +140,7 @@ void Table::edit() {
         throw readOnly(name_);
     }
     requireRow();
-    savedRow_ = rows_.at(position_);
+    savedRow_ = rowValues(position_);
     changes_.clear();
     state_ = State::Edit;
 }
@@ -150,7 +149,7 @@ void Table::setValue(int column, const QVariant& value) {
     if (state_ == State::Browse) {
         edit();
     }
-    rows_[position_][column] = value;
+    setValueAt(position_, column, value);
     changes_.insert(column, value);
 }
 
@@ -216,19 +215,19 @@ void Table::rereadRow(qint64 id) {
         for (int c = 0; c < statement.columnCount(); ++c) {
             const int column = findColumn(statement.columnName(c));
             if (column >= 0) {
-                rows_[position_][column] = statement.value(c);
+                setValueAt(position_, column, statement.value(c));
             }
         }
     }
-    rows_[position_][columnCount()] = id;
+    setValueAt(position_, columnCount(), id);
 }
 
 void Table::cancel() {
     if (state_ == State::Insert) {
-        rows_.removeAt(position_);
+        removeRow(position_);
         moveTo(position_);
     } else if (state_ == State::Edit) {
-        rows_[position_] = savedRow_;
+        setRowValues(position_, savedRow_);
     }
     changes_.clear();
     if (state_ != State::Closed) {
@@ -249,7 +248,7 @@ void Table::remove() {
                         QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quotedName(name_)));
     statement.bind(1, rowId());
     statement.step();
-    rows_.removeAt(position_);
+    removeRow(position_);
     moveTo(position_);
     changes_.clear();
     state_ = State::Browse;

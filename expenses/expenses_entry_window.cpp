@@ -44,7 +44,7 @@ QList<ui::GridColumn> gridColumns() {
 
 ExpensesEntryWindow::ExpensesEntryWindow(const common::ProgramContext& context, QWidget* parent)
     : ui::DataWindow(context, parent),
-      rows_(bindTable(expenses::expensesTable())),
+      rows_(bindTable(expenses::expensesTable(), expenses::expensesOrder())),
       grid_(new QTableView(this)),
       navigator_(new ui::Navigator(ui::Navigator::moving() | ui::Navigator::Insert |
                                        ui::Navigator::Delete | ui::Navigator::Post,
@@ -97,8 +97,9 @@ QLineEdit* ExpensesEntryWindow::field(const QString& column) const {
     return nullptr;
 }
 
+// The rows were read in the list's order when the window was made or shown again.
 void ExpensesEntryWindow::formShow() {
-    rows_->sortBy(expenses::expensesOrder());
+    rows_->first();
 }
 
 }  // namespace expenses

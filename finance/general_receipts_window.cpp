@@ -37,7 +37,7 @@ QList<ui::GridColumn> receiptColumns() {
 GeneralReceiptsWindow::GeneralReceiptsWindow(const common::ProgramContext& context, QWidget* parent)
     : ui::DataWindow(context, parent) {
     setWindowTitle(QStringLiteral("Αποδείξεις που εκδόθηκαν γενικής φύσεως"));
-    list_ = bindTable(generalReceiptsTable());
+    list_ = bindTable(generalReceiptsTable(), generalReceiptsOrder());
     buildLayout();
     connect(list_, &ui::BoundTable::changed, this, &GeneralReceiptsWindow::applyButtonRule);
     connect(cancelButton_, &QPushButton::clicked, this, &GeneralReceiptsWindow::cancelReceipt);
@@ -73,9 +73,10 @@ void GeneralReceiptsWindow::formShow() {
     refresh();
 }
 
+// Read in the list's order, the first row current; the list's change applies the button rule.
 void GeneralReceiptsWindow::refresh() {
     list_->reload();
-    list_->sortBy(generalReceiptsOrder());  // the list's change applies the button rule
+    list_->first();
     applyButtonRule();
     count_->setCount(list_->rows().rowCount());
 }

@@ -20,6 +20,8 @@ namespace {
 
 constexpr int kMonths = 12;
 constexpr int kTextsPerMonth = 5;  // C, T, P, V, H
+// How often the progress is told while the months are written.
+constexpr int kChildrenPerStep = 64;
 
 // The five texts of one month, in column order C, T, P, V, H; all null while the ledger has
 // no row for the month.
@@ -67,7 +69,7 @@ void bindChild(db::Statement& update, qlonglong child, const ChildMonths& months
 
 // Reads the ledger statement row by row, without holding it whole: the status of a large
 // kindergarten has tens of thousands of ledger rows.
-void fillMonths(db::Connection& connection, const QString& year) {
+void fillMonths(db::Connection& connection, const QString& year, const common::Progress& progress) {
     db::Statement ledger(connection, db::translate(statusLedgerStatement(year)));
     QVector<qlonglong> childOrder;
     QHash<qlonglong, ChildMonths> months;
@@ -85,10 +87,14 @@ void fillMonths(db::Connection& connection, const QString& year) {
         (*found)[month - 1] = monthTexts(ledger);
     }
     db::Statement update(connection, childUpdateSql());
-    for (const qlonglong child : childOrder) {
-        bindChild(update, child, months.value(child));
+    const int total = int(childOrder.size()) + 1;
+    for (int i = 0; i < childOrder.size(); ++i) {
+        bindChild(update, childOrder.at(i), months.value(childOrder.at(i)));
         update.step();
         update.reset();
+        if (i % kChildrenPerStep == 0) {
+            common::report(progress, i + 1, total);
+        }
     }
 }
 
@@ -121,14 +127,16 @@ QString yearlyStatusTitle(const QString& year) {
     return QStringLiteral("ΚΑΤΑΣΤΑΣΗ ΠΛΗΡΩΜΗΣ ΔΙΔΑΚΤΡΩΝ ΓΙΑ ΤΟ ΕΤΟΣ ") + year.trimmed();
 }
 
-void buildYearlyStatus(db::Connection& connection, const QString& year) {
+void buildYearlyStatus(db::Connection& connection, const QString& year,
+                       const common::Progress& progress) {
     db::Transaction transaction(connection);
     db::Command command(connection);
     command.execute(QStringLiteral("DELETE FROM ") + yearlyStatusTable());
     command.execute(statusChildrenStatement());
-    fillMonths(connection, year);
+    fillMonths(connection, year, progress);
     command.execute(searches::titleLinesStatement(yearlyStatusTitle(year)));
     transaction.commit();
+    common::report(progress, 1, 1);
 }
 
 }  // namespace finance

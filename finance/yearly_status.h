@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "common/progress.h"
+
 namespace db {
 class Connection;
 }
@@ -39,7 +41,9 @@ QString yearlyStatusTitle(const QString& year);
 
 // Rebuilds the scratch table for the year and writes the title lines, all in one transaction:
 // a failure leaves the previous status and titles whole. A ledger month outside 1 to 12 is
-// skipped. Throws db::Error on a refused statement (a year that is no number, for one).
-void buildYearlyStatus(db::Connection& connection, const QString& year);
+// skipped. Throws db::Error on a refused statement (a year that is no number, for one). The
+// progress is told child by child as the months are written.
+void buildYearlyStatus(db::Connection& connection, const QString& year,
+                       const common::Progress& progress = {});
 
 }  // namespace finance

@@ -10,6 +10,7 @@
 #include "finance/payment.h"
 #include "finance/report_yearly_status.h"
 #include "finance/yearly_status.h"
+#include "reports/report_progress_dialog.h"
 
 namespace finance {
 
@@ -46,7 +47,11 @@ void YearlyStatusWindow::formShow() {
 void YearlyStatusWindow::present() {
     connection().close();
     connection().open();
-    buildYearlyStatus(connection(), yearList_->currentText());
+    {
+        reports::WorkProgress progress(windowTitle(),
+                                       QStringLiteral("Δημιουργία κατάστασης πληρωμών…"));
+        buildYearlyStatus(connection(), yearList_->currentText(), std::ref(progress));
+    }
     printYearlyStatus(connection(), programContext().programDirectory);
     connection().close();
 }

@@ -34,7 +34,7 @@ RenderedReport prepare(const QString& reportFile, const QList<DataSet>& dataSets
 void run(const QString& reportFile, const QList<DataSet>& dataSets) {
     // The dialog closes before the output (the preview) opens.
     const RenderedReport report = [&] {
-        PreparationProgress dialog;
+        WorkProgress dialog(QStringLiteral("Εκτύπωση"), QStringLiteral("Προετοιμασία εκτύπωσης…"));
         return prepare(reportFile, dataSets, std::ref(dialog));
     }();
     currentOutput().deliver(report);

@@ -11,12 +11,12 @@ constexpr int kShownAfterMs = 1000;
 
 }  // namespace
 
-PreparationProgress::PreparationProgress() {
+WorkProgress::WorkProgress(const QString& title, const QString& label) {
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
         return;
     dialog_ = std::make_unique<QProgressDialog>(QApplication::activeWindow());
-    dialog_->setWindowTitle(QStringLiteral("Εκτύπωση"));
-    dialog_->setLabelText(QStringLiteral("Προετοιμασία εκτύπωσης…"));
+    dialog_->setWindowTitle(title);
+    dialog_->setLabelText(label);
     dialog_->setCancelButton(nullptr);
     dialog_->setWindowModality(Qt::ApplicationModal);
     dialog_->setMinimumDuration(kShownAfterMs);
@@ -24,9 +24,9 @@ PreparationProgress::PreparationProgress() {
     dialog_->setValue(0);  // starts the clock of the delay
 }
 
-PreparationProgress::~PreparationProgress() = default;
+WorkProgress::~WorkProgress() = default;
 
-void PreparationProgress::operator()(int done, int total) {
+void WorkProgress::operator()(int done, int total) {
     if (!dialog_)
         return;
     dialog_->setMaximum(total);

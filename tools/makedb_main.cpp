@@ -102,7 +102,11 @@ void fillSample(const QString& path, const sample::Options& options) {
     connection.open();
     QElapsedTimer timer;
     timer.start();
-    const sample::Summary s = sample::fillSampleData(connection, options);
+    // The sample of a large kindergarten takes a while: the percentage done, on one line.
+    const sample::Summary s = sample::fillSampleData(connection, options, [](int done, int total) {
+        out() << QStringLiteral("\rSample data: %1%").arg(done * 100 / total, 3) << Qt::flush;
+    });
+    out() << '\n';
     out() << QStringLiteral(
                  "Sample data (seed %1): %2 children (%3 enrolled now) in %4 enrolment periods, "
                  "%5 ledger rows, %6 tuition and %7 general receipts (next number %8), "

@@ -1,5 +1,7 @@
 #include "tools/sample_data.h"
 
+#include <functional>
+
 #include "db/clock.h"
 #include "db/connection.h"
 #include "db/query.h"
@@ -17,9 +19,10 @@ namespace {
 
 void writeChildrenAndTuition(db::Connection& connection, Random& random, const Options& options,
                              const QDate& from, const QDate& until, double vatRate,
-                             Summary& summary) {
+                             Summary& summary, const std::function<void()>& stageDone) {
     const QList<Child> children = makeChildren(random, options.children, from, until);
     writeChildren(connection, children);
+    stageDone();
     summary.children = static_cast<int>(children.size());
     for (const Child& child : children) {
         summary.activeChildren += child.isActive() ? 1 : 0;
@@ -31,14 +34,18 @@ void writeChildrenAndTuition(db::Connection& connection, Random& random, const O
     summary.tuitionReceipts = tuition.tuitionReceipts;
     summary.generalReceipts = tuition.generalReceipts;
     summary.nextReceiptNumber = tuition.nextReceiptNumber;
+    stageDone();
     summary.absences = writeAbsences(connection, random, children, until);
+    stageDone();
     summary.measurements = writeMeasurements(connection, random, children, until);
     summary.groups = writeGroups(connection, random, children);
+    stageDone();
 }
 
 }  // namespace
 
-Summary fillSampleData(db::Connection& connection, const Options& options) {
+Summary fillSampleData(db::Connection& connection, const Options& options,
+                       const common::Progress& progress) {
     const QDate until = options.until.isValid() ? options.until : db::Clock::today();
     const QDate from = until.addYears(-options.years).addDays(1);
     Random random(options.seed);
@@ -49,15 +56,23 @@ Summary fillSampleData(db::Connection& connection, const Options& options) {
     connection.executeNative(QStringLiteral("PRAGMA cache_size = -131072"));
     db::Transaction transaction(connection);
     const double vatRate = finance::currentVatRate(connection);
-    writeChildrenAndTuition(connection, random, options, from, until, vatRate, summary);
+    // Children, tuition, absences, the rest of the children's data, directories and expenses,
+    // programme and organiser, the commit.
+    constexpr int kStages = 7;
+    int stage = 0;
+    const auto stageDone = [&] { common::report(progress, ++stage, kStages); };
+    writeChildrenAndTuition(connection, random, options, from, until, vatRate, summary, stageDone);
     writeStaff(connection, summary.groups);
     writeContacts(connection, random);
     writeDoctors(connection);
     writeReceiptHeader(connection);
     summary.expenses = writeExpenses(connection, random, from, until, vatRate);
+    stageDone();
     writeProgramme(connection, random, from, until);
     writeOrganiser(connection, random, from, until);
+    stageDone();
     transaction.commit();
+    stageDone();
     return summary;
 }
 

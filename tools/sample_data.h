@@ -2,6 +2,8 @@
 
 #include <QDate>
 
+#include "common/progress.h"
+
 namespace db {
 class Connection;
 }
@@ -35,7 +37,8 @@ struct Summary {
 // receipts archived and numbered by the receipt counter, absences, measurements, groups, the
 // teaching programme, food menus, directories, expenses and the organiser. One seed always gives
 // the same data for the same `until`. Runs in one transaction: all of it is written or none.
-// Throws db::Error.
-Summary fillSampleData(db::Connection& connection, const Options& options);
+// The progress is told stage by stage. Throws db::Error.
+Summary fillSampleData(db::Connection& connection, const Options& options,
+                       const common::Progress& progress = {});
 
 }  // namespace sample

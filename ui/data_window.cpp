@@ -16,8 +16,9 @@ BoundTable* DataWindow::adopt(std::unique_ptr<RowSource> source) {
     return bound_.back().get();
 }
 
-BoundTable* DataWindow::bindTable(const QString& tableName) {
+BoundTable* DataWindow::bindTable(const QString& tableName, const QString& orderBy) {
     auto source = std::make_unique<TableSource>(connection_, tableName);
+    source->table().setSort(orderBy);
     source->table().open();
     return adopt(std::move(source));
 }

@@ -25,8 +25,9 @@ public:
     const common::ProgramContext& programContext() const { return context_; }
 
 protected:
-    // A table edited directly, opened at once.
-    BoundTable* bindTable(const QString& tableName);
+    // A table edited directly, opened at once, in the order given (as stored when none). Read
+    // again when the window is shown again, it keeps that order.
+    BoundTable* bindTable(const QString& tableName, const QString& orderBy = {});
     // A read-only query; its statement runs with BoundTable::setStatement or reload().
     BoundTable* bindQuery();
     // The rows of a search over one table, edited as the table's own; nothing is read until

@@ -16,7 +16,14 @@ protected:
     void build(const QString& year, int month) {
         const auto request = attendance::registerMonth(year, month);
         ASSERT_TRUE(request);
-        attendance::buildRegister(database.connection(), *request);
+        int done = 0;
+        int total = -1;
+        attendance::buildRegister(database.connection(), *request, [&](int d, int t) {
+            EXPECT_GE(d, done);
+            done = d;
+            total = t;
+        });
+        EXPECT_EQ(done, total);  // the progress dialog closes
     }
 
     AttendanceDatabase database;

@@ -184,4 +184,27 @@ TEST_F(TableTest, SortedRowsPutNullsFirstAscendingAsTheEngineDoes) {
         QStringList({QStringLiteral("δεύτερη"), QStringLiteral("πρώτη"), QStringLiteral("χωρίς")}));
 }
 
+// Texts are shared between cells that repeat them; a column that hardly repeats stops being
+// looked up. Either way every cell must read back what is stored, sorted or not.
+TEST_F(TableTest, LargeResultsReadEveryTextAsStored) {
+    connection_.executeNative(QStringLiteral(
+        "CREATE TABLE BIG (NAME TEXT, CODE TEXT, D DATE);"
+        "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 5999) "
+        "INSERT INTO BIG SELECT 'όνομα ' || (i % 7), 'κ' || i, '2024-01-' || (10 + i % 9) "
+        "FROM n"));
+    db::Table table(connection_, QStringLiteral("BIG"));
+    table.open();
+    ASSERT_EQ(table.rowCount(), 6000);
+    for (int row = 0; row < 6000; row += 7) {
+        EXPECT_EQ(table.textAt(row, 0), QStringLiteral("όνομα %1").arg(row % 7));
+        EXPECT_EQ(table.textAt(row, 1), QStringLiteral("κ%1").arg(row));
+    }
+    table.sortRows(QStringLiteral("D DESC, CODE"));
+    EXPECT_EQ(table.textAt(0, 2), QStringLiteral("18/01/2024"));
+    table.moveTo(1);
+    const QString code = table.text(1);  // the hidden rowid must have moved with its row
+    EXPECT_EQ(table.rowId(), code.mid(1).toLongLong() + 1);
+    EXPECT_EQ(table.text(0), QStringLiteral("όνομα %1").arg(code.mid(1).toInt() % 7));
+}
+
 }  // namespace

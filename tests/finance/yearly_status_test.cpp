@@ -72,8 +72,15 @@ TEST_F(YearlyStatusTest, BuildsOneRowPerEnrolledChildWithItsMonths) {
     addOwedMonth(3, 3, 2008);
     run(QStringLiteral("INSERT INTO DIDAKTRA_TEMP(ARITHMOS_MHTRWOY) VALUES(99)"));  // earlier run
 
-    finance::buildYearlyStatus(connection_, QStringLiteral("2008"));
+    int done = 0;
+    int total = -1;
+    finance::buildYearlyStatus(connection_, QStringLiteral("2008"), [&](int d, int t) {
+        EXPECT_GE(d, done);
+        done = d;
+        total = t;
+    });
 
+    EXPECT_EQ(done, total);  // the progress dialog closes
     EXPECT_EQ(count(QStringLiteral("DIDAKTRA_TEMP")), 2);
     EXPECT_EQ(scalar(QStringLiteral("SELECT group_concat(ARITHMOS_MHTRWOY) FROM (SELECT "
                                     "ARITHMOS_MHTRWOY FROM DIDAKTRA_TEMP ORDER BY rowid)"))
