@@ -107,21 +107,44 @@ bool isNegativeZero(const QString& text) {
     return true;
 }
 
+// What a Format pattern asks for: a date, or a number with so many decimals.
+struct FormatPattern {
+    bool date = false;
+    int decimals = 0;
+};
+
+FormatPattern readPattern(sqlite3_value* value) {
+    const QString pattern = argText(value).toLower();
+    const qsizetype point = pattern.indexOf(u'.');
+    return {pattern.contains(u"dd") || pattern.contains(u"yy"),
+            point < 0 ? 0 : static_cast<int>(pattern.size() - point - 1)};
+}
+
+// The pattern of a statement's Format call is read once and kept with the statement while it
+// stays the same, instead of once per row.
+FormatPattern patternOf(sqlite3_context* context, sqlite3_value* value) {
+    if (const auto* kept = static_cast<const FormatPattern*>(sqlite3_get_auxdata(context, 1))) {
+        return *kept;
+    }
+    const FormatPattern pattern = readPattern(value);
+    sqlite3_set_auxdata(context, 1, new FormatPattern(pattern),
+                        [](void* kept) { delete static_cast<FormatPattern*>(kept); });
+    return pattern;
+}
+
 // Format(value, '0.00'), Format(date, "dd/mm/yyyy"); other number patterns "0", "0.0", ...
 void format(sqlite3_context* context, int, sqlite3_value** argv) {
     if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
         sqlite3_result_null(context);
         return;
     }
-    const QString pattern = argText(argv[1]).toLower();
-    if (pattern.contains(u"dd") || pattern.contains(u"yy")) {
+    const FormatPattern pattern = patternOf(context, argv[1]);
+    if (pattern.date) {
         const QDateTime stamp = storedDateTime(argv[0]);
         resultText(context, stamp.isValid() ? shortDate(stamp, false) : argText(argv[0]));
         return;
     }
-    const qsizetype point = pattern.indexOf(u'.');
-    const int decimals = point < 0 ? 0 : static_cast<int>(pattern.size() - point - 1);
-    QString text = QString::number(sqlite3_value_double(argv[0]), 'f', decimals);
+    QString text = QString::number(sqlite3_value_double(argv[0]), 'f', pattern.decimals);
     if (isNegativeZero(text)) {
         text.remove(0, 1);  // a tiny negative amount shows as 0.00, not -0.00
     }

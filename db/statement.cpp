@@ -198,8 +198,12 @@ QString Statement::columnName(int column) const {
 }
 
 ColumnKind Statement::columnKind(int column) const {
-    const std::optional<ColumnKind> declared = declaredKinds_.at(column);
-    return declared ? *declared : kindFromStorage(sqlite3_column_type(stmt_, column));
+    return kindOf(column, sqlite3_column_type(stmt_, column));
+}
+
+ColumnKind Statement::kindOf(int column, int storage) const {
+    const std::optional<ColumnKind>& declared = declaredKinds_.at(column);
+    return declared ? *declared : kindFromStorage(storage);
 }
 
 QVariant Statement::value(int column) const {
@@ -229,7 +233,7 @@ StoredValue Statement::stored(int column) const {
     if (storage == SQLITE_NULL) {
         return value;
     }
-    switch (columnKind(column)) {
+    switch (kindOf(column, storage)) {
         case ColumnKind::YesNo:
             if (storage == SQLITE_INTEGER) {
                 value.type = ValueType::YesNo;

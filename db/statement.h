@@ -55,6 +55,8 @@ public:
 
 private:
     [[noreturn]] void throwError(const QString& sql) const;
+    // The column's kind when its value is stored as the engine's type `storage`.
+    ColumnKind kindOf(int column, int storage) const;
     sqlite3_stmt* stmt_ = nullptr;
     Connection* connection_ = nullptr;
     QString sql_;

@@ -95,6 +95,11 @@ TEST_F(Dialect, FormatsAmountsWithTwoDecimalsAndCountsAndSums) {
                                     "ORDER BY ID")),
               (QStringList{QStringLiteral("17.50"), QStringLiteral("2.63"), QStringLiteral("0.00"),
                            QStringLiteral("100.00")}));
+    // A pattern that changes from row to row is read for each row.
+    EXPECT_EQ(
+        column(QStringLiteral("SELECT Format(AMOUNT, IIF(ID = 1, '0.0', '0.000')) FROM K "
+                              "WHERE AMOUNT Is Not Null ORDER BY ID")),
+        (QStringList{QStringLiteral("17.5"), QStringLiteral("2.625"), QStringLiteral("100.000")}));
     // A tiny negative amount is no sign of a debt.
     EXPECT_EQ(scalar(QStringLiteral("SELECT Format(-0.001,'0.00')")).toString(), u"0.00");
     EXPECT_EQ(scalar(QStringLiteral("SELECT Format(-0.006,'0.00')")).toString(), u"-0.01");
