@@ -118,23 +118,19 @@ QString RowSet::textAt(int row, int column) const {
 }
 
 QVariant RowSet::valueOf(const Cell& cell) const {
-    switch (cell.type) {
-        case ValueType::Null:
-            return {};
-        case ValueType::Integer:
-            return static_cast<qlonglong>(cell.integer);
-        case ValueType::Decimal:
-            return cell.decimal;
-        case ValueType::YesNo:
-            return cell.integer != 0;
-        case ValueType::Date:
-            return QDate::fromJulianDay(cell.integer);
-        case ValueType::Text:
-            return QString::fromUtf8(textOf(cell));
-        case ValueType::Other:
-            break;
+    if (cell.type == ValueType::Other) {
+        return others_[std::size_t(cell.integer)];
     }
-    return others_[std::size_t(cell.integer)];
+    StoredValue value;
+    value.type = cell.type;
+    if (cell.type == ValueType::Decimal) {
+        value.decimal = cell.decimal;
+    } else if (cell.type == ValueType::Text) {
+        value.text = textOf(cell);
+    } else {
+        value.integer = cell.integer;
+    }
+    return variantOf(value);
 }
 
 QByteArrayView RowSet::textOf(const Cell& cell) const {

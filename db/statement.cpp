@@ -207,7 +207,10 @@ ColumnKind Statement::kindOf(int column, int storage) const {
 }
 
 QVariant Statement::value(int column) const {
-    const StoredValue value = stored(column);
+    return variantOf(stored(column));
+}
+
+QVariant variantOf(const StoredValue& value) {
     switch (value.type) {
         case ValueType::Null:
             return {};

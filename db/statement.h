@@ -24,6 +24,9 @@ struct StoredValue {
     QVariant other;
 };
 
+// The QVariant of a value: qlonglong, double, bool, QDate, QString or the value's own.
+QVariant variantOf(const StoredValue& value);
+
 class Connection;
 
 // One prepared statement in the engine's own language (already translated), finalized by its
