@@ -95,12 +95,12 @@ void str(sqlite3_context* context, int, sqlite3_value** argv) {
     resultText(context, stamp.isValid() ? shortDate(stamp, hasTime(argv[0])) : argText(argv[0]));
 }
 
-bool isNegativeZero(const QString& text) {
-    if (!text.startsWith(u'-')) {
+bool isNegativeZero(const QByteArray& text) {
+    if (!text.startsWith('-')) {
         return false;
     }
-    for (QChar c : QStringView(text).mid(1)) {
-        if (c != u'0' && c != u'.') {
+    for (const char c : QByteArrayView(text).sliced(1)) {
+        if (c != '0' && c != '.') {
             return false;
         }
     }
@@ -144,11 +144,12 @@ void format(sqlite3_context* context, int, sqlite3_value** argv) {
         resultText(context, stamp.isValid() ? shortDate(stamp, false) : argText(argv[0]));
         return;
     }
-    QString text = QString::number(sqlite3_value_double(argv[0]), 'f', pattern.decimals);
+    // Digits only: formatted straight into bytes, without a string of characters in between.
+    QByteArray text = QByteArray::number(sqlite3_value_double(argv[0]), 'f', pattern.decimals);
     if (isNegativeZero(text)) {
         text.remove(0, 1);  // a tiny negative amount shows as 0.00, not -0.00
     }
-    resultText(context, text);
+    sqlite3_result_text(context, text.constData(), int(text.size()), SQLITE_TRANSIENT);
 }
 
 void ucase(sqlite3_context* context, int, sqlite3_value** argv) {
