@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "reports/report_html_tables.h"
 #include "reports/report_table_grid.h"
@@ -106,8 +107,67 @@ QTextOption optionOf(const QTextDocument& document, const QTextBlockFormat& form
     return option;
 }
 
-// The text of a paragraph with its formats: a layout in the paragraph's one font, or one
-// carrying the formats of its stretches.
+// The stretches of a paragraph of plain text: runs of text and runs of line breaks (the
+// toolkit may give each its own format), each with its format and the format's index.
+struct Stretch {
+    bool lineBreak = false;
+    int length = 0;
+    QTextCharFormat format;
+    int formatIndex = -1;
+};
+using TextFormats = QList<Stretch>;
+
+bool isLineBreak(QChar c) {
+    return c == QChar::LineSeparator;
+}
+
+QList<Stretch> stretchesOf(const QString& text) {
+    QList<Stretch> stretches;
+    for (qsizetype start = 0; start < text.size();) {
+        const bool lineBreak = isLineBreak(text.at(start));
+        qsizetype end = start + 1;
+        while (end < text.size() && isLineBreak(text.at(end)) == lineBreak) ++end;
+        stretches.append(Stretch{lineBreak, int(end - start), {}, -1});
+        start = end;
+    }
+    return stretches;
+}
+
+// The formats of a paragraph's stretches, when each stretch is in one format.
+std::optional<TextFormats> plainFormatsOf(const QTextBlock& block) {
+    TextFormats stretches = stretchesOf(block.text());
+    int stretch = 0;
+    int offset = 0;  // into the stretch
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        for (int done = 0; done < fragment.length();) {
+            Stretch& current = stretches[stretch];
+            if (current.formatIndex >= 0 && current.formatIndex != fragment.charFormatIndex())
+                return std::nullopt;
+            current.formatIndex = fragment.charFormatIndex();
+            current.format = fragment.charFormat();
+            const int step = std::min(fragment.length() - done, current.length - offset);
+            done += step;
+            offset += step;
+            if (offset == current.length) {
+                ++stretch;
+                offset = 0;
+            }
+        }
+    }
+    return stretches;
+}
+
+std::unique_ptr<QTextLayout> newLayout(const QTextDocument& document, const QTextBlock& block,
+                                       const QString& text, const QFont& font) {
+    auto layout = std::make_unique<QTextLayout>(text, font.resolve(document.defaultFont()),
+                                                document.documentLayout()->paintDevice());
+    layout->setTextOption(optionOf(document, block.blockFormat()));
+    layout->setCacheEnabled(true);
+    return layout;
+}
+
+// A paragraph as it stands: in its one font, or with the formats of its stretches.
 std::unique_ptr<QTextLayout> layoutOf(const QTextDocument& document, const QTextBlock& block) {
     QList<QTextLayout::FormatRange> ranges;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -115,35 +175,70 @@ std::unique_ptr<QTextLayout> layoutOf(const QTextDocument& document, const QText
         ranges.append(
             {fragment.position() - block.position(), fragment.length(), fragment.charFormat()});
     }
-    QPaintDevice* device = document.documentLayout()->paintDevice();
-    std::unique_ptr<QTextLayout> layout;
     if (ranges.size() <= 1) {
-        const QTextCharFormat format =
-            ranges.isEmpty() ? block.charFormat() : ranges.first().format;
-        layout = std::make_unique<QTextLayout>(
-            block.text(), format.font().resolve(document.defaultFont()), device);
-    } else {
-        layout = std::make_unique<QTextLayout>(block.text(), document.defaultFont(), device);
-        layout->setFormats(ranges);
+        return newLayout(
+            document, block, block.text(),
+            ranges.isEmpty() ? block.charFormat().font() : ranges.first().format.font());
     }
-    layout->setTextOption(optionOf(document, block.blockFormat()));
-    layout->setCacheEnabled(true);
+    auto layout = newLayout(document, block, block.text(), document.defaultFont());
+    layout->setFormats(ranges);
     return layout;
+}
+
+// Another plain text in the formats of a paragraph of plain text with the same stretches.
+std::unique_ptr<QTextLayout> layoutOf(const QTextDocument& document, const QTextBlock& block,
+                                      const QString& text, const TextFormats& formats) {
+    if (formats.size() == 1)
+        return newLayout(document, block, text, formats.first().format.font());
+    QList<QTextLayout::FormatRange> ranges;
+    int start = 0;
+    for (const Stretch& stretch : stretchesOf(text)) {
+        ranges.append({start, stretch.length, formats.at(ranges.size()).format});
+        start += stretch.length;
+    }
+    auto layout = newLayout(document, block, text, document.defaultFont());
+    layout->setFormats(ranges);
+    return layout;
+}
+
+// Whether a text has stretches like those of a paragraph.
+bool sameStretches(const QString& text, const TextFormats& formats) {
+    const QList<Stretch> stretches = stretchesOf(text);
+    return stretches.size() == formats.size() &&
+           std::equal(
+               stretches.begin(), stretches.end(), formats.begin(),
+               [](const Stretch& a, const Stretch& b) { return a.lineBreak == b.lineBreak; });
 }
 
 // What tells two cells' paragraphs apart: their text, the formats of its stretches, the
 // paragraph's format and the cell's.
-QString keyOf(const QTextBlock& block, int look, int column) {
-    QString key = block.text();
+QString keyOf(const QTextBlock& block, const QString& text, int look, int column) {
+    QString key = text;
     key += QChar(0x1f) + QString::number(block.blockFormatIndex()) + QLatin1Char(':') +
            QString::number(block.charFormatIndex()) + QLatin1Char(':') + QString::number(look) +
            QLatin1Char(':') + QString::number(column);
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
-        key += QLatin1Char(';') + QString::number(fragment.charFormatIndex()) + QLatin1Char(',') +
-               QString::number(fragment.length());
+        key += QLatin1Char(';') + QString::number(fragment.charFormatIndex());
+        if (text == block.text())
+            key += QLatin1Char(',') + QString::number(fragment.length());
     }
     return key;
+}
+
+// The colour most of the rows have.
+QColor usualOf(const QList<QColor>& colours) {
+    QHash<QRgb, int> counts;
+    QColor usual;
+    int best = 0;
+    for (const QColor& colour : colours) {
+        const int count = ++counts[colour.rgba()];
+        if (count > best) {
+            best = count;
+            usual = colour;
+        }
+    }
+    return usual;
 }
 
 // The tables standing in the document's flow, in order.
@@ -190,38 +285,49 @@ bool endLikeTheWholeTable(QTextDocument& document, const QTextTable& table, bool
 GridBody::GridBody() = default;
 GridBody::~GridBody() = default;
 
-GridBody::Bodies GridBody::read(const QTextDocument& document, const QList<PreparedTable>& tables) {
+GridBody::Bodies GridBody::read(const QTextDocument& document, const QList<PreparedTable>& tables,
+                                const QString& html, const QList<HtmlTable>& written,
+                                const QList<QList<int>>& sampleOf) {
     Bodies bodies;
     const QList<QTextTable*> outer = outerTablesOf(document);
+    if (outer.size() != written.size() || sampleOf.size() != written.size())
+        return bodies;
     for (const PreparedTable& prepared : tables) {
         if (!qualifies(document, prepared))
             continue;
         auto body = std::unique_ptr<GridBody>(new GridBody);
         body->tableIndex_ = int(outer.indexOf(prepared.table));
-        if (body->readRows(document, prepared))
+        if (body->tableIndex_ >= 0 &&
+            body->readRows(document, prepared, html, written.at(body->tableIndex_),
+                           sampleOf.at(body->tableIndex_)))
             bodies.push_back(std::move(body));
     }
     return bodies;
 }
 
-bool GridBody::readRows(const QTextDocument& document, const PreparedTable& prepared) {
+bool GridBody::readRows(const QTextDocument& document, const PreparedTable& prepared,
+                        const QString& html, const HtmlTable& written, const QList<int>& sampleOf) {
     const QTextTable& table = *prepared.table;
     firstRow_ = std::max(1, table.format().headerRowCount());
     columns_ = table.columns();
-    rowColours_ = prepared.rowColours;
-    usualColour_ = prepared.usualColour;
     lineWidth_ = prepared.lineWidth;
-    if (firstRow_ >= table.rows() || tableIndex_ < 0)
+    const int rows = int(written.rows.size());
+    if (firstRow_ >= rows || sampleOf.size() != rows ||
+        *std::max_element(sampleOf.begin(), sampleOf.end()) != table.rows() - 1)
         return false;
+    for (const int sample : sampleOf) rowColours_.append(prepared.rowColours.at(sample));
+    usualColour_ = usualOf(rowColours_);
     PlainFormats formats(document);
     QHash<QString, int> texts;
     QHash<int, int> looks;  // by the cell format's index in the document
-    QTextBlock block = document.findBlock(table.cellAt(firstRow_, 0).firstPosition());
-    for (int row = firstRow_; row < table.rows(); ++row) {
+    for (int row = firstRow_; row < rows; ++row) {
+        const HtmlRow& writtenRow = written.rows.at(row);
+        if (writtenRow.cells.size() != columns_)
+            return false;
         for (int column = 0; column < columns_; ++column) {
-            const QTextTableCell cell = table.cellAt(row, column);
-            if (!block.isValid() || block.position() != cell.firstPosition() ||
-                block.position() + block.length() - 1 != cell.lastPosition() ||
+            const QTextTableCell cell = table.cellAt(sampleOf.at(row), column);
+            const QTextBlock block = document.findBlock(cell.firstPosition());
+            if (!block.isValid() || block.position() + block.length() - 1 != cell.lastPosition() ||
                 !formats.plain(block))
                 return false;
             const int format = cell.tableCellFormatIndex();
@@ -236,34 +342,41 @@ bool GridBody::readRows(const QTextDocument& document, const PreparedTable& prep
                                    cellFormat.rightPadding(), cellFormat.bottomPadding()});
                 look = looks.insert(format, int(looks_.size()) - 1);
             }
-            const QString key = keyOf(block, look.value(), column);
-            auto text = texts.find(key);
-            if (text == texts.end()) {
-                texts_.push_back(Text{layoutOf(document, block), column, look.value(), 0});
-                text = texts.insert(key, int(texts_.size()) - 1);
+            // A cell of plain text has its own text in the formats of the row standing for it;
+            // any other is as that row's.
+            const HtmlCell& writtenCell = writtenRow.cells.at(column);
+            std::optional<QString> text = plainText(QStringView(html).mid(
+                writtenCell.contentStart, writtenCell.contentEnd - writtenCell.contentStart));
+            std::optional<TextFormats> plain;
+            if (text && !text->isEmpty()) {
+                plain = plainFormatsOf(block);
+                if (!plain || !sameStretches(*text, *plain))
+                    return false;
+            } else {
+                text = block.text();
             }
-            cells_.push_back(Cell{text.value(), look.value()});
-            lastCellEmpty_ = block.text().isEmpty();
-            block = block.next();
+            const QString key = keyOf(block, *text, look.value(), column);
+            auto known = texts.find(key);
+            if (known == texts.end()) {
+                texts_.push_back(Text{
+                    plain ? layoutOf(document, block, *text, *plain) : layoutOf(document, block),
+                    column, look.value(), 0});
+                known = texts.insert(key, int(texts_.size()) - 1);
+            }
+            cells_.push_back(Cell{known.value(), look.value()});
+            lastCellEmpty_ = text->isEmpty();
         }
     }
     return true;
 }
 
-QString GridBody::withoutRows(const QString& html, const QTextDocument& document,
+QString GridBody::withoutRows(const QString& html, const QList<HtmlTable>& written,
                               const Bodies& bodies) {
-    const QList<HtmlTable> written = outerTables(html);
-    const QList<QTextTable*> read = outerTablesOf(document);
-    if (written.size() != read.size())
-        return {};
     QString rest;
     qsizetype from = 0;
     for (const auto& body : bodies) {
         const HtmlTable& table = written.at(body->tableIndex_);
-        if (table.rows.size() != read.at(body->tableIndex_)->rows())
-            return {};
-        const qsizetype cut = table.rows.at(body->firstRow_);
-        rest += QStringView(html).mid(from, cut - from);
+        rest += QStringView(html).mid(from, table.rows.at(body->firstRow_).start - from);
         from = table.end;
     }
     rest += QStringView(html).mid(from);

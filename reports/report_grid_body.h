@@ -16,6 +16,7 @@ class QTextTable;
 
 namespace reports {
 
+struct HtmlTable;
 struct PreparedTable;
 struct TableRows;
 
@@ -38,13 +39,16 @@ public:
     using Bodies = std::vector<std::unique_ptr<GridBody>>;
 
     // The body rows of every table of the document that qualifies: the rows under the heading
-    // rows, or under the first row when there are none. The document is read as the report
-    // was written: its tables read, their borders not taken off (readTables()).
-    static Bodies read(const QTextDocument& document, const QList<PreparedTable>& tables);
+    // rows, or under the first row when there are none. The document is read from the HTML
+    // with its tables' repeated rows left out (sampleRows()); `written` are the tables as the
+    // HTML has them, sampleOf the rows standing for theirs. The document is read as the
+    // report was written: its tables read, their borders not taken off (readTables()).
+    static Bodies read(const QTextDocument& document, const QList<PreparedTable>& tables,
+                       const QString& html, const QList<HtmlTable>& written,
+                       const QList<QList<int>>& sampleOf);
 
-    // The HTML the document was read from without the bodies' rows; empty when its tables do
-    // not match the document's.
-    static QString withoutRows(const QString& html, const QTextDocument& document,
+    // The HTML without the bodies' rows.
+    static QString withoutRows(const QString& html, const QList<HtmlTable>& written,
                                const Bodies& bodies);
 
     // Ties each body to its table in the document read from withoutRows(), whose tables the
@@ -82,7 +86,8 @@ private:
     };
 
     GridBody();
-    bool readRows(const QTextDocument& document, const PreparedTable& prepared);
+    bool readRows(const QTextDocument& document, const PreparedTable& prepared, const QString& html,
+                  const HtmlTable& written, const QList<int>& sampleOf);
 
     QTextTable* table_ = nullptr;
     int tableIndex_ = 0;  // among the tables standing in the document's flow

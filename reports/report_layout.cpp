@@ -9,6 +9,7 @@
 
 #include "reports/report_grid_body.h"
 #include "reports/report_grid_painter.h"
+#include "reports/report_html_tables.h"
 #include "reports/report_table_rows.h"
 
 namespace reports {
@@ -49,21 +50,27 @@ LaidOutPart::LaidOutPart(const QString& html, const QSizeF& pageSize) : width_(p
 }
 
 void LaidOutPart::read(const QString& html) {
-    auto source = readDocument(html);
+    // A long list's rows are read from the report with its repeated kinds of rows left out;
+    // should the list not qualify after all, the report is read whole.
+    const QList<HtmlTable> written = outerTables(html);
+    const SampledRows sampled = sampleRows(html, written);
+    auto source = readDocument(sampled.html);
     QList<PreparedTable> sourceTables = readTables(*source);
-    std::vector<std::unique_ptr<GridBody>> bodies = GridBody::read(*source, sourceTables);
+    std::vector<std::unique_ptr<GridBody>> bodies =
+        GridBody::read(*source, sourceTables, html, written, sampled.sampleOf);
     if (!bodies.empty()) {
-        const QString rest = GridBody::withoutRows(html, *source, bodies);
-        if (!rest.isEmpty()) {
-            document_ = readDocument(rest);
-            tables_ = prepareTables(*document_);
-            if (GridBody::attach(bodies, *document_, tables_) && layOut(bodies)) {
-                bodies_ = std::move(bodies);
-                return;
-            }
+        document_ = readDocument(GridBody::withoutRows(html, written, bodies));
+        tables_ = prepareTables(*document_);
+        if (GridBody::attach(bodies, *document_, tables_) && layOut(bodies)) {
+            bodies_ = std::move(bodies);
+            return;
         }
     }
     // The toolkit lays everything out.
+    if (sampled.html.size() != html.size()) {
+        source = readDocument(html);
+        sourceTables = readTables(*source);
+    }
     takeBordersOff(*source, sourceTables);
     document_ = std::move(source);
     tables_ = std::move(sourceTables);
