@@ -324,9 +324,10 @@ TEST_F(ReportPagination, TablesWithCollapsedBordersKeepTheToolkitsLayoutAndLines
 }
 
 // The rows of a long list are laid out by the engine, not the toolkit, and must come out where
-// the toolkit puts them: rows of several lines and formats, an empty last cell (after which
-// the toolkit adds no paragraph), and a letter too wide for its column, for which the toolkit
-// widens the column and so lays the list out itself.
+// the toolkit puts them: rows read from others of their kind with their own plain text
+// (escaped characters, line breaks), cells of several lines and formats, an empty last cell
+// (after which the toolkit adds no paragraph), and a letter too wide for its column, for
+// which the toolkit widens the column and so lays the list out itself.
 TEST_F(ReportPagination, ListRowsLaidOutByTheEngineLieWhereTheToolkitPutsThem) {
     const auto list = [](const QString& wide) {
         QString html = QStringLiteral(
@@ -335,8 +336,8 @@ TEST_F(ReportPagination, ListRowsLaidOutByTheEngineLieWhereTheToolkitPutsThem) {
             "</tr></thead><tbody>");
         for (int row = 1; row <= 30; ++row) {
             html += QStringLiteral(
-                        "<tr%1><td align=\"right\">%2</td><td>Παιδί %2<br/><b>Οδός</b> "
-                        "%2 %3</td><td align=\"center\">%4</td></tr>")
+                        "<tr%1><td align=\"right\">%2</td><td>Παιδί %2 &amp; &quot;Σία&quot;"
+                        "<br/>Οδός %2%3</td><td align=\"center\">%4</td></tr>")
                         .arg(row % 2 == 0 ? QStringLiteral(" bgcolor=\"#f4f7fa\"") : QString())
                         .arg(row)
                         .arg(row == 7 ? wide : QString())
