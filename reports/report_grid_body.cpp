@@ -115,7 +115,7 @@ struct Stretch {
     QTextCharFormat format;
     int formatIndex = -1;
 };
-using TextFormats = QList<Stretch>;
+using Stretches = QList<Stretch>;
 
 bool isLineBreak(QChar c) {
     return c == QChar::LineSeparator;
@@ -134,8 +134,8 @@ QList<Stretch> stretchesOf(const QString& text) {
 }
 
 // The formats of a paragraph's stretches, when each stretch is in one format.
-std::optional<TextFormats> plainFormatsOf(const QTextBlock& block) {
-    TextFormats stretches = stretchesOf(block.text());
+std::optional<Stretches> stretchFormatsOf(const QTextBlock& block) {
+    Stretches stretches = stretchesOf(block.text());
     int stretch = 0;
     int offset = 0;  // into the stretch
     for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -187,7 +187,7 @@ std::unique_ptr<QTextLayout> layoutOf(const QTextDocument& document, const QText
 
 // Another plain text in the formats of a paragraph of plain text with the same stretches.
 std::unique_ptr<QTextLayout> layoutOf(const QTextDocument& document, const QTextBlock& block,
-                                      const QString& text, const TextFormats& formats) {
+                                      const QString& text, const Stretches& formats) {
     if (formats.size() == 1)
         return newLayout(document, block, text, formats.first().format.font());
     QList<QTextLayout::FormatRange> ranges;
@@ -202,7 +202,7 @@ std::unique_ptr<QTextLayout> layoutOf(const QTextDocument& document, const QText
 }
 
 // Whether a text has stretches like those of a paragraph.
-bool sameStretches(const QString& text, const TextFormats& formats) {
+bool sameStretches(const QString& text, const Stretches& formats) {
     const QList<Stretch> stretches = stretchesOf(text);
     return stretches.size() == formats.size() &&
            std::equal(
@@ -347,9 +347,9 @@ bool GridBody::readRows(const QTextDocument& document, const PreparedTable& prep
             const HtmlCell& writtenCell = writtenRow.cells.at(column);
             std::optional<QString> text = plainText(QStringView(html).mid(
                 writtenCell.contentStart, writtenCell.contentEnd - writtenCell.contentStart));
-            std::optional<TextFormats> plain;
+            std::optional<Stretches> plain;
             if (text && !text->isEmpty()) {
-                plain = plainFormatsOf(block);
+                plain = stretchFormatsOf(block);
                 if (!plain || !sameStretches(*text, *plain))
                     return false;
             } else {
