@@ -119,14 +119,17 @@ QStringList ReportFile::render(const QList<DataSet>& dataSets, const QDate& prin
     };
     // The values are gathered once; a page-per-row part sees its data set as that row alone.
     mustache::data data = templateData(dataSets, printDate);
-    const std::string perRow = pagePerRow_.toStdString();
-    const mustache::data* rows = pagePerRow_.isEmpty() ? nullptr : data.get(perRow);
-    if (rows == nullptr || rows->list_value().empty())
+    if (pagePerRow_.isEmpty())
         return {renderWith(data)};
-    const mustache::list all = rows->list_value();
+    mustache::data& rows = data[pagePerRow_.toStdString()];
+    if (!rows.is_non_empty_list())
+        return {renderWith(data)};
+    const mustache::data all = std::move(rows);
     QStringList parts;
-    for (const mustache::data& row : all) {
-        data.set(perRow, mustache::list{row});
+    for (const mustache::data& row : all.list_value()) {
+        mustache::data alone{mustache::data::type::list};
+        alone.push_back(row);
+        rows = std::move(alone);
         parts.append(renderWith(data));
     }
     return parts;

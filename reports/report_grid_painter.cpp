@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "reports/report_grid_body.h"
 #include "reports/report_table_grid.h"
 #include "reports/report_table_rows.h"
 
@@ -58,7 +59,7 @@ GridPainter::GridPainter(const QTextDocument& document, const QList<PreparedTabl
         const TableRows& rows = laidOut.rows(table);
         if (rows.tops.isEmpty())
             continue;
-        Grid grid{&prepared, rows.tops, rows.bottom, {}, 0, false};
+        Grid grid{&prepared, rows.tops, rows.bottom, {}, 0, false, laidOut.body(table)};
         for (int column = 0; column < table.columns(); ++column) {
             int row = 0;
             while (prepared.spansColumns && row + 1 < table.rows() &&
@@ -138,8 +139,13 @@ void GridPainter::paint(QPainter& painter, const QRectF& part) const {
         if (gridEnd(grid.bottom, width) <= part.top() || gridTop(grid.tops, width) >= part.bottom())
             continue;
         const auto [first, last] = rowsWithin(grid.tops, width, part);
-        if (grid.cellsDrawnHere)
-            paintCells(painter, grid, first, last, part);
+        const int lastInDocument = std::min(last, grid.table->table->rows() - 1);
+        if (grid.cellsDrawnHere && first <= lastInDocument)
+            paintCells(painter, grid, first, lastInDocument, part);
+        if (grid.body != nullptr) {
+            grid.body->paintRows(painter, grid.tops, first, last, grid.columnLefts, grid.right,
+                                 part.adjusted(0, 0.01, 0, -0.01));
+        }
         // The rows of other colours (a list's heading) last, so that the line they share with
         // the rows under them takes their colour.
         paintLines(painter, grid, first, last, false, part);

@@ -10,6 +10,7 @@ class QTextDocument;
 
 namespace reports {
 
+class GridBody;
 class LaidOutTables;
 struct PreparedTable;
 
@@ -38,6 +39,7 @@ private:
         QList<double> columnLefts;  // where each column's cells start
         double right = 0;           // where the last column ends
         bool cellsDrawnHere = false;
+        const GridBody* body = nullptr;  // the rows laid out outside the document
 
         double cellsBottom(int row) const {
             return row + 1 < tops.size() ? tops.at(row + 1) : bottom;

@@ -7,7 +7,9 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include "reports/report_grid_body.h"
 #include "reports/report_grid_painter.h"
+#include "reports/report_html_tables.h"
 #include "reports/report_table_rows.h"
 
 namespace reports {
@@ -40,9 +42,42 @@ std::unique_ptr<QTextDocument> readDocument(const QString& html) {
 
 }  // namespace
 
-LaidOutPart::LaidOutPart(const QString& html, const QSizeF& pageSize)
-    : width_(pageSize.width()), document_(readDocument(html)) {
-    tables_ = prepareTables(*document_);
+LaidOutPart::LaidOutPart(const QString& html, const QSizeF& pageSize) : width_(pageSize.width()) {
+    read(html);
+    laidOut_ = std::make_unique<LaidOutTables>(*document_, tables_, bodies_);
+    pages_ = paginate(*document_, pageSize.height(), *laidOut_);
+    grids_ = std::make_unique<GridPainter>(*document_, tables_, *laidOut_);
+}
+
+void LaidOutPart::read(const QString& html) {
+    // A long list's rows are read from the report with its repeated kinds of rows left out;
+    // should the list not qualify after all, the report is read whole.
+    const QList<HtmlTable> written = outerTables(html);
+    const SampledRows sampled = sampleRows(html, written);
+    auto source = readDocument(sampled.html);
+    QList<PreparedTable> sourceTables = readTables(*source);
+    std::vector<std::unique_ptr<GridBody>> bodies =
+        GridBody::read(*source, sourceTables, html, written, sampled.sampleOf);
+    if (!bodies.empty()) {
+        document_ = readDocument(GridBody::withoutRows(html, written, bodies));
+        tables_ = prepareTables(*document_);
+        if (GridBody::attach(bodies, *document_, tables_) && layOut(bodies)) {
+            bodies_ = std::move(bodies);
+            return;
+        }
+    }
+    // The toolkit lays everything out.
+    if (sampled.html.size() != html.size()) {
+        source = readDocument(html);
+        sourceTables = readTables(*source);
+    }
+    takeBordersOff(*source, sourceTables);
+    document_ = std::move(source);
+    tables_ = std::move(sourceTables);
+    layOut({});
+}
+
+bool LaidOutPart::layOut(const std::vector<std::unique_ptr<GridBody>>& bodies) {
     // The shaped text is kept after the layout, so that drawing does not shape it again.
     for (QTextBlock block = document_->begin(); block.isValid(); block = block.next())
         block.layout()->setCacheEnabled(true);
@@ -50,12 +85,21 @@ LaidOutPart::LaidOutPart(const QString& html, const QSizeF& pageSize)
     // breaks, which would split rows and repeat headings where the pages here do not fall.
     document_->setPageSize(QSizeF(width_, -1));
     document_->documentLayout()->documentSize();
-    laidOut_ = std::make_unique<LaidOutTables>(*document_, tables_);
-    pages_ = paginate(*document_, pageSize.height(), *laidOut_);
-    grids_ = std::make_unique<GridPainter>(*document_, tables_, *laidOut_);
+    if (bodies.empty())
+        return true;
+    for (const auto& body : bodies) {
+        if (!body->layOut(*document_))
+            return false;
+    }
+    document_->documentLayout()->documentSize();  // again, with room under the tables for them
+    return true;
 }
 
 LaidOutPart::~LaidOutPart() = default;
+
+const TableRows& LaidOutPart::rowsOf(QTextTable& table) const {
+    return laidOut_->rows(table);
+}
 
 void LaidOutPart::drawPage(QPainter& painter, int page) const {
     for (const Slice& slice : pages_.at(page)) {

@@ -93,7 +93,10 @@ void addTable(QTextTable& table, LaidOutTables& tables, Flow& flow) {
             Heading{rows.rowTop(0), rows.rowBottom(headingRows - 1), rows.above + rows.below});
         heading = &flow.headings.back();
     }
-    const auto startOf = [&](int row) { return table.cellAt(row, 0).firstPosition(); };
+    // Rows laid out outside the document (GridBody) have no text in it.
+    const auto startOf = [&](int row) {
+        return row < table.rows() ? table.cellAt(row, 0).firstPosition() : table.lastPosition();
+    };
     const QList<std::pair<int, int>> groups = rowGroups(rows, headingRows);
     for (int i = 0; i < groups.size(); ++i) {
         const auto [first, last] = groups.at(i);

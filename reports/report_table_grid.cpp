@@ -128,9 +128,10 @@ void noteRowSpan(PreparedTable& prepared, const Cell& cell, int span, int rows) 
 // With collapsed borders the toolkit gives every cell half of the line on each edge as extra
 // padding and the table the outer half, rounded, as extra margin; the same room is kept here
 // with the borders taken off, and the table no longer collapses them.
-void makeGrid(PreparedTable& prepared, QList<Cell>& cells, CellFormats& formats, double width) {
+void makeGrid(const PreparedTable& prepared, QList<Cell>& cells, CellFormats& formats) {
     QTextTable& table = *prepared.table;
     QTextTableFormat format = table.format();
+    const double width = prepared.lineWidth;
     const double outer = std::floor(width / 2 + 0.5);
     format.setBorderCollapse(false);
     format.setCellSpacing(0);
@@ -139,25 +140,14 @@ void makeGrid(PreparedTable& prepared, QList<Cell>& cells, CellFormats& formats,
     format.setLeftMargin(format.leftMargin() + outer);
     format.setRightMargin(format.rightMargin() + outer);
     table.setFormat(format);
-    prepared.lineWidth = width;
-    prepared.grid = width > 0;
     if (!prepared.grid)
         return;
     QHash<int, QTextTableCellFormat> gridFormats;
     for (Cell& cell : cells) {
         auto grid = gridFormats.find(cell.format);
         if (grid == gridFormats.end()) {
-            QTextTableCellFormat changed = formats.of(cell.format);
-            for (const Edge& edge : kEdges) {
-                const double padding = changed.hasProperty(edge.padding)
-                                           ? changed.doubleProperty(edge.padding)
-                                           : format.cellPadding();
-                changed.clearProperty(edge.style);
-                changed.clearProperty(edge.width);
-                changed.clearProperty(edge.brush);
-                changed.setProperty(edge.padding, padding + width / 2);
-            }
-            grid = gridFormats.insert(cell.format, changed);
+            grid = gridFormats.insert(
+                cell.format, gridCellFormat(formats.of(cell.format), format.cellPadding(), width));
         }
         cell.cell.setFormat(grid.value());
     }
@@ -182,7 +172,7 @@ void settleColours(PreparedTable& prepared) {
     }
 }
 
-PreparedTable prepare(QTextTable& table, CellFormats& formats) {
+PreparedTable prepare(QTextTable& table, CellFormats& formats, bool changeFormats) {
     PreparedTable prepared;
     prepared.table = &table;
     QList<Cell> cells = cellsOf(table, formats, prepared.spansColumns);
@@ -209,17 +199,32 @@ PreparedTable prepare(QTextTable& table, CellFormats& formats) {
     if (format.borderCollapse() && format.border() <= 0 && !cells.isEmpty() &&
         (allNone || allUniform)) {
         settleColours(prepared);
-        makeGrid(prepared, cells, formats, allNone ? 0.0 : width);
+        prepared.bordersTakenOff = true;
+        prepared.lineWidth = allNone ? 0.0 : width;
+        prepared.grid = prepared.lineWidth > 0;
+        if (changeFormats)
+            makeGrid(prepared, cells, formats);
     }
     return prepared;
 }
 
-void prepareFrames(QTextFrame& frame, CellFormats& formats, QList<PreparedTable>& tables) {
+void prepareFrames(QTextFrame& frame, CellFormats& formats, bool changeFormats,
+                   QList<PreparedTable>& tables) {
     for (QTextFrame* child : frame.childFrames()) {
         if (auto* table = qobject_cast<QTextTable*>(child))
-            tables.append(prepare(*table, formats));
-        prepareFrames(*child, formats, tables);
+            tables.append(prepare(*table, formats, changeFormats));
+        prepareFrames(*child, formats, changeFormats, tables);
     }
+}
+
+QList<PreparedTable> prepare(QTextDocument& document, bool changeFormats) {
+    const bool undo = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
+    QList<PreparedTable> tables;
+    CellFormats formats(document);  // as the file has them: read before any is changed
+    prepareFrames(*document.rootFrame(), formats, changeFormats, tables);
+    document.setUndoRedoEnabled(undo);
+    return tables;
 }
 
 }  // namespace
@@ -232,14 +237,40 @@ double cellBorderWidth(const QTextTableCellFormat& format, QTextFormat::Property
     return format.hasProperty(width) ? format.doubleProperty(width) : 3.0;  // as browsers
 }
 
+QTextTableCellFormat gridCellFormat(const QTextTableCellFormat& format, double cellPadding,
+                                    double lineWidth) {
+    QTextTableCellFormat changed = format;
+    for (const Edge& edge : kEdges) {
+        const double padding =
+            changed.hasProperty(edge.padding) ? changed.doubleProperty(edge.padding) : cellPadding;
+        changed.clearProperty(edge.style);
+        changed.clearProperty(edge.width);
+        changed.clearProperty(edge.brush);
+        changed.setProperty(edge.padding, padding + lineWidth / 2);
+    }
+    return changed;
+}
+
 QList<PreparedTable> prepareTables(QTextDocument& document) {
+    return prepare(document, true);
+}
+
+QList<PreparedTable> readTables(QTextDocument& document) {
+    return prepare(document, false);
+}
+
+void takeBordersOff(QTextDocument& document, const QList<PreparedTable>& tables) {
     const bool undo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
-    QList<PreparedTable> tables;
-    CellFormats formats(document);  // as the file has them: read before any is changed
-    prepareFrames(*document.rootFrame(), formats, tables);
+    CellFormats formats(document);
+    for (const PreparedTable& prepared : tables) {
+        if (!prepared.bordersTakenOff)
+            continue;
+        bool spansColumns = false;
+        QList<Cell> cells = cellsOf(*prepared.table, formats, spansColumns);
+        makeGrid(prepared, cells, formats);
+    }
     document.setUndoRedoEnabled(undo);
-    return tables;
 }
 
 }  // namespace reports

@@ -19,8 +19,9 @@ namespace reports {
 struct PreparedTable {
     QTextTable* table = nullptr;
     bool everyCellTopAligned = true;
-    QList<int> lastRowReached;  // per row, the last row its cells reach (empty: no row spans)
-    bool grid = false;          // its lines are painted here
+    QList<int> lastRowReached;     // per row, the last row its cells reach (empty: no row spans)
+    bool bordersTakenOff = false;  // its collapsed borders are (to be) taken off its cells
+    bool grid = false;             // and its lines painted here
     double lineWidth = 0;
     bool spansColumns = false;
     QList<QColor> rowColours;  // per row, the colour of its cells' lines
@@ -36,5 +37,14 @@ double cellBorderWidth(const QTextTableCellFormat& format, QTextFormat::Property
 // as a grid when it can be; tables with other borders (on some edges only, of mixed widths,
 // styles or colours within a row) are left to the toolkit. The document must not be laid out.
 QList<PreparedTable> prepareTables(QTextDocument& document);
+
+// The same, without changing the document: for one that is only read, not laid out (see
+// GridBody). takeBordersOff() makes the changes if it is to be laid out after all.
+QList<PreparedTable> readTables(QTextDocument& document);
+void takeBordersOff(QTextDocument& document, const QList<PreparedTable>& tables);
+
+// A cell's format with its borders taken off, the room they took kept as padding.
+QTextTableCellFormat gridCellFormat(const QTextTableCellFormat& format, double cellPadding,
+                                    double lineWidth);
 
 }  // namespace reports

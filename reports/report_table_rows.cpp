@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 
+#include "reports/report_grid_body.h"
 #include "reports/report_table_grid.h"
 
 namespace reports {
@@ -88,9 +89,16 @@ TableRows tableRows(const QTextDocument& document, QTextTable& table, bool every
     return rows;
 }
 
-LaidOutTables::LaidOutTables(const QTextDocument& document, const QList<PreparedTable>& prepared)
+LaidOutTables::LaidOutTables(const QTextDocument& document, const QList<PreparedTable>& prepared,
+                             const std::vector<std::unique_ptr<GridBody>>& bodies)
     : document_(document) {
     for (const PreparedTable& table : prepared) prepared_.emplace(table.table, &table);
+    for (const auto& body : bodies) bodies_.emplace(&body->table(), body.get());
+}
+
+const GridBody* LaidOutTables::body(const QTextTable& table) const {
+    const auto found = bodies_.find(&table);
+    return found != bodies_.end() ? found->second : nullptr;
 }
 
 const TableRows& LaidOutTables::rows(QTextTable& table) {
@@ -108,6 +116,8 @@ const TableRows& LaidOutTables::rows(QTextTable& table) {
             rows.below = prepared.lineWidth - rows.above;
         }
     }
+    if (const GridBody* laidOutHere = body(table))
+        laidOutHere->extend(rows);
     return rows_.emplace(&table, std::move(rows)).first->second;
 }
 

@@ -3,6 +3,8 @@
 #include <QList>
 
 #include <map>
+#include <memory>
+#include <vector>
 
 class QTextDocument;
 class QTextTable;
@@ -10,6 +12,7 @@ class QTextTableCell;
 
 namespace reports {
 
+class GridBody;
 struct PreparedTable;
 
 // Where the rows of a laid-out table lie in the document, read from the toolkit's layout of the
@@ -34,18 +37,23 @@ struct TableRows {
 // one of its cells; otherwise from the highest of them.
 TableRows tableRows(const QTextDocument& document, QTextTable& table, bool everyCellTopAligned);
 
-// The rows of the tables of one laid-out document, each table read once when first asked for.
+// The rows of the tables of one laid-out document, each table read once when first asked for,
+// with the rows laid out outside it (GridBody) after those that stayed.
 class LaidOutTables {
 public:
     // What the tables' preparation learnt of their cells (tables not listed are read from
     // all their cells).
-    LaidOutTables(const QTextDocument& document, const QList<PreparedTable>& prepared);
+    LaidOutTables(const QTextDocument& document, const QList<PreparedTable>& prepared,
+                  const std::vector<std::unique_ptr<GridBody>>& bodies);
 
     const TableRows& rows(QTextTable& table);
+    // The rows of the table laid out outside the document, or null.
+    const GridBody* body(const QTextTable& table) const;
 
 private:
     const QTextDocument& document_;
     std::map<const QTextTable*, const PreparedTable*> prepared_;
+    std::map<const QTextTable*, const GridBody*> bodies_;
     std::map<const QTextTable*, TableRows> rows_;
 };
 

@@ -15,6 +15,7 @@
 
 #include "report_test_support.h"
 #include "reports/report_layout.h"
+#include "reports/report_table_rows.h"
 
 namespace {
 
@@ -201,9 +202,16 @@ TEST_F(ReportPagination, ListRowsStayWholeAndTheHeadingOpensEveryPage) {
                 EXPECT_EQ(pagesHolding({{slices.last()}}, heading), QList<int>{0});
             }
         }
+        // Every row, whether the toolkit or the engine laid it out: its cells whole on a page.
+        const reports::TableRows& rows = part.rowsOf(*table);
+        ASSERT_EQ(rows.tops.size(), 151);
         int lastPage = 0;
-        for (int row = 1; row < table->rows(); ++row) {
-            const QList<int> holding = pagesHolding(part.pages(), rowText(document, *table, row));
+        for (int row = 1; row < rows.tops.size(); ++row) {
+            // Between the lines above and below the row.
+            const Extent cells{
+                rows.tops.at(row) + rows.below,
+                (row + 1 < rows.tops.size() ? rows.tops.at(row + 1) : rows.bottom) - rows.above};
+            const QList<int> holding = pagesHolding(part.pages(), cells);
             ASSERT_EQ(holding.size(), 1) << "row " << row << " is printed in pieces or not at all";
             EXPECT_GE(holding.first(), lastPage) << "row " << row << " is out of order";
             lastPage = holding.first();
@@ -313,6 +321,58 @@ TEST_F(ReportPagination, TablesWithCollapsedBordersKeepTheToolkitsLayoutAndLines
         part.drawPage(painter, 0);
     }
     EXPECT_LT(differingPixels(drawnByToolkit, drawnHere), 20);
+}
+
+// The rows of a long list are laid out by the engine, not the toolkit, and must come out where
+// the toolkit puts them: rows read from others of their kind with their own plain text
+// (escaped characters, line breaks), cells of several lines and formats, an empty last cell
+// (after which the toolkit adds no paragraph), and a letter too wide for its column, for
+// which the toolkit widens the column and so lays the list out itself.
+TEST_F(ReportPagination, ListRowsLaidOutByTheEngineLieWhereTheToolkitPutsThem) {
+    const auto list = [](const QString& wide) {
+        QString html = QStringLiteral(
+            "<p>Λίστα</p><table class=\"list\" width=\"100%\" cellspacing=\"0\"><thead><tr>"
+            "<th width=\"15%\">α/α</th><th width=\"55%\">Όνομα</th><th width=\"30%\">Π</th>"
+            "</tr></thead><tbody>");
+        for (int row = 1; row <= 30; ++row) {
+            html += QStringLiteral(
+                        "<tr%1><td align=\"right\">%2</td><td>Παιδί %2 &amp; &quot;Σία&quot;"
+                        "<br/>Οδός %2%3</td><td align=\"center\">%4</td></tr>")
+                        .arg(row % 2 == 0 ? QStringLiteral(" bgcolor=\"#f4f7fa\"") : QString())
+                        .arg(row)
+                        .arg(row == 7 ? wide : QString())
+                        .arg(row % 3 == 0 ? QString()
+                                          : QStringLiteral("<span style=\"font-size: 9pt\">Π"
+                                                           "</span><br/>12,50"));
+        }
+        return page(kListStyle, html + QStringLiteral("</tbody></table>\n<p>Σύνολο</p>"));
+    };
+    for (const QString& wide :
+         {QString(), QStringLiteral("<span style=\"font-size: 300pt\">Ω</span>")}) {
+        const QString html = list(wide);
+        const auto toolkit = toolkitLayout(html, 500);
+        const LaidOutPart part(html, QSizeF(500, 2000));
+        ASSERT_EQ(part.pageCount(), 1);
+        // Without the wide letter the rows are not in the document the toolkit laid out.
+        EXPECT_EQ(part.document().blockCount() < toolkit->blockCount(), wide.isEmpty());
+        EXPECT_EQ(part.document().documentLayout()->documentSize(),
+                  toolkit->documentLayout()->documentSize());
+
+        const QSize size(500, qCeil(toolkit->documentLayout()->documentSize().height()));
+        QImage drawnByToolkit = blankPage(size);
+        {
+            QPainter painter(&drawnByToolkit);
+            QAbstractTextDocumentLayout::PaintContext context;
+            context.palette.setColor(QPalette::Text, Qt::black);
+            toolkit->documentLayout()->draw(&painter, context);
+        }
+        QImage drawnHere = blankPage(size);
+        {
+            QPainter painter(&drawnHere);
+            part.drawPage(painter, 0);
+        }
+        EXPECT_LT(differingPixels(drawnByToolkit, drawnHere), 20) << wide.toStdString();
+    }
 }
 
 }  // namespace
