@@ -134,7 +134,7 @@ QVariant RowSet::valueOf(const Cell& cell) const {
 }
 
 QByteArrayView RowSet::textOf(const Cell& cell) const {
-    return QByteArrayView(texts_.constData() + cell.integer, cell.size);
+    return QByteArrayView(texts_.data() + cell.integer, cell.size);
 }
 
 namespace {
@@ -206,7 +206,7 @@ void RowSet::readRows(Statement& statement, int hiddenColumns) {
     QStringList names;
     QVector<ColumnKind> kinds;
     std::vector<Cell> cells;
-    QByteArray texts;
+    std::string texts;
     std::vector<QVariant> others;
     int rows = 0;
     bool hasRow = statement.step();
@@ -230,9 +230,9 @@ void RowSet::readRows(Statement& statement, int hiddenColumns) {
                     cell.decimal = value.decimal;
                     break;
                 case ValueType::Text:
-                    cell.integer = texts.size();
+                    cell.integer = qint64(texts.size());
                     cell.size = qint32(value.text.size());
-                    texts.append(value.text);
+                    texts.append(value.text.data(), std::size_t(value.text.size()));
                     break;
                 case ValueType::Other:
                     cell.integer = qint64(others.size());

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <string>
 #include <vector>
 
 namespace db {
@@ -100,7 +100,7 @@ private:
     int compareCells(const Cell& a, const Cell& b) const;
 
     std::vector<Cell> cells_;
-    QByteArray texts_;
+    std::string texts_;
     std::vector<QVariant> others_;
     int stride_ = 0;  // values per row, hidden ones included
     int rowCount_ = 0;
