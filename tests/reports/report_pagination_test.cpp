@@ -140,6 +140,25 @@ int differingPixels(const QImage& one, const QImage& other) {
     return count;
 }
 
+// Pixels that differ between the toolkit's drawing of a one-page document and the first page
+// of the part laid out here, 500 wide.
+int pixelsDifferingFromToolkit(const QTextDocument& toolkit, const LaidOutPart& part) {
+    const QSize size(500, qCeil(toolkit.documentLayout()->documentSize().height()));
+    QImage drawnByToolkit = blankPage(size);
+    {
+        QPainter painter(&drawnByToolkit);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.palette.setColor(QPalette::Text, Qt::black);
+        toolkit.documentLayout()->draw(&painter, context);
+    }
+    QImage drawnHere = blankPage(size);
+    {
+        QPainter painter(&drawnHere);
+        part.drawPage(painter, 0);
+    }
+    return differingPixels(drawnByToolkit, drawnHere);
+}
+
 const QString kTables = QStringLiteral(
     "<p>Πίνακες</p>"
     "<table class=\"list\" width=\"100%\" cellspacing=\"0\"><thead><tr><th width=\"20%\">α/α"
@@ -307,20 +326,7 @@ TEST_F(ReportPagination, TablesWithCollapsedBordersKeepTheToolkitsLayoutAndLines
     }
     EXPECT_EQ(document.documentLayout()->documentSize(), toolkit->documentLayout()->documentSize());
 
-    const QSize size(500, qCeil(toolkit->documentLayout()->documentSize().height()));
-    QImage drawnByToolkit = blankPage(size);
-    {
-        QPainter painter(&drawnByToolkit);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.palette.setColor(QPalette::Text, Qt::black);
-        toolkit->documentLayout()->draw(&painter, context);
-    }
-    QImage drawnHere = blankPage(size);
-    {
-        QPainter painter(&drawnHere);
-        part.drawPage(painter, 0);
-    }
-    EXPECT_LT(differingPixels(drawnByToolkit, drawnHere), 20);
+    EXPECT_LT(pixelsDifferingFromToolkit(*toolkit, part), 20);
 }
 
 // The rows of a long list are laid out by the engine, not the toolkit, and must come out where
@@ -358,20 +364,7 @@ TEST_F(ReportPagination, ListRowsLaidOutByTheEngineLieWhereTheToolkitPutsThem) {
         EXPECT_EQ(part.document().documentLayout()->documentSize(),
                   toolkit->documentLayout()->documentSize());
 
-        const QSize size(500, qCeil(toolkit->documentLayout()->documentSize().height()));
-        QImage drawnByToolkit = blankPage(size);
-        {
-            QPainter painter(&drawnByToolkit);
-            QAbstractTextDocumentLayout::PaintContext context;
-            context.palette.setColor(QPalette::Text, Qt::black);
-            toolkit->documentLayout()->draw(&painter, context);
-        }
-        QImage drawnHere = blankPage(size);
-        {
-            QPainter painter(&drawnHere);
-            part.drawPage(painter, 0);
-        }
-        EXPECT_LT(differingPixels(drawnByToolkit, drawnHere), 20) << wide.toStdString();
+        EXPECT_LT(pixelsDifferingFromToolkit(*toolkit, part), 20) << wide.toStdString();
     }
 }
 
