@@ -4,6 +4,8 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <bit>
+#include <unordered_map>
 
 #include "db/clock.h"
 #include "db/error.h"
@@ -107,29 +109,48 @@ bool isNegativeZero(const QByteArray& text) {
     return true;
 }
 
-// What a Format pattern asks for: a date, or a number with so many decimals.
+// What a Format pattern asks for: a date, or a number with so many decimals. Kept with its
+// statement, it also keeps the texts of the numbers it formatted: amounts repeat from row to
+// row, and formatting one costs more than finding it again.
 struct FormatPattern {
     bool date = false;
     int decimals = 0;
+    std::unordered_map<quint64, QByteArray> numbers;  // by the bits of the number
 };
 
-FormatPattern readPattern(sqlite3_value* value) {
+constexpr std::size_t kKeptNumbers = 4096;
+
+FormatPattern* readPattern(sqlite3_value* value) {
     const QString pattern = argText(value).toLower();
     const qsizetype point = pattern.indexOf(u'.');
-    return {pattern.contains(u"dd") || pattern.contains(u"yy"),
-            point < 0 ? 0 : static_cast<int>(pattern.size() - point - 1)};
+    auto* read = new FormatPattern;
+    read->date = pattern.contains(u"dd") || pattern.contains(u"yy");
+    read->decimals = point < 0 ? 0 : static_cast<int>(pattern.size() - point - 1);
+    return read;
 }
 
 // The pattern of a statement's Format call is read once and kept with the statement while it
-// stays the same, instead of once per row.
-FormatPattern patternOf(sqlite3_context* context, sqlite3_value* value) {
-    if (const auto* kept = static_cast<const FormatPattern*>(sqlite3_get_auxdata(context, 1))) {
-        return *kept;
+// stays the same, instead of once per row. The engine owns it and lets it go when the pattern
+// changes (one read per row then) or the statement ends.
+FormatPattern* patternOf(sqlite3_context* context, sqlite3_value* value) {
+    if (auto* kept = static_cast<FormatPattern*>(sqlite3_get_auxdata(context, 1))) {
+        return kept;
     }
-    const FormatPattern pattern = readPattern(value);
-    sqlite3_set_auxdata(context, 1, new FormatPattern(pattern),
+    sqlite3_set_auxdata(context, 1, readPattern(value),
                         [](void* kept) { delete static_cast<FormatPattern*>(kept); });
-    return pattern;
+    return static_cast<FormatPattern*>(sqlite3_get_auxdata(context, 1));
+}
+
+QByteArray formattedNumber(double number, int decimals) {
+    QByteArray text = QByteArray::number(number, 'f', decimals);
+    if (isNegativeZero(text)) {
+        text.remove(0, 1);  // a tiny negative amount shows as 0.00, not -0.00
+    }
+    return text;
+}
+
+void resultBytes(sqlite3_context* context, const QByteArray& text) {
+    sqlite3_result_text(context, text.constData(), int(text.size()), SQLITE_TRANSIENT);
 }
 
 // Format(value, '0.00'), Format(date, "dd/mm/yyyy"); other number patterns "0", "0.0", ...
@@ -138,18 +159,28 @@ void format(sqlite3_context* context, int, sqlite3_value** argv) {
         sqlite3_result_null(context);
         return;
     }
-    const FormatPattern pattern = patternOf(context, argv[1]);
-    if (pattern.date) {
+    FormatPattern* pattern = patternOf(context, argv[1]);
+    if (!pattern) {  // the engine could not keep it (out of memory)
+        sqlite3_result_error_nomem(context);
+        return;
+    }
+    if (pattern->date) {
         const QDateTime stamp = storedDateTime(argv[0]);
         resultText(context, stamp.isValid() ? shortDate(stamp, false) : argText(argv[0]));
         return;
     }
     // Digits only: formatted straight into bytes, without a string of characters in between.
-    QByteArray text = QByteArray::number(sqlite3_value_double(argv[0]), 'f', pattern.decimals);
-    if (isNegativeZero(text)) {
-        text.remove(0, 1);  // a tiny negative amount shows as 0.00, not -0.00
+    const double number = sqlite3_value_double(argv[0]);
+    const quint64 bits = std::bit_cast<quint64>(number);
+    if (const auto found = pattern->numbers.find(bits); found != pattern->numbers.end()) {
+        resultBytes(context, found->second);
+        return;
     }
-    sqlite3_result_text(context, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    const QByteArray text = formattedNumber(number, pattern->decimals);
+    if (pattern->numbers.size() < kKeptNumbers) {
+        pattern->numbers.emplace(bits, text);
+    }
+    resultBytes(context, text);
 }
 
 void ucase(sqlite3_context* context, int, sqlite3_value** argv) {
