@@ -61,8 +61,7 @@ const RenderedReport::Parts& RenderedReport::layOut(const QSizeF& size,
     const int count = int(htmlParts_.size());
     for (const QString& html : htmlParts_) {
         parts->push_back(std::make_unique<LaidOutPart>(html, size));
-        if (progress)
-            progress(int(parts->size()), count);
+        common::report(progress, int(parts->size()), count);
     }
     laidOut_ = std::move(parts);
     laidOutSize_ = size;

@@ -26,8 +26,8 @@ RenderedReport prepare(const QString& reportFile, const QList<DataSet>& dataSets
                        const Progress& progress) {
     RenderedReport report = render(reportFile, dataSets);
     const int parts = int(report.htmlParts().size());
-    progress(1, 1 + parts);
-    report.pageCount([&](int laidOut, int) { progress(1 + laidOut, 1 + parts); });
+    common::report(progress, 1, 1 + parts);
+    report.pageCount([&](int laidOut, int) { common::report(progress, 1 + laidOut, 1 + parts); });
     return report;
 }
 
