@@ -14,6 +14,7 @@
 #include "db/connection_string.h"
 #include "db/error.h"
 #include "db/query.h"
+#include "db/schema.h"
 #include "finance/tuition_ledger.h"
 #include "organiser/todays_reminder.h"
 
@@ -120,6 +121,11 @@ StartupOutcome runSteps(common::ProgramContext& context, const QString& currentD
     }
     screens.prepareMainWindow();
     runDailyBackup(context, screens);
+    {
+        // After the copy of the day, which keeps the file as it was.
+        StepConnection connection(context);
+        db::upgradeSchema(*connection);
+    }
     runDailyDuties(context, screens);
     return StartupOutcome::Running;
 }

@@ -47,9 +47,9 @@ enum class StartupOutcome {
 // directory and connection string (written into `context`), splash, notice, database check (a
 // missing, unreadable or damaged file ends the start with a message), password, access check,
 // receipt numbering, the copy of the day into the backup folder (a failed copy is reported, the
-// start goes on) and the daily duties. Any failure it does not handle itself ends the start-up
-// quietly (StartupOutcome::Failed), unless another program held the database locked past
-// the busy wait, which the staff are told.
+// start goes on), the upgrade of a file written by an earlier version, and the daily duties. Any
+// failure it does not handle itself ends the start-up quietly (StartupOutcome::Failed), unless
+// another program held the database locked past the busy wait, which the staff are told.
 StartupOutcome runStartup(common::ProgramContext& context, const QString& currentDirectory,
                           StartupScreens& screens);
 

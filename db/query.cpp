@@ -6,14 +6,56 @@
 
 namespace db {
 
+Query::Query(Connection& connection) : connection_(&connection) {}
+
+Query::Query(Connection& connection, const QString& statement)
+    : connection_(&connection), statement_(statement) {}
+
+Query::~Query() = default;
+Query::Query(Query&&) noexcept = default;
+Query& Query::operator=(Query&&) noexcept = default;
+
 void Query::open() {
+    openPartly(-1);
+}
+
+void Query::openPartly(int rows) {
     close();
-    Statement statement(*connection_, translate(statement_));
-    readRows(statement);
+    auto statement = std::make_unique<Statement>(*connection_, translate(statement_));
+    if (readRows(*statement, 0, rows)) {
+        pending_ = std::move(statement);
+    }
     open_ = true;
 }
 
+void Query::readMore(int rows) {
+    if (pending_) {
+        readPending(rows);
+    }
+}
+
+void Query::readAll() {
+    readMore(-1);
+}
+
+// A failing read ends the reading: the rows read so far stay.
+void Query::readPending(int rows) {
+    try {
+        if (!readMoreRows(*pending_, rows)) {
+            pending_.reset();
+        }
+    } catch (...) {
+        pending_.reset();
+        throw;
+    }
+}
+
+void Query::stopReading() {
+    pending_.reset();
+}
+
 void Query::close() {
+    pending_.reset();
     clearRows();
     open_ = false;
 }

@@ -201,56 +201,60 @@ void RowSet::sortRows(const QString& orderBy) {
     first();
 }
 
-void RowSet::readRows(Statement& statement, int hiddenColumns) {
-    // Read everything first, so a statement that fails leaves the rows as they were.
-    QStringList names;
-    QVector<ColumnKind> kinds;
-    std::vector<Cell> cells;
-    std::string texts;
-    std::vector<QVariant> others;
-    int rows = 0;
-    bool hasRow = statement.step();
+bool RowSet::readRows(Statement& statement, int hiddenColumns, int limit) {
+    // Read into a row set of its own first, so a statement that fails leaves the rows as they
+    // were.
+    RowSet read;
+    const bool hasRow = statement.step();
     const int columns = statement.columnCount();
     for (int c = hiddenColumns; c < columns; ++c) {
-        names.append(statement.columnName(c));
-        kinds.append(statement.columnKind(c));
+        read.names_.append(statement.columnName(c));
+        read.kinds_.append(statement.columnKind(c));
     }
-    // Hidden values come first in the statement and go after the shown ones in the row.
-    std::vector<int> source(columns);
+    read.stride_ = columns;
     for (int c = 0; c < columns; ++c) {
-        source[c] = c < columns - hiddenColumns ? c + hiddenColumns : c - (columns - hiddenColumns);
+        read.readOrder_.push_back(c < columns - hiddenColumns ? c + hiddenColumns
+                                                              : c - (columns - hiddenColumns));
     }
-    for (; hasRow; hasRow = statement.step(), ++rows) {
-        for (const int c : source) {
-            StoredValue value = statement.stored(c);
-            Cell& cell = cells.emplace_back();
-            cell.type = value.type;
-            switch (value.type) {
-                case ValueType::Decimal:
-                    cell.decimal = value.decimal;
-                    break;
-                case ValueType::Text:
-                    cell.integer = qint64(texts.size());
-                    cell.size = qint32(value.text.size());
-                    texts.append(value.text.data(), std::size_t(value.text.size()));
-                    break;
-                case ValueType::Other:
-                    cell.integer = qint64(others.size());
-                    others.push_back(std::move(value.other));
-                    break;
-                default:
-                    cell.integer = value.integer;
-            }
+    const bool more = hasRow && read.readMoreRows(statement, limit);
+    *this = std::move(read);
+    first();
+    return more;
+}
+
+bool RowSet::readMoreRows(Statement& statement, int limit) {
+    for (int read = 0; limit < 0 || read < limit; ++read) {
+        appendRow(statement);
+        if (!statement.step()) {
+            return false;
         }
     }
-    names_ = std::move(names);
-    kinds_ = std::move(kinds);
-    cells_ = std::move(cells);
-    texts_ = std::move(texts);
-    others_ = std::move(others);
-    stride_ = columns;
-    rowCount_ = rows;
-    first();
+    return true;
+}
+
+void RowSet::appendRow(const Statement& statement) {
+    for (const int c : readOrder_) {
+        StoredValue value = statement.stored(c);
+        Cell& cell = cells_.emplace_back();
+        cell.type = value.type;
+        switch (value.type) {
+            case ValueType::Decimal:
+                cell.decimal = value.decimal;
+                break;
+            case ValueType::Text:
+                cell.integer = qint64(texts_.size());
+                cell.size = qint32(value.text.size());
+                texts_.append(value.text.data(), std::size_t(value.text.size()));
+                break;
+            case ValueType::Other:
+                cell.integer = qint64(others_.size());
+                others_.push_back(std::move(value.other));
+                break;
+            default:
+                cell.integer = value.integer;
+        }
+    }
+    ++rowCount_;
 }
 
 void RowSet::clearRows() {
@@ -260,6 +264,7 @@ void RowSet::clearRows() {
     texts_.clear();
     others_.clear();
     stride_ = 0;
+    readOrder_.clear();
     rowCount_ = 0;
     position_ = -1;
 }

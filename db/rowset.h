@@ -63,10 +63,14 @@ public:
 
 protected:
     void clearRows();
-    // Replaces the rows with every row of the statement (the first becomes current); a failing
-    // statement leaves them as they were. Its first hiddenColumns columns are not shown as
-    // columns but kept at the end of each row, where sorting keeps them with their row.
-    void readRows(Statement& statement, int hiddenColumns = 0);
+    // Replaces the rows with the statement's rows, every one or its first `limit` (the first
+    // becomes current); a failing statement leaves them as they were. Its first hiddenColumns
+    // columns are not shown as columns but kept at the end of each row, where sorting keeps
+    // them with their row. True when rows remain: the statement stands on the first unread one.
+    bool readRows(Statement& statement, int hiddenColumns = 0, int limit = -1);
+    // Appends the rows remaining after readRows() returned true, at most `limit` (every one
+    // when negative); true when rows remain still.
+    bool readMoreRows(Statement& statement, int limit = -1);
 
     // A row's values are its shown columns, then its hidden ones.
     void setValueAt(int row, int column, const QVariant& value);
@@ -98,11 +102,15 @@ private:
     QVariant valueOf(const Cell& cell) const;
     QByteArrayView textOf(const Cell& cell) const;
     int compareCells(const Cell& a, const Cell& b) const;
+    void appendRow(const Statement& statement);
 
     std::vector<Cell> cells_;
     std::string texts_;
     std::vector<QVariant> others_;
     int stride_ = 0;  // values per row, hidden ones included
+    // The statement's column of each value of a row: hidden values come first in the statement
+    // and go after the shown ones in the row.
+    std::vector<int> readOrder_;
     int rowCount_ = 0;
 };
 

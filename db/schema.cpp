@@ -5,6 +5,7 @@
 #include "db/connection.h"
 #include "db/connection_string.h"
 #include "db/error.h"
+#include "db/statement.h"
 #include "db/transaction.h"
 
 // The schema lives in a resource of the static core library; nothing refers to the resource's
@@ -21,7 +22,16 @@ namespace db {
 
 namespace {
 
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
+
+// What each version added to the one before it; the statements repeat db/schema.sql.
+struct SchemaStep {
+    int version;
+    const char* statement;
+};
+constexpr SchemaStep kSchemaSteps[] = {
+    {2, "CREATE INDEX IF NOT EXISTS APODEIKSEIS_HISTORY_DATE ON APODEIKSEIS_HISTORY (HMEROMHNIA)"},
+};
 
 // A connection string naming one file, in the form the connection reads.
 QString connectionStringFor(const QString& path) {
@@ -50,6 +60,27 @@ QString schemaScript() {
         throw Error(QStringLiteral("The schema script is missing from the program"));
     }
     return QString::fromUtf8(file.readAll());
+}
+
+void upgradeSchema(Connection& connection) {
+    const auto versionOf = [&connection] {
+        Statement version(connection, QStringLiteral("PRAGMA user_version"));
+        version.step();
+        return version.value(0).toInt();
+    };
+    if (versionOf() >= kSchemaVersion) {
+        return;
+    }
+    Transaction transaction(connection);
+    // Read again inside the transaction: another copy of the program may have upgraded it.
+    const int version = versionOf();
+    for (const SchemaStep& step : kSchemaSteps) {
+        if (step.version > version) {
+            connection.executeNative(QString::fromLatin1(step.statement));
+        }
+    }
+    connection.executeNative(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+    transaction.commit();
 }
 
 void createDeliveredDatabase(const QString& path) {

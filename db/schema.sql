@@ -21,7 +21,7 @@
 -- No foreign keys: deleting a child deletes its CHILDREN row only; its rows in the other tables
 -- stay, as they always have.
 
-PRAGMA user_version = 1;
+PRAGMA user_version = 2;
 
 -- Children ------------------------------------------------------------------------------------
 
@@ -250,6 +250,8 @@ CREATE TABLE APODEIKSEIS_HISTORY (
 
 CREATE INDEX APODEIKSEIS_HISTORY_RECEIPT ON APODEIKSEIS_HISTORY (ARITHMOS_APODEIKSHS);
 CREATE INDEX APODEIKSEIS_HISTORY_CHILD ON APODEIKSEIS_HISTORY (ARITHMOS_MHTRWOY);
+-- The issued-receipts list reads in date order: its first rows come without sorting them all.
+CREATE INDEX APODEIKSEIS_HISTORY_DATE ON APODEIKSEIS_HISTORY (HMEROMHNIA);
 
 -- General-purpose receipts; EGKYRO is yes/no (shown True/False).
 CREATE TABLE APODEIKSEIS_GEN (

@@ -41,11 +41,12 @@ QList<ui::GridColumn> receiptColumns() {
 IssuedReceiptsWindow::IssuedReceiptsWindow(const common::ProgramContext& context, QWidget* parent)
     : ui::DataWindow(context, parent) {
     setWindowTitle(QStringLiteral("Αποδείξεις που εκδόθηκαν"));
-    list_ = bindQuery();
+    list_ = bindQuery(ui::Reading::Gradual);
     vatRate_ = bindTable(finance::vatRateTable());
     buildLayout();
     list_->setStatement(finance::issuedReceiptsStatement());
     connect(list_, &ui::BoundTable::changed, this, &IssuedReceiptsWindow::applyButtonRule);
+    connect(list_, &ui::BoundTable::allRowsRead, this, &IssuedReceiptsWindow::showCount);
     connect(cancelButton_, &QPushButton::clicked, this, &IssuedReceiptsWindow::cancelReceipt);
     connect(reprintButton_, &QPushButton::clicked, this, &IssuedReceiptsWindow::reprintReceipt);
     fixSizeAndCentre();
@@ -114,11 +115,18 @@ QRadioButton* IssuedReceiptsWindow::sortOption(finance::ReceiptOrder order) cons
 // The statement reads the receipts in date order, the list's order on opening: sorting tens of
 // thousands of rows again by date would change nothing.
 void IssuedReceiptsWindow::formShow() {
-    count_->setCount(list_->rows().rowCount());
+    showCount();
     const bool hasRows = !list_->rows().isEmpty();
     cancelButton_->setEnabled(hasRows);
     reprintButton_->setEnabled(hasRows);
     applyButtonRule();
+}
+
+// The count is shown once the rows are read whole; until then the label keeps what it showed.
+void IssuedReceiptsWindow::showCount() {
+    if (!list_->isReading()) {
+        count_->setCount(list_->rows().rowCount());
+    }
 }
 
 void IssuedReceiptsWindow::sortChosen(finance::ReceiptOrder order, bool checked) {
@@ -150,6 +158,7 @@ void IssuedReceiptsWindow::cancelReceipt() {
     if (!ui::askYesNo(this, finance::cancelQuestion(receiptNumber))) {
         return;
     }
+    list_->stopReading();  // no read left open on the connection while it writes
     finance::cancelReceipt(connection(), receiptNumber);
     connection().close();
     connection().open();

@@ -33,6 +33,7 @@ protected:
 private:
     void buildLayout();
     void sortChosen(finance::ReceiptOrder order, bool checked);
+    void showCount();
     void applyButtonRule();
     int currentReceiptNumber() const;
     void cancelReceipt();

@@ -8,7 +8,8 @@
 // almost every statement), the start-up's check of the file, its copy of the day and its daily
 // duties, the lists, searches, builds and counts the windows wait for, one line each. Each read
 // is also timed with the same translated statements stepped raw through SQLite on the same
-// connection, and the line ends with the ratio: the engine layer's own cost. The yearly tuition
+// connection, and the line ends with the ratio: the engine layer's own cost. A list read
+// gradually also times its first screen. The yearly tuition
 // status is timed last, in its worst case (every child enrolled and owing all twelve months):
 // its build, and its report filled and laid out as the preview receives it; then the report of
 // the whole children catalogue, the same way.
@@ -141,7 +142,7 @@ int rowsOf(db::Connection& connection, const QString& statement) {
 
 // The statement translated as the engine layer does, then stepped raw through SQLite, every
 // value taken as stored and nothing converted: what reading the rows costs without the layer.
-int rawRowsOf(db::Connection& connection, const QString& statement) {
+int rawRowsOf(db::Connection& connection, const QString& statement, int limit = -1) {
     const QByteArray sql = db::translate(statement).toUtf8();
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(connection.handle(), sql.constData(), static_cast<int>(sql.size()),
@@ -150,7 +151,7 @@ int rawRowsOf(db::Connection& connection, const QString& statement) {
     }
     int rows = 0;
     qint64 touched = 0;
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
+    while (rows != limit && sqlite3_step(stmt) == SQLITE_ROW) {
         for (int column = 0; column < sqlite3_column_count(stmt); ++column) {
             switch (sqlite3_column_type(stmt, column)) {
                 case SQLITE_INTEGER:
@@ -192,6 +193,24 @@ void measureRead(const QString& name, int repeat, db::Connection& connection,
         for (const QString& statement : statements) {
             rawRowsOf(connection, statement);
         }
+    });
+    printWithRaw(name, engine, raw);
+}
+
+// Times what a list window read gradually waits for before its first screen: its own new
+// connection and the first rows of the statement.
+void measureFirstScreen(const QString& name, int repeat, const QString& connectionString,
+                        const QString& statement) {
+    const Timing engine = timeOf(repeat, [&] {
+        db::Connection connection(connectionString);
+        connection.open();
+        db::Query query(connection, statement);
+        query.openPartly(db::kFirstScreenRows);
+    });
+    const Timing raw = timeOf(repeat, [&] {
+        db::Connection connection(connectionString);
+        connection.open();
+        rawRowsOf(connection, statement, db::kFirstScreenRows);
     });
     printWithRaw(name, engine, raw);
 }
@@ -445,6 +464,8 @@ int main(int argc, char** argv) {
                 settings.repeat, connection, cannedStatements);
     measureRead(QStringLiteral("issued receipts list"), settings.repeat, connection,
                 {finance::issuedReceiptsStatement()});
+    measureFirstScreen(QStringLiteral("issued receipts list, first screen"), settings.repeat,
+                       connectionString, finance::issuedReceiptsStatement());
     measureTableRead(QStringLiteral("general receipts list"), settings.repeat, connection,
                      finance::generalReceiptsTable(), finance::generalReceiptsOrder());
     measureTableRead(QStringLiteral("expenses list"), settings.repeat, connection,

@@ -1,6 +1,7 @@
 #include "ui/bound_table.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -14,8 +15,20 @@
 
 namespace ui {
 
+namespace {
+
+// A long result is read in steps of this many rows, for at most this long at a time while the
+// program waits for the staff, so that scrolling and typing stay smooth.
+constexpr int kRowsPerStep = 500;
+constexpr qint64 kReadingSliceMs = 15;
+
+}  // namespace
+
 BoundTable::BoundTable(std::unique_ptr<RowSource> source, QWidget* owner)
-    : source_(std::move(source)), owner_(owner) {}
+    : source_(std::move(source)), owner_(owner) {
+    readingTimer_.setInterval(0);
+    connect(&readingTimer_, &QTimer::timeout, this, &BoundTable::readWhileIdle);
+}
 
 BoundTable::~BoundTable() {
     // The model reads the row source, which goes first among the members: let the grid
@@ -77,6 +90,8 @@ void BoundTable::attachGrid(QTableView* grid, const QList<GridColumn>& columns,
             return true;
         });
     }
+    model_->setRowReader([this] { return source_->hasMoreRows(); },
+                         [this] { readRows(kRowsPerStep); });
     configureGrid(grid, model_);
     connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
@@ -150,6 +165,7 @@ void BoundTable::reload() {
     }
     source_->reload();
     rowsReplaced();
+    startReading();
 }
 
 void BoundTable::setStatement(const QString& statement) {
@@ -163,6 +179,45 @@ void BoundTable::sortBy(const QString& orderBy) {
     }
     source_->setSort(orderBy);
     rowsReplaced();
+    afterRowsRead();
+}
+
+void BoundTable::startReading() {
+    if (source_->hasMoreRows()) {
+        readingTimer_.start();
+    }
+}
+
+void BoundTable::readWhileIdle() {
+    QElapsedTimer slice;
+    slice.start();
+    while (source_->hasMoreRows() && slice.elapsed() < kReadingSliceMs) {
+        source_->readMoreRows(kRowsPerStep);
+    }
+    afterRowsRead();
+}
+
+void BoundTable::readRows(int rows) {
+    source_->readMoreRows(rows);
+    afterRowsRead();
+}
+
+void BoundTable::readAllRows() {
+    source_->readAllRows();
+    afterRowsRead();
+}
+
+// The grid grows by the rows read; after the last one the window hears that the rows are
+// complete. A failed read ends the reading too.
+void BoundTable::afterRowsRead() {
+    if (model_) {
+        model_->appendReadRows();
+    }
+    updateNavigator();
+    if (!source_->hasMoreRows() && readingTimer_.isActive()) {
+        readingTimer_.stop();
+        emit allRowsRead();
+    }
 }
 
 void BoundTable::setControlsEnabled(bool enabled) {
@@ -196,6 +251,11 @@ bool BoundTable::moveTo(int row) {
     source_->rows().moveTo(row);
     rowsChanged();
     return true;
+}
+
+bool BoundTable::last() {
+    readAllRows();
+    return moveTo(rows().rowCount() - 1);
 }
 
 bool BoundTable::insert() {
@@ -263,6 +323,12 @@ void BoundTable::discard() {
     if (isEditing()) {
         cancel();
     }
+    stopReading();
+}
+
+void BoundTable::stopReading() {
+    readingTimer_.stop();
+    source_->stopReading();
 }
 
 // The same conversion the row source makes when it writes the row, made beforehand so that a

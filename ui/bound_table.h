@@ -4,6 +4,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <memory>
 
 #include "ui/navigator.h"
@@ -39,6 +40,8 @@ public:
     const db::RowSet& rows() const { return source_->rows(); }
     RowSetModel* model() const { return model_; }
     bool isEditing() const { return source_->isEditing(); }
+    // A long result is being read after its first screen was shown (allRowsRead() follows).
+    bool isReading() const { return source_->hasMoreRows(); }
 
     // Fields bound to a column of the current row. A drop-down list accepts only its values.
     void bind(QLineEdit* field, const QString& column);
@@ -58,8 +61,12 @@ public:
     void reload();
     // A query's new statement, run at once.
     void setStatement(const QString& statement);
-    // Orders the rows; an unsaved change is dropped.
+    // Orders the rows (every one, read first); an unsaved change is dropped.
     void sortBy(const QString& orderBy);
+    // Reads at once the rows of a long result still unread.
+    void readAllRows();
+    // Leaves them unread (the rows are about to be read again).
+    void stopReading();
     // Enables or disables every bound field, the grid and the navigator.
     void setControlsEnabled(bool enabled);
 
@@ -68,7 +75,7 @@ public:
     bool first() { return moveTo(0); }
     bool prior() { return moveTo(rows().position() - 1); }
     bool next() { return moveTo(rows().position() + 1); }
-    bool last() { return moveTo(rows().rowCount() - 1); }
+    bool last();
     bool insert();
     // Puts the current row in editing (the navigator's edit button); false when there is no
     // row or the rows cannot be edited.
@@ -80,7 +87,8 @@ public:
     void cancel();
     // Asks first; false when the answer was No or there is no row.
     bool remove();
-    // The window closes: an unsaved change is dropped without a question.
+    // The window closes: an unsaved change is dropped without a question and rows still unread
+    // stay unread.
     void discard();
 
     // Puts typed text into a column of the current row (a new row when there is none).
@@ -94,6 +102,8 @@ signals:
     // The row being edited was saved: by the save button, post(), or on moving away from a
     // changed row. Emitted after the fields show the row as stored.
     void posted();
+    // The last row of a long result was read: the rows are complete.
+    void allRowsRead();
 
 private:
     enum class FieldKind { Line, Plain, List };
@@ -108,6 +118,10 @@ private:
     bool refusedValue();
     void rowsChanged();
     void rowsReplaced();
+    void startReading();
+    void readWhileIdle();
+    void readRows(int rows);
+    void afterRowsRead();
     void showCurrentRow();
     void showField(const Binding& binding);
     void selectCurrentInGrid();
@@ -123,6 +137,7 @@ private:
     QPointer<Navigator> navigator_;
     bool enabled_ = true;
     bool showing_ = false;  // fields and grid are being filled from the row, not typed into
+    QTimer readingTimer_;   // reads a long result while the program waits for the staff
 };
 
 }  // namespace ui

@@ -23,8 +23,8 @@ BoundTable* DataWindow::bindTable(const QString& tableName, const QString& order
     return adopt(std::move(source));
 }
 
-BoundTable* DataWindow::bindQuery() {
-    return adopt(std::make_unique<QuerySource>(connection_));
+BoundTable* DataWindow::bindQuery(Reading reading) {
+    return adopt(std::make_unique<QuerySource>(connection_, reading));
 }
 
 BoundTable* DataWindow::bindTableSearch(const QString& tableName) {

@@ -28,8 +28,9 @@ protected:
     // A table edited directly, opened at once, in the order given (as stored when none). Read
     // again when the window is shown again, it keeps that order.
     BoundTable* bindTable(const QString& tableName, const QString& orderBy = {});
-    // A read-only query; its statement runs with BoundTable::setStatement or reload().
-    BoundTable* bindQuery();
+    // A read-only query; its statement runs with BoundTable::setStatement or reload(). A long
+    // list reads gradually: its first screen shows at once.
+    BoundTable* bindQuery(Reading reading = Reading::Whole);
     // The rows of a search over one table, edited as the table's own; nothing is read until
     // BoundTable::setStatement runs the search.
     BoundTable* bindTableSearch(const QString& tableName);

@@ -27,9 +27,20 @@ void TableSource::reload() {
 
 // A query without a statement has not been asked for yet: nothing to read.
 void QuerySource::reload() {
-    if (!query_.statement().isEmpty()) {
+    if (query_.statement().isEmpty()) {
+        return;
+    }
+    if (reading_ == Reading::Gradual) {
+        query_.openPartly(db::kFirstScreenRows);
+    } else {
         query_.open();
     }
+}
+
+// Sorting takes every row.
+void QuerySource::setSort(const QString& orderBy) {
+    query_.readAll();
+    query_.sortRows(orderBy);
 }
 
 void QuerySource::insert() {

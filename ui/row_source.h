@@ -36,6 +36,13 @@ public:
     virtual void cancel() = 0;
     virtual void remove() = 0;
 
+    // Rows of a long result still to be read (a query read gradually): read as the grid needs
+    // them and while the program waits for the staff. stopReading() keeps the rows read.
+    virtual bool hasMoreRows() const { return false; }
+    virtual void readMoreRows(int /*rows*/) {}
+    virtual void readAllRows() {}
+    virtual void stopReading() {}
+
     bool isEditing() const { return state() == State::Edit || state() == State::Insert; }
 };
 
@@ -64,10 +71,15 @@ private:
     db::Table table_;
 };
 
+// How a query reads its result: whole before it is shown, or its first screen at once and the
+// rest gradually (a long list).
+enum class Reading { Whole, Gradual };
+
 // The result of a SELECT, shown and never edited.
 class QuerySource : public RowSource {
 public:
-    explicit QuerySource(db::Connection& connection) : query_(connection) {}
+    explicit QuerySource(db::Connection& connection, Reading reading = Reading::Whole)
+        : query_(connection), reading_(reading) {}
     db::Query& query() { return query_; }
 
     db::RowSet& rows() override { return query_; }
@@ -75,7 +87,7 @@ public:
     State state() const override { return query_.isOpen() ? State::Browse : State::Closed; }
     bool isModified() const override { return false; }
     void reload() override;
-    void setSort(const QString& orderBy) override { query_.sortRows(orderBy); }
+    void setSort(const QString& orderBy) override;
     void setStatement(const QString& statement) override { query_.setStatement(statement); }
     void insert() override;
     void edit() override;
@@ -83,9 +95,14 @@ public:
     void post() override {}
     void cancel() override {}
     void remove() override;
+    bool hasMoreRows() const override { return query_.hasMoreRows(); }
+    void readMoreRows(int rows) override { query_.readMore(rows); }
+    void readAllRows() override { query_.readAll(); }
+    void stopReading() override { query_.stopReading(); }
 
 private:
     db::Query query_;
+    Reading reading_;
 };
 
 }  // namespace ui

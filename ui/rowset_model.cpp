@@ -66,6 +66,25 @@ bool RowSetModel::setData(const QModelIndex& index, const QVariant& value, int r
     return source >= 0 && editor_(index.row(), source, value.toString());
 }
 
+bool RowSetModel::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && hasMoreRows_ && hasMoreRows_();
+}
+
+void RowSetModel::fetchMore(const QModelIndex& parent) {
+    if (canFetchMore(parent)) {
+        reader_();
+    }
+}
+
+void RowSetModel::appendReadRows() {
+    const int count = rows_.rowCount();
+    if (count > shownRows_) {
+        beginInsertRows({}, shownRows_, count - 1);
+        shownRows_ = count;
+        endInsertRows();
+    }
+}
+
 void RowSetModel::reset() {
     beginResetModel();
     resolveColumns();

@@ -31,11 +31,18 @@ class RowSetModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     using CellEditor = std::function<bool(int row, int column, const QString& text)>;
+    // Reads more rows of a row set read gradually; the model is told with appendReadRows().
+    using RowReader = std::function<void()>;
 
     RowSetModel(const db::RowSet& rows, const QList<GridColumn>& columns,
                 QObject* parent = nullptr);
 
     void setCellEditor(CellEditor editor) { editor_ = std::move(editor); }
+    // The grid asks for more rows as it scrolls to the end of those read.
+    void setRowReader(std::function<bool()> hasMoreRows, RowReader reader) {
+        hasMoreRows_ = std::move(hasMoreRows);
+        reader_ = std::move(reader);
+    }
     bool isEditable() const { return static_cast<bool>(editor_); }
     const GridColumn& gridColumn(int column) const { return columns_.at(column); }
 
@@ -46,11 +53,15 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
 
     // The row set was read again: the grid starts over.
     void reset();
     // Values changed: the grid repaints; when rows came or went it starts over.
     void refresh();
+    // Rows were read after those shown: the grid grows by them.
+    void appendReadRows();
 
 private:
     void resolveColumns();
@@ -60,6 +71,8 @@ private:
     QVector<int> sourceColumns_;  // row-set column of each grid column, -1 while absent
     int shownRows_ = 0;
     CellEditor editor_;
+    std::function<bool()> hasMoreRows_;
+    RowReader reader_;
 };
 
 // Sets a grid up the program's way: whole-row selection, one current row, the columns' titles,

@@ -256,7 +256,7 @@ TEST_F(Schema, HoldsTheSixSavedQueriesWithTheColumnsTheProgramReads) {
 
 TEST_F(Schema, StartsWithTheOneRowTablesFilledAndNoReceiptCounter) {
     EXPECT_EQ(count(connection, u"PRAGMA user_version"_s), db::schemaVersion());
-    EXPECT_EQ(db::schemaVersion(), 1);
+    EXPECT_EQ(db::schemaVersion(), 2);
     db::Query secure(connection, u"SELECT * FROM SECURE"_s);
     secure.open();
     ASSERT_EQ(secure.rowCount(), 1);
@@ -269,6 +269,19 @@ TEST_F(Schema, StartsWithTheOneRowTablesFilledAndNoReceiptCounter) {
     EXPECT_EQ(vat.value(0).toDouble(), 15.0);  // the receipt prints read the first column
     EXPECT_EQ(count(connection, u"SELECT COUNT(*) FROM APODEIKSH_LAST"_s), 0);
     EXPECT_EQ(count(connection, u"SELECT COUNT(*) FROM CHILDREN"_s), 0);
+}
+
+// A file of the first version lacks the receipts' date index; the upgrade adds it once.
+TEST_F(Schema, UpgradesAFileOfTheFirstVersionAndLeavesACurrentOneAlone) {
+    const QString indexCount =
+        u"SELECT COUNT(*) FROM sqlite_master WHERE name='APODEIKSEIS_HISTORY_DATE'"_s;
+    connection.executeNative(u"DROP INDEX APODEIKSEIS_HISTORY_DATE; PRAGMA user_version = 1"_s);
+    db::upgradeSchema(connection);
+    EXPECT_EQ(count(connection, indexCount), 1);
+    EXPECT_EQ(count(connection, u"PRAGMA user_version"_s), db::schemaVersion());
+    connection.executeNative(u"DROP INDEX APODEIKSEIS_HISTORY_DATE"_s);
+    db::upgradeSchema(connection);
+    EXPECT_EQ(count(connection, indexCount), 0);
 }
 
 TEST_F(Schema, LedgerRefusesASecondRowForTheSameChildMonthAndYearEvenWhenPaid) {

@@ -207,4 +207,39 @@ TEST_F(TableTest, LargeResultsReadEveryTextAsStored) {
     EXPECT_EQ(table.text(0), QStringLiteral("όνομα %1").arg(code.mid(1).toInt() % 7));
 }
 
+// A list read gradually holds, once read whole, what a whole read holds; while rows wait, the
+// statement holds the read lock, and stopping the reading gives it up.
+TEST_F(TableTest, QueryReadGraduallyEndsWithEveryRowAndStopsWithoutHoldingTheFile) {
+    connection_.executeNative(QStringLiteral(
+        "CREATE TABLE BIG (CODE TEXT);"
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
+        "INSERT INTO BIG SELECT 'κ' || i FROM n"));
+    const QString statement = QStringLiteral("SELECT CODE FROM BIG ORDER BY CODE DESC");
+    db::Query whole(connection_, statement);
+    whole.open();
+    db::Query gradual(connection_, statement);
+    gradual.openPartly(100);
+    EXPECT_EQ(gradual.rowCount(), 100);
+    EXPECT_EQ(gradual.position(), 0);
+    gradual.readMore(899);
+    EXPECT_EQ(gradual.rowCount(), 999);
+    EXPECT_TRUE(gradual.hasMoreRows());
+    gradual.readMore(500);
+    EXPECT_FALSE(gradual.hasMoreRows());
+    ASSERT_EQ(gradual.rowCount(), 1000);
+    for (int row = 0; row < 1000; ++row) {
+        EXPECT_EQ(gradual.textAt(row, 0), whole.textAt(row, 0));
+    }
+    gradual.openPartly(1000);  // exactly every row: nothing waits
+    EXPECT_FALSE(gradual.hasMoreRows());
+
+    gradual.openPartly(10);
+    gradual.stopReading();
+    EXPECT_EQ(gradual.rowCount(), 10);
+    db::Connection other(database_.dir().connectionString());
+    other.open();
+    other.execute(QStringLiteral("DELETE FROM BIG"));  // waits, then fails, while a read holds
+    EXPECT_EQ(db::scalar(connection_, QStringLiteral("SELECT COUNT(*) FROM BIG")).toInt(), 0);
+}
+
 }  // namespace

@@ -57,6 +57,22 @@ public:
     ui::Navigator* navigator;
 };
 
+// A long read-only list, read gradually as the issued-receipts list is.
+class LongListWindow : public ui::DataWindow {
+public:
+    explicit LongListWindow(const common::ProgramContext& context)
+        : ui::DataWindow(context), rows(bindQuery(ui::Reading::Gradual)) {
+        rows->attachGrid(grid, {{QStringLiteral("N"), QStringLiteral("Α/Α")}});
+        rows->attachNavigator(navigator);
+    }
+    void click(ui::Navigator::Button which) {
+        QTest::mouseClick(navigator->button(which), Qt::LeftButton);
+    }
+    ui::BoundTable* rows;
+    QTableView* grid = new QTableView(this);
+    ui::Navigator* navigator = new ui::Navigator(ui::Navigator::moving(), this);
+};
+
 void retype(QLineEdit* field, const QString& text) {
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Delete);
@@ -293,6 +309,40 @@ private slots:
         QCOMPARE(rowCount(), 2);
         QCOMPARE(storedText(QStringLiteral("YPSOS"), 2), QString());
         QCOMPARE(window.number->text(), QStringLiteral("3"));
+    }
+
+    // The first screen comes at once, the rest while the program waits; the grid grows with
+    // the rows. Moving to the last row or sorting reads every row first; closing stops reading.
+    void longListShowsItsFirstRowsAndReadsTheRestWhileIdle() {
+        database->connection().executeNative(QStringLiteral(
+            "CREATE TABLE LONG_LIST (N INTEGER);"
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+            "INSERT INTO LONG_LIST SELECT i FROM n"));
+        LongListWindow window(context);
+        QSignalSpy complete(window.rows, &ui::BoundTable::allRowsRead);
+        const QString statement = QStringLiteral("SELECT N FROM LONG_LIST ORDER BY N");
+        window.rows->setStatement(statement);
+        QCOMPARE(window.rows->model()->rowCount(), db::kFirstScreenRows);
+        QVERIFY(window.rows->isReading());
+        QVERIFY(complete.wait());
+        QCOMPARE(window.rows->model()->rowCount(), 3000);
+        QCOMPARE(window.rows->rows().textAt(2999, 0), QStringLiteral("3000"));
+
+        window.rows->setStatement(statement);
+        window.click(ui::Navigator::Last);
+        QCOMPARE(window.rows->rows().text(0), QStringLiteral("3000"));
+        QCOMPARE(window.rows->model()->rowCount(), 3000);
+        QCOMPARE(complete.count(), 2);
+
+        window.rows->setStatement(statement);
+        window.rows->sortBy(QStringLiteral("N DESC"));
+        QCOMPARE(window.rows->rows().text(0), QStringLiteral("3000"));
+        QCOMPARE(complete.count(), 3);
+
+        window.rows->setStatement(statement);
+        window.reject();
+        QVERIFY(!window.rows->isReading());
+        QCOMPARE(window.rows->rows().rowCount(), db::kFirstScreenRows);
     }
 
 private:
