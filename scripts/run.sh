@@ -12,4 +12,4 @@ mkdir -p run/IMAGES
 [ -f run/data.mdb ] || build/tools/velorima-makedb --sample run
 cp report-files/* run/
 cd run
-exec "$ROOT/build/velorima"
+exec "$ROOT/build/app/velorima"
