@@ -28,18 +28,11 @@ void Query::openPartly(int rows) {
     open_ = true;
 }
 
-void Query::readMore(int rows) {
-    if (pending_) {
-        readPending(rows);
-    }
-}
-
-void Query::readAll() {
-    readMore(-1);
-}
-
 // A failing read ends the reading: the rows read so far stay.
-void Query::readPending(int rows) {
+void Query::readMore(int rows) {
+    if (!pending_) {
+        return;
+    }
     try {
         if (!readMoreRows(*pending_, rows)) {
             pending_.reset();
@@ -48,6 +41,10 @@ void Query::readPending(int rows) {
         pending_.reset();
         throw;
     }
+}
+
+void Query::readAll() {
+    readMore(-1);
 }
 
 void Query::stopReading() {

@@ -38,8 +38,6 @@ public:
     bool isOpen() const { return open_; }
 
 private:
-    void readPending(int rows);
-
     Connection* connection_;
     QString statement_;
     bool open_ = false;
